@@ -1,0 +1,19 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// One HID report as the program handles it: byte 0 is the report ID position.
+inline constexpr int kReportSize = 65;
+using Report = std::array<std::uint8_t, kReportSize>;
+
+// The seam between the exchange protocol and the platform's HID service.
+class ReportTransport {
+ public:
+  virtual ~ReportTransport() = default;
+  // Sends a 65-byte output report. False when the platform reports a failure.
+  virtual bool SendOutputReport(const Report& report) = 0;
+  // Fetches a 65-byte input report into `report` (whose byte 0 the caller set to the
+  // report ID). False when the platform reports a failure.
+  virtual bool GetInputReport(Report& report) = 0;
+};

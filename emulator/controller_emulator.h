@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "device/report_transport.h"
+
+// The controller's firmware side of the report protocol, for tests, benchmarks and the demo.
+// Thread-safe: the umockdev ioctl handler calls it from its own worker thread.
+class ControllerEmulator {
+ public:
+  struct Faults {
+    int failSendNumber = 0;       // n > 0: the n-th output report (1-based) fails
+    int failFetchNumber = 0;      // n > 0: the n-th input report (1-based) fails
+    bool wrongReadChecksum = false;
+    bool wrongWriteChecksum = false;
+    bool neverReady = false;
+    int notReadyReplies = 0;      // not-ready replies before each 0xAA start reply
+    int unplugAfterReports = -1;  // n >= 0: every report after the first n fails
+    bool garbageReplies = false;  // replies are noise
+  };
+  struct Counters {
+    int sends = 0;
+    int fetches = 0;
+    int commits = 0;  // 0x23 reports that committed a write
+    std::array<int, 256> sendsByCommand{};
+  };
+
+  ControllerEmulator();
+
+  // Protocol side (what the transport calls).
+  bool HandleOutputReport(const Report& report);
+  bool HandleInputReport(Report& report);
+
+  // Inspection and set-up.
+  std::array<std::uint16_t, 128> Memory() const;
+  void SetMemory(const std::array<std::uint16_t, 128>& words);
+  void SetWord(int slot, std::uint16_t value);
+  std::uint16_t Word(int slot) const;
+  void SetVersion(std::array<std::uint8_t, 4> version);
+  void SetFaults(const Faults& faults);
+  Faults GetFaults() const;
+  Counters GetCounters() const;
+  void ResetCounters();
+
+  // Optional persistence: memory is loaded from and saved (atomically) to this file.
+  // Load returns false with a message in `error` when the file is damaged or short.
+  bool LoadState(const std::string& path, std::string* error);
+  bool SaveState(const std::string& path, std::string* error) const;
+  // When set, every committed write is saved to the file.
+  void SetPersistencePath(std::optional<std::string> path);
+
+ private:
+  // (implementation detail; see controller_emulator.cpp)
+  mutable std::mutex mutex_;
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+// An in-process transport that talks straight to an emulator.
+std::unique_ptr<ReportTransport> MakeEmulatorTransport(std::shared_ptr<ControllerEmulator> emulator);

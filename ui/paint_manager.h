@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "ui/controls.h"
+#include "ui/win_types.h"
+
+// One notification from a control to its window.
+struct TNotifyUI {
+  QString sType;  // "click", "itemselect", "dbclick", "valuechanged", ...
+  CControlUI* pSender = nullptr;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+};
+
+class INotifyUI {
+ public:
+  virtual ~INotifyUI() = default;
+  virtual void Notify(TNotifyUI& msg) = 0;
+};
+
+// Owns a window's controls, fonts and notifications; holds the process-wide resource paths.
+class CPaintManagerUI {
+ public:
+  CPaintManagerUI();
+  ~CPaintManagerUI();
+
+  // Process-wide set-up.
+  static void SetInstance(void* instance);
+  // The program's folder with a trailing separator, so "Resources" can be appended directly.
+  static QString GetInstancePath();
+  static void SetResourcePath(const QString& path);
+  static QString GetResourcePath();
+  // Runs the message loop until the quit message; returns its exit code.
+  static int MessageLoop();
+
+  // Builds the skin file (looked up in the resource path) into `host`. False with a trace
+  // line when the file is missing or malformed; the window then has no controls.
+  bool LoadSkin(const QString& skinFile, QWidget* host);
+  QString LastError() const;
+
+  CControlUI* FindControl(const QString& name) const;
+  CControlUI* GetRoot() const;
+
+  // Fonts by skin index; an unknown index gives the default font.
+  QFont GetFont(int index) const;
+  // Pictures: a bare name is looked up in the resource path, "file='Resources/x.png'" under
+  // the program's folder. Loaded once and cached; a missing picture gives a null pixmap and
+  // one trace line.
+  QPixmap GetImage(const QString& value) const;
+
+  void AddNotifier(INotifyUI* notifier);
+  void SendNotify(CControlUI* sender, const QString& type, WPARAM wParam = 0, LPARAM lParam = 0);
+
+  // The toolkit's own processing of a window message. True when it consumed the message.
+  bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// Ends the message loop with `exitCode`. Posted during window creation, the loop ends as soon
+// as it starts.
+void PostQuitMessage(int exitCode);
