@@ -31,6 +31,9 @@ class ControllerEmulator {
   };
 
   ControllerEmulator();
+  ~ControllerEmulator();
+  ControllerEmulator(const ControllerEmulator&) = delete;
+  ControllerEmulator& operator=(const ControllerEmulator&) = delete;
 
   // Protocol side (what the transport calls).
   bool HandleOutputReport(const Report& report);

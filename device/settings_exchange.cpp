@@ -1,0 +1,108 @@
+#include <array>
+#include <cstdint>
+
+#include "config/controller_device.h"
+#include "device/debug_trace.h"
+#include "device/report_protocol.h"
+
+namespace {
+
+constexpr int kPauseMs = 5;
+// A controller that never says ready would otherwise hold the UI thread forever; 200 polls
+// at 5 ms is a full second, far beyond the few polls a working controller needs.
+constexpr int kMaxStartPolls = 200;
+
+// Sends a start command and polls its reply until the controller reports ready.
+// The reply buffer is prepared once; later fetches overwrite it in place.
+bool StartExchange(ReportTransport& device, std::uint8_t startCommand,
+                   const std::function<void(int)>& pause, Report& reply) {
+  if (!device.SendOutputReport(BuildRequest(startCommand))) return false;
+  pause(kPauseMs);
+  reply = PreparedReply();
+  for (int polls = 1;; ++polls) {
+    if (!device.GetInputReport(reply)) return false;
+    pause(kPauseMs);
+    if (ParseStartReply(reply).ready) return true;
+    if (polls >= kMaxStartPolls) return false;
+  }
+}
+
+}  // namespace
+
+bool ControllerDevice::ReadSettings(ReportTransport* deviceHandle) {
+  if (!handle || deviceHandle == nullptr) return false;
+  ReportTransport& device = *deviceHandle;
+
+  Report reply{};
+  if (!StartExchange(device, command::kReadStart, pause, reply)) return false;
+  const VersionBytes version = ParseStartReply(reply).version;
+
+  // Everything is staged and committed only after the checksum matched, so a failed or
+  // corrupted read never leaves a half-updated record behind.
+  std::array<std::uint16_t, slots::kCount> staged{};
+  std::uint32_t sum = 0;
+  for (int block = 0; block < kReadBlocks; ++block) {
+    if (!device.SendOutputReport(
+            BuildRequest(command::kReadBlock, static_cast<std::uint8_t>(block)))) {
+      return false;
+    }
+    pause(kPauseMs);
+    Report blockReply = PreparedReply();
+    if (!device.GetInputReport(blockReply)) return false;
+    sum += ReadBlockByteSum(blockReply);
+    const ReadBlockWords words = DecodeBlockReply(blockReply);
+    for (int k = 0; k < kWordsPerReadBlock; ++k) {
+      staged[static_cast<std::size_t>(kWordsPerReadBlock * block + k)] =
+          words[static_cast<std::size_t>(k)];
+    }
+    pause(kPauseMs);
+  }
+
+  if (!device.SendOutputReport(BuildRequest(command::kReadChecksum))) return false;
+  pause(kPauseMs);
+  Report checksumReply = PreparedReply();
+  if (!device.GetInputReport(checksumReply)) return false;
+  if (sum != ReplyChecksum(checksumReply)) return false;
+
+  for (int slot = 0; slot < slots::kCount; ++slot) {
+    config.SetCode(slot, staged[static_cast<std::size_t>(slot)]);
+  }
+  versionPartX = VersionPartXText(version);
+  versionPartK = VersionPartKText(version);
+  return true;
+}
+
+bool ControllerDevice::WriteSettings(ReportTransport* deviceHandle) {
+  if (!handle || deviceHandle == nullptr) return false;
+  ReportTransport& device = *deviceHandle;
+
+  Report reply{};
+  if (!StartExchange(device, command::kWriteStart, pause, reply)) return false;
+
+  config.SetCode(slots::kFirstRearFixed, slots::kFixedDelayValue);
+  config.SetCode(slots::kSecondRearFixed, slots::kFixedDelayValue);
+  DebugTrace(L"IsChooseKey:%d,KeyCode:%x", 4, static_cast<unsigned>(config.Code(slots::kFaceA)));
+
+  std::uint32_t sum = 0;
+  for (int block = 0; block < kWriteBlocks; ++block) {
+    WriteBlockCodes codes{};
+    for (int m = 0; m < kWordsPerWriteBlock; ++m) {
+      codes[static_cast<std::size_t>(m)] = config.Code(kWordsPerWriteBlock * block + m);
+    }
+    const Report request = BuildWriteBlockRequest(static_cast<std::uint8_t>(block), codes);
+    sum += WriteBlockByteSum(request);
+    if (!device.SendOutputReport(request)) return false;
+    pause(kPauseMs);
+  }
+
+  if (!device.SendOutputReport(BuildRequest(command::kWriteChecksum))) return false;
+  pause(kPauseMs);
+  Report checksumReply = PreparedReply();
+  if (!device.GetInputReport(checksumReply)) return false;
+  // A mismatch means the controller holds something other than what was sent; without the
+  // end command it discards the blocks instead of storing them.
+  if (sum != ReplyChecksum(checksumReply)) return false;
+
+  pause(kPauseMs);
+  return device.SendOutputReport(BuildRequest(command::kWriteEnd));
+}
