@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "device/report_transport.h"
+
+// How a fake hidraw interface answers the two report ioctls. An empty function makes that
+// ioctl fail with EIO, as an unplugged device would.
+struct ReportHandlers {
+  std::function<bool(const Report&)> output;
+  std::function<bool(Report&)> input;
+};
+
+enum class HidrawNodeKind {
+  kServed,       // /dev node answers the ID query and the report ioctls
+  kMissingNode,  // listed in /sys but has no /dev node
+  kOpenFails,    // the /dev node exists but cannot be opened for reading and writing
+  kNoIoctl,      // the /dev node opens but answers no ioctl at all
+};
+
+struct HidrawInterface {
+  unsigned number = 0;  // the N of hidrawN
+  std::uint16_t vendor = 0;
+  std::uint16_t product = 0;
+  HidrawNodeKind kind = HidrawNodeKind::kServed;
+  ReportHandlers reports;
+};
+
+// A fake /sys and /dev built with umockdev inside the current process. The process must
+// run with umockdev's preload library (see preload_reexec.h); ioctls are answered on
+// umockdev's worker thread, so report handlers must be thread-safe.
+// Only one testbed may exist at a time.
+class HidrawTestbed {
+ public:
+  HidrawTestbed();
+  ~HidrawTestbed();
+  HidrawTestbed(const HidrawTestbed&) = delete;
+  HidrawTestbed& operator=(const HidrawTestbed&) = delete;
+
+  // False with a message in `error` when umockdev refused the device.
+  bool Add(const HidrawInterface& interface, std::string* error = nullptr);
+
+  // How often a served node was opened and asked for its IDs so far (0 for other kinds).
+  // Every open node is a pseudo-terminal in this process: /proc/self/fd shows it as
+  // /dev/pts/N, which lets tests count the nodes still open.
+  int OpenCount(unsigned number) const;
+  int IdQueryCount(unsigned number) const;
+
+  // Publishes the firmware table's board name as /sys/class/dmi/id/board_name.
+  bool SetBoardName(const std::string& value, std::string* error = nullptr);
+
+  // The folder that stands in for / (holds sys/ and dev/).
+  std::string RootDir() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};

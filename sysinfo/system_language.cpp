@@ -1,0 +1,38 @@
+// Linux source of the system language: the POSIX locale environment.
+#include "sysinfo/system_language.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::atomic<std::uint16_t> overrideId{0};
+
+// The locale that governs messages, by POSIX precedence: LC_ALL, LC_MESSAGES, LANG.
+std::string MessagesLocale() {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && value[0] != '\0') return value;
+  }
+  return {};
+}
+
+// "zh_CN.UTF-8@modifier" -> "zh_CN".
+std::string WithoutCodesetAndModifier(const std::string& locale) {
+  return locale.substr(0, locale.find_first_of(".@"));
+}
+
+}  // namespace
+
+std::uint16_t SystemDefaultLangId() {
+  if (const std::uint16_t fixed = overrideId.load(); fixed != 0) return fixed;
+  const std::string name = WithoutCodesetAndModifier(MessagesLocale());
+  if (name == "zh_CN") return kLangChinesePrc;
+  if (name == "zh" || name.rfind("zh_", 0) == 0) return kLangChineseTaiwan;
+  return kLangEnglishUs;
+}
+
+void OverrideSystemLangId(std::uint16_t id) {
+  overrideId.store(id);
+}

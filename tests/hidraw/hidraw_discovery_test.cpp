@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include "device/hidraw/hidraw_controller.h"
+#include "emulator/umockdev/hidraw_testbed.h"
+#include "tests/hidraw/descriptor_checks.h"
+
+namespace {
+
+// Report handlers that stamp every input report with a mark, so a test can tell which fake
+// node the opened transport talks to.
+ReportHandlers Marking(std::uint8_t mark, std::shared_ptr<std::atomic<int>> sends = nullptr) {
+  return ReportHandlers{
+      [sends](const Report&) {
+        if (sends) ++*sends;
+        return true;
+      },
+      [mark](Report& report) {
+        report[1] = mark;
+        return true;
+      },
+  };
+}
+
+HidrawInterface Controller(unsigned number, std::uint8_t mark) {
+  return {number, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed,
+          Marking(mark)};
+}
+
+HidrawInterface Other(unsigned number, std::uint16_t vendor, std::uint16_t product,
+                      HidrawNodeKind kind = HidrawNodeKind::kServed) {
+  return {number, vendor, product, kind, Marking(0xEE)};
+}
+
+// The mark of the node the transport is connected to.
+int MarkOf(ReportTransport& transport) {
+  Report report{};
+  report[0] = 0x01;
+  if (!transport.GetInputReport(report)) return -1;
+  return report[1];
+}
+
+class HidrawDiscovery : public ::testing::Test {
+ protected:
+  void AddAll(const std::vector<HidrawInterface>& interfaces) {
+    for (const auto& interface : interfaces) {
+      std::string error;
+      ASSERT_TRUE(testbed_.Add(interface, &error)) << error;
+    }
+  }
+  HidrawTestbed testbed_;
+};
+
+TEST_F(HidrawDiscovery, NothingPresentGivesNull) {
+  EXPECT_EQ(OpenHidrawController(), nullptr);
+}
+
+TEST_F(HidrawDiscovery, NonMatchingIdsAreOpenedQueriedAndClosed) {
+  // Another maker; our maker with another product; the two IDs swapped; and a vendor with
+  // the top bit set, which the kernel hands over as a negative number.
+  AddAll({Other(0, 0x046D, 0xC52B), Other(1, 0x2F24, 0x0136), Other(2, 0x0135, 0x2F24),
+          Other(3, 0xAF24, 0x0135)});
+  const int nodesBefore = OpenTestbedNodes();
+  EXPECT_EQ(OpenHidrawController(), nullptr);
+  EXPECT_EQ(OpenTestbedNodes(), nodesBefore);
+  for (unsigned n = 0; n < 4; ++n) {
+    EXPECT_EQ(testbed_.OpenCount(n), 1) << "hidraw" << n;
+    EXPECT_EQ(testbed_.IdQueryCount(n), 1) << "hidraw" << n;
+  }
+}
+
+TEST_F(HidrawDiscovery, UnusableInterfacesAreSkippedAndTheSearchGoesOn) {
+  // No /dev node; a node that cannot be opened read-write; a node that answers no ioctl
+  // (a terminal); then the controller.
+  AddAll({Other(0, kControllerVendorId, kControllerProductId, HidrawNodeKind::kMissingNode),
+          Other(1, kControllerVendorId, kControllerProductId, HidrawNodeKind::kOpenFails),
+          Other(2, kControllerVendorId, kControllerProductId, HidrawNodeKind::kNoIoctl),
+          Controller(3, 0x33)});
+  const int nodesBefore = OpenTestbedNodes();
+  auto transport = OpenHidrawController();
+  ASSERT_NE(transport, nullptr);
+  EXPECT_EQ(MarkOf(*transport), 0x33);
+  EXPECT_EQ(OpenTestbedNodes(), nodesBefore + 1);  // only the controller stays open
+  transport.reset();
+  EXPECT_EQ(OpenTestbedNodes(), nodesBefore);
+}
+
+TEST_F(HidrawDiscovery, OnlyUnusableInterfacesGiveNull) {
+  AddAll({Other(0, kControllerVendorId, kControllerProductId, HidrawNodeKind::kMissingNode),
+          Other(1, kControllerVendorId, kControllerProductId, HidrawNodeKind::kOpenFails),
+          Other(2, kControllerVendorId, kControllerProductId, HidrawNodeKind::kNoIoctl)});
+  const int nodesBefore = OpenTestbedNodes();
+  EXPECT_EQ(OpenHidrawController(), nullptr);
+  EXPECT_EQ(OpenTestbedNodes(), nodesBefore);
+}
+
+TEST_F(HidrawDiscovery, FirstMatchingInterfaceWinsAndLaterOnesStayUnopened) {
+  AddAll({Other(0, 0x046D, 0xC52B), Controller(1, 0x11), Controller(2, 0x22)});
+  auto transport = OpenHidrawController();
+  ASSERT_NE(transport, nullptr);
+  EXPECT_EQ(MarkOf(*transport), 0x11);
+  EXPECT_EQ(testbed_.OpenCount(1), 1);
+  EXPECT_EQ(testbed_.OpenCount(2), 0);
+}
+
+TEST_F(HidrawDiscovery, NodesAreWalkedInNumericNotTextOrder) {
+  // Text order would visit hidraw10 and hidraw11 before hidraw2.
+  AddAll({Controller(10, 0x10), Other(11, 0x046D, 0xC52B), Controller(2, 0x02)});
+  auto transport = OpenHidrawController();
+  ASSERT_NE(transport, nullptr);
+  EXPECT_EQ(MarkOf(*transport), 0x02);
+  EXPECT_EQ(testbed_.OpenCount(10), 0);
+  EXPECT_EQ(testbed_.OpenCount(11), 0);
+}
+
+TEST_F(HidrawDiscovery, TransportCarriesWholeReportsBothWays) {
+  auto sent = std::make_shared<Report>();
+  auto seenBeforeFill = std::make_shared<Report>();
+  bool acceptSends = true;
+  HidrawInterface controller = Controller(0, 0);
+  controller.reports.output = [sent, &acceptSends](const Report& report) {
+    *sent = report;
+    return acceptSends;
+  };
+  controller.reports.input = [seenBeforeFill](Report& report) {
+    *seenBeforeFill = report;
+    for (int i = 0; i < kReportSize; ++i) report[i] = static_cast<std::uint8_t>(200 - i);
+    return true;
+  };
+  AddAll({controller});
+  auto transport = OpenHidrawController();
+  ASSERT_NE(transport, nullptr);
+
+  Report request{};
+  for (int i = 0; i < kReportSize; ++i) request[i] = static_cast<std::uint8_t>(i + 1);
+  EXPECT_TRUE(transport->SendOutputReport(request));
+  EXPECT_EQ(*sent, request);
+
+  Report reply{};
+  reply[0] = 0x01;
+  ASSERT_TRUE(transport->GetInputReport(reply));
+  EXPECT_EQ((*seenBeforeFill)[0], 0x01);  // the report ID reaches the device
+  EXPECT_EQ(reply[0], 200);
+  EXPECT_EQ(reply[64], 200 - 64);
+
+  acceptSends = false;
+  EXPECT_FALSE(transport->SendOutputReport(request));
+}
+
+TEST_F(HidrawDiscovery, DeviceFailuresReachTheCaller) {
+  HidrawInterface controller = Controller(0, 0);
+  controller.reports.input = [](Report&) { return false; };
+  controller.reports.output = nullptr;  // answers EIO, as after an unplug
+  AddAll({controller});
+  auto transport = OpenHidrawController();
+  ASSERT_NE(transport, nullptr);
+  Report report{};
+  EXPECT_FALSE(transport->SendOutputReport(report));
+  EXPECT_FALSE(transport->GetInputReport(report));
+}
+
+}  // namespace
