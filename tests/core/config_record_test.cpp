@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "config/controller_device.h"
+
+TEST(ControllerRecord, FreshObjectHoldsFactoryDefaults) {
+  const ControllerDevice device;
+  EXPECT_EQ(device.handle, nullptr);
+  EXPECT_TRUE(device.versionPartX.empty());
+  EXPECT_TRUE(device.versionPartK.empty());
+  const ControllerConfig& c = device.config;
+  EXPECT_EQ(c.Code(0), 0xE8);
+  EXPECT_EQ(c.Code(1), 0xE9);
+  EXPECT_EQ(c.Code(4), 0x51);
+  EXPECT_EQ(c.Code(13), 0x28);
+  EXPECT_EQ(c.Code(17), 0xEA);
+  EXPECT_EQ(c.Code(20), 0xED);
+  EXPECT_EQ(c.Code(25), 0x29);
+  EXPECT_EQ(c.Code(29), 0xE0);
+  EXPECT_EQ(c.Code(30), 0xE2);
+  EXPECT_EQ(c.Code(31), 0x4C);
+  EXPECT_EQ(c.Code(33), 1);
+  EXPECT_EQ(c.Code(34), 0xFF00);
+  EXPECT_EQ(c.Code(43), 300);
+  EXPECT_EQ(c.Code(47), 300);
+  for (int slot = 48; slot < 128; ++slot) EXPECT_EQ(c.Code(slot), 0) << "slot " << slot;
+  for (int slot = 0; slot < 64; ++slot) {
+    EXPECT_EQ(c.entries[static_cast<std::size_t>(slot)].slotNumber, slot);
+    EXPECT_EQ(c.Code(slot), DefaultCode(slot));
+  }
+  EXPECT_EQ(DefaultCode(64), 0);
+  EXPECT_EQ(DefaultCode(-1), 0);
+}
+
+TEST(ControllerRecord, SharedInstanceIsCreatedOnceWithDefaults) {
+  ControllerDevice& first = TheControllerDevice();
+  EXPECT_EQ(&first, &TheControllerDevice());
+  EXPECT_EQ(first.config.Code(12), 0x2C);
+  EXPECT_TRUE(static_cast<bool>(first.pause));
+}
+
+TEST(ControllerRecord, LoadDefaultsLeavesUpperSlotsAlone) {
+  ControllerConfig config;
+  for (int slot = 0; slot < 128; ++slot)
+    config.SetCode(slot, static_cast<std::uint16_t>(0x1000 + slot));
+  config.LoadDefaults();
+  EXPECT_EQ(config.Code(10), 0x04);
+  EXPECT_EQ(config.Code(63), 0);
+  EXPECT_EQ(config.Code(64), 0x1040);
+  EXPECT_EQ(config.Code(127), 0x107F);
+  EXPECT_EQ(config.entries[64].slotNumber, 0);
+}
+
+TEST(PackedFields, DefaultLedIsOffConstantRed) {
+  const ControllerDevice device;
+  const std::uint8_t mode = LedModeByte(device.config);
+  EXPECT_FALSE(LedIsOn(mode));
+  EXPECT_EQ(LedEffectOf(mode), LedEffect::kConstant);
+  EXPECT_EQ(LedColour(device.config), 0xFF0000u);
+}
+
+TEST(PackedFields, ColourAndModeShareSlot34WithoutDisturbingEachOther) {
+  ControllerConfig config;
+  SetLedModeByte(config, 0x11);
+  SetLedColour(config, 0x99FF00);
+  EXPECT_EQ(config.Code(34), 0x9911);
+  EXPECT_EQ(config.Code(35), 0x00FF);
+  EXPECT_EQ(LedColour(config), 0x99FF00u);
+  SetLedModeByte(config, 0x20);
+  EXPECT_EQ(config.Code(34), 0x9920);
+}
+
+TEST(PackedFields, ModeByteBits) {
+  EXPECT_EQ(WithLedOn(0x20, true), 0x21);
+  EXPECT_EQ(WithLedOn(0xF7, false), 0xF6);
+  // Choosing an effect clears bits 1..7 but keeps the on bit.
+  EXPECT_EQ(WithLedEffect(0xEF, LedEffect::kBreathing), 0x11);
+  EXPECT_EQ(WithLedEffect(0x10, LedEffect::kRotating), 0x20);
+  EXPECT_EQ(WithLedEffect(0x21, LedEffect::kConstant), 0x01);
+  EXPECT_EQ(LedEffectOf(0x21), LedEffect::kRotating);
+  EXPECT_EQ(static_cast<int>(LedEffectOf(0x51)), 5);  // unknown values come back as read
+}
+
+TEST(PackedFields, DeadZonesAreSignedBytes) {
+  EXPECT_EQ(PackDeadZones(5, 90), 0x5A05);
+  EXPECT_EQ(PackDeadZones(-5, -1), 0xFFFB);
+  const DeadZones zones = DeadZonesOf(0x5AFB);
+  EXPECT_EQ(zones.centre, -5);
+  EXPECT_EQ(zones.boundary, 90);
+  EXPECT_EQ(DeadZonesOf(0x807F).boundary, -128);
+  EXPECT_EQ(DeadZonesOf(0x807F).centre, 127);
+}
+
+TEST(PackedFields, StepDelaySlotsSkipTheFixedSlot) {
+  const int expected[] = {40, 41, 42, 44, 45, 46};
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(StepDelaySlot(i), expected[i - 1]);
+  EXPECT_EQ(StepDelaySlot(0), -1);
+  EXPECT_EQ(StepDelaySlot(7), -1);
+}
