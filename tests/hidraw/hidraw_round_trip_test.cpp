@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "config/controller_device.h"
+#include "device/hidraw/hidraw_controller.h"
+#include "emulator/umockdev/emulator_report_handlers.h"
+#include "emulator/umockdev/hidraw_testbed.h"
+
+namespace {
+
+// The settings exchanges over the real hidraw path: kernel ioctls, answered by an emulated
+// controller behind umockdev.
+class HidrawRoundTrip : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetControllerOpener(nullptr);  // the default: the hidraw search
+    std::array<std::uint16_t, slots::kCount> memory{};
+    for (int slot = 0; slot < slots::kCount; ++slot) {
+      memory[slot] = static_cast<std::uint16_t>(0x1000 + 3 * slot);
+    }
+    emulator_->SetMemory(memory);
+    emulator_->SetVersion({0x01, 0x0C, 0x00, 0x09});
+    std::string error;
+    ASSERT_TRUE(testbed_.Add({1, 0x046D, 0xC52B, HidrawNodeKind::kServed, {}}, &error)) << error;
+    ASSERT_TRUE(testbed_.Add({4, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed,
+                              ServeEmulator(emulator_)},
+                             &error))
+        << error;
+    device_.pause = [](int) {};
+    ASSERT_TRUE(device_.OpenController());
+  }
+
+  HidrawTestbed testbed_;
+  std::shared_ptr<ControllerEmulator> emulator_ = std::make_shared<ControllerEmulator>();
+  ControllerDevice device_;
+};
+
+TEST_F(HidrawRoundTrip, ReadThenWriteMovesTheKeyMapBothWays) {
+  ASSERT_TRUE(device_.ReadSettings(device_.handle.get()));
+  const auto memory = emulator_->Memory();
+  for (int slot = 0; slot < slots::kCount; ++slot) {
+    ASSERT_EQ(device_.config.Code(slot), memory[slot]) << "slot " << slot;
+  }
+  EXPECT_EQ(device_.versionPartX, L"X1C");
+  EXPECT_EQ(device_.versionPartK, L"K009");
+
+  for (int slot = 0; slot < slots::kWritten; ++slot) {
+    device_.config.SetCode(slot, static_cast<std::uint16_t>(0xA000 + slot));
+  }
+  ASSERT_TRUE(device_.WriteSettings(device_.handle.get()));
+  const auto written = emulator_->Memory();
+  for (int slot = 0; slot < slots::kCount; ++slot) {
+    std::uint16_t expected = static_cast<std::uint16_t>(0xA000 + slot);
+    if (slot == slots::kFirstRearFixed || slot == slots::kSecondRearFixed) {
+      expected = slots::kFixedDelayValue;
+    }
+    if (slot >= slots::kWritten) expected = memory[slot];
+    ASSERT_EQ(written[slot], expected) << "slot " << slot;
+  }
+  EXPECT_EQ(emulator_->GetCounters().commits, 1);
+}
+
+TEST_F(HidrawRoundTrip, DeviceFailuresEndTheExchangesWithFalse) {
+  ControllerEmulator::Faults faults;
+  faults.wrongWriteChecksum = true;
+  emulator_->SetFaults(faults);
+  EXPECT_FALSE(device_.WriteSettings(device_.handle.get()));
+  EXPECT_EQ(emulator_->GetCounters().commits, 0);
+
+  // Unplugged after three reports: the ioctl fails in the kernel's way and the read stops.
+  faults = {};
+  faults.unplugAfterReports = 3;
+  emulator_->SetFaults(faults);
+  emulator_->ResetCounters();
+  EXPECT_FALSE(device_.ReadSettings(device_.handle.get()));
+  EXPECT_LE(emulator_->GetCounters().sends + emulator_->GetCounters().fetches, 4);
+}
+
+}  // namespace
