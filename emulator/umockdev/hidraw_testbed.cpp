@@ -228,5 +228,8 @@ bool HidrawTestbed::SetBoardName(const std::string& value, std::string* error) {
 }
 
 std::string HidrawTestbed::RootDir() const {
-  return umockdev_testbed_get_root_dir(impl_->testbed);
+  gchar* root = umockdev_testbed_get_root_dir(impl_->testbed);
+  std::string folder = root != nullptr ? root : "";
+  g_free(root);
+  return folder;
 }
