@@ -114,7 +114,7 @@ TEST_F(HidrawDiscovery, TransportCarriesWholeReportsBothWays) {
   HidrawInterface controller = Controller(0, 0);
   controller.reports.output = [sent, &acceptSends](const Report& report) {
     *sent = report;
-    return acceptSends;
+    return acceptSends.load();
   };
   std::atomic<bool> acceptFetches{true};
   controller.reports.input = [seenBeforeFill, &acceptFetches](Report& report) {
