@@ -13,14 +13,13 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <vector>
 
 namespace {
 
 // One fake interface as the ioctl handler sees it, kept at a fixed address for the
 // handler's lifetime.
 struct Node {
-  HidrawInterface spec;
+  HidrawInterface fake;
   UMockdevIoctlBase* handler = nullptr;
   std::atomic<int> opens{0};
   std::atomic<int> idQueries{0};
@@ -34,31 +33,31 @@ std::string Format(const char* format, Args... args) {
 }
 
 // The HID parent's folder name, as the kernel names it: bus:vendor:product.instance.
-std::string ParentName(const HidrawInterface& spec) {
-  return Format("0003:%04X:%04X.%04X", unsigned{spec.vendor}, unsigned{spec.product}, spec.number);
+std::string ParentName(const HidrawInterface& fake) {
+  return Format("0003:%04X:%04X.%04X", unsigned{fake.vendor}, unsigned{fake.product}, fake.number);
 }
 
-std::string ParentPath(const HidrawInterface& spec) {
-  return Format("/sys/devices/virtual/pc_test/usb%u/", spec.number) + ParentName(spec);
+std::string ParentPath(const HidrawInterface& fake) {
+  return Format("/sys/devices/virtual/pc_test/usb%u/", fake.number) + ParentName(fake);
 }
 
-std::string SysPath(const HidrawInterface& spec) {
-  return ParentPath(spec) + "/hidraw/hidraw" + std::to_string(spec.number);
+std::string SysPath(const HidrawInterface& fake) {
+  return ParentPath(fake) + "/hidraw/hidraw" + std::to_string(fake.number);
 }
 
 // The udev database text of the interface and its HID parent, child first.
-std::string DeviceDescription(const HidrawInterface& spec) {
-  const std::string n = std::to_string(spec.number);
-  std::string text = "P: " + SysPath(spec).substr(4) + "\n";
-  if (spec.kind != HidrawNodeKind::kMissingNode && spec.kind != HidrawNodeKind::kOpenFails) {
+std::string DeviceDescription(const HidrawInterface& fake) {
+  const std::string n = std::to_string(fake.number);
+  std::string text = "P: " + SysPath(fake).substr(4) + "\n";
+  if (fake.kind != HidrawNodeKind::kMissingNode && fake.kind != HidrawNodeKind::kOpenFails) {
     text += "N: hidraw" + n + "\n";
   }
   text += "E: DEVNAME=/dev/hidraw" + n + "\n";
   text += "E: SUBSYSTEM=hidraw\n";
   text += "A: dev=243:" + n + "\\n\n";
   text += "\n";
-  text += "P: " + ParentPath(spec).substr(4) + "\n";
-  text += Format("E: HID_ID=0003:%08X:%08X\n", unsigned{spec.vendor}, unsigned{spec.product});
+  text += "P: " + ParentPath(fake).substr(4) + "\n";
+  text += Format("E: HID_ID=0003:%08X:%08X\n", unsigned{fake.vendor}, unsigned{fake.product});
   text += "E: HID_NAME=Test HID device " + n + "\n";
   text += "E: SUBSYSTEM=hid\n";
   return text;
@@ -95,8 +94,8 @@ gboolean HandleIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer u
     ServeBuffer(client, sizeof(hidraw_devinfo), 0, [&node](guint8* bytes) {
       hidraw_devinfo info{};
       info.bustype = 3;  // USB
-      info.vendor = static_cast<__s16>(node.spec.vendor);
-      info.product = static_cast<__s16>(node.spec.product);
+      info.vendor = static_cast<__s16>(node.fake.vendor);
+      info.product = static_cast<__s16>(node.fake.product);
       std::memcpy(bytes, &info, sizeof info);
       return true;
     });
@@ -104,19 +103,19 @@ gboolean HandleIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer u
   }
   if (request == static_cast<unsigned long>(HIDIOCSOUTPUT(kReportSize))) {
     ServeBuffer(client, kReportSize, kReportSize, [&node](guint8* bytes) {
-      if (!node.spec.reports.output) return false;
+      if (!node.fake.reports.output) return false;
       Report report;
       std::memcpy(report.data(), bytes, kReportSize);
-      return node.spec.reports.output(report);
+      return node.fake.reports.output(report);
     });
     return TRUE;
   }
   if (request == static_cast<unsigned long>(HIDIOCGINPUT(kReportSize))) {
     ServeBuffer(client, kReportSize, kReportSize, [&node](guint8* bytes) {
-      if (!node.spec.reports.input) return false;
+      if (!node.fake.reports.input) return false;
       Report report;
       std::memcpy(report.data(), bytes, kReportSize);
-      if (!node.spec.reports.input(report)) return false;
+      if (!node.fake.reports.input(report)) return false;
       std::memcpy(bytes, report.data(), kReportSize);
       return true;
     });
@@ -177,7 +176,7 @@ bool HidrawTestbed::Add(const HidrawInterface& interface, std::string* error) {
   umockdev_testbed_set_attribute_link(impl_->testbed, SysPath(interface).c_str(), "device",
                                       parentLink.c_str());
   auto node = std::make_unique<Node>();
-  node->spec = interface;
+  node->fake = interface;
   const std::string dev = "/dev/hidraw" + std::to_string(interface.number);
 
   if (interface.kind == HidrawNodeKind::kOpenFails) {
