@@ -8,6 +8,9 @@
 
 class QWidget;
 class CPaintManagerUI;
+namespace ui {
+class ControlWidget;
+}
 
 // A skin control. Every attribute, whether written in the skin or set from code, goes
 // through SetAttribute, so both have the same effect. Controls belong to their manager.
@@ -50,6 +53,7 @@ class CControlUI {
   std::unique_ptr<Impl> impl_;
   friend class CPaintManagerUI;
   friend class SkinBuilder;
+  friend class ui::ControlWidget;
 };
 
 class CContainerUI : public CControlUI {

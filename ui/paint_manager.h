@@ -2,9 +2,12 @@
 
 #include <QFont>
 #include <QPixmap>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "ui/controls.h"
 #include "ui/win_types.h"
@@ -45,6 +48,13 @@ class CPaintManagerUI {
 
   CControlUI* FindControl(const QString& name) const;
   CControlUI* GetRoot() const;
+  // The options of a radio group, in skin order.
+  std::vector<CControlUI*> FindOptionGroup(const QString& group) const;
+  // The skin's window settings: client size (invalid when not given), caption area, title.
+  QSize GetInitSize() const;
+  QRect GetCaptionRect() const;
+  QString GetWindowTitle() const;
+  QWidget* GetHost() const;
 
   // Fonts by skin index; an unknown index gives the default font.
   QFont GetFont(int index) const;

@@ -61,6 +61,6 @@ inline constexpr UINT kBack = 0x08, kTab = 0x09, kReturn = 0x0D, kShift = 0x10, 
                       kMultiply = 0x6A, kAdd = 0x6B, kSubtract = 0x6D, kDecimal = 0x6E,
                       kDivide = 0x6F, kF1 = 0x70, kF10 = 0x79, kF12 = 0x7B, kNumLock = 0x90,
                       kScroll = 0x91, kOem1 = 0xBA, kOemPlus = 0xBB, kOemComma = 0xBC,
-                      kOemMinus = 0xBD, kOemPeriod = 0xBE, kOem2 = 0xBF, kOem3 = 0xC0,
-                      kOem4 = 0xDB, kOem5 = 0xDC, kOem6 = 0xDD, kOem7 = 0xDE;
+                      kOemMinus = 0xBD, kOemPeriod = 0xBE, kOem2 = 0xBF, kOem3 = 0xC0, kOem4 = 0xDB,
+                      kOem5 = 0xDC, kOem6 = 0xDD, kOem7 = 0xDE;
 }  // namespace vk

@@ -8,6 +8,11 @@
 
 // A native window: a frameless top-level widget whose input reaches HandleMessage as window
 // messages (key, wheel, focus, timer, system command...).
+namespace ui {
+class HostWidget;
+class WindowMessageFilter;
+}  // namespace ui
+
 class CWindowWnd {
  public:
   CWindowWnd();
@@ -35,6 +40,8 @@ class CWindowWnd {
   virtual void OnCreated() {}
   struct Impl;
   std::unique_ptr<Impl> impl_;
+  friend class ui::HostWidget;
+  friend class ui::WindowMessageFilter;
 };
 
 // The skin-driven window: builds its skin on Create, calls OnWindowReady once with every

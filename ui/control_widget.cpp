@@ -1,0 +1,202 @@
+#include "ui/control_widget.h"
+
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSlider>
+
+#include "ui/paint_manager.h"
+
+namespace ui {
+namespace {
+
+QColor ToQColor(std::uint32_t argb) {
+  return QColor::fromRgba(static_cast<QRgb>(argb));
+}
+
+}  // namespace
+
+ControlWidget::ControlWidget(CControlUI::Impl* control, QWidget* parent)
+    : QWidget(parent), control_(control) {
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  setFocusPolicy(Qt::NoFocus);
+  if (control_->className == "Combo") {
+    combo_ = new QComboBox(this);
+    combo_->setFocusPolicy(Qt::NoFocus);
+    combo_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // activated() fires only for the user's choices, never for the program's.
+    QObject::connect(combo_, &QComboBox::activated, this, [this](int index) {
+      const int previous = control_->curSel;
+      control_->curSel = index;
+      Notify("itemselect", static_cast<WPARAM>(index), static_cast<LPARAM>(previous));
+    });
+  } else if (control_->className == "Slider") {
+    slider_ = new QSlider(Qt::Horizontal, this);
+    slider_->setFocusPolicy(Qt::NoFocus);
+    slider_->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Without tracking, a drag reports once, on release.
+    slider_->setTracking(false);
+    QObject::connect(slider_, &QSlider::valueChanged, this, [this](int value) {
+      if (programmatic) return;
+      control_->value = value;
+      Notify("valuechanged", static_cast<WPARAM>(value));
+    });
+  }
+  SyncInner();
+}
+
+void ControlWidget::SyncInner() {
+  programmatic = true;
+  if (combo_ != nullptr) {
+    if (combo_->count() != control_->items.size() || [&] {
+          for (int i = 0; i < combo_->count(); ++i) {
+            if (combo_->itemText(i) != control_->items[i]) return true;
+          }
+          return false;
+        }()) {
+      combo_->clear();
+      combo_->addItems(control_->items);
+    }
+    combo_->setCurrentIndex(control_->curSel);
+    if (control_->manager != nullptr && control_->font >= 0) {
+      combo_->setFont(control_->manager->GetFont(control_->font));
+    }
+    combo_->setGeometry(rect());
+  }
+  if (slider_ != nullptr) {
+    slider_->setRange(control_->minValue, control_->maxValue);
+    slider_->setValue(control_->value);
+    slider_->setGeometry(rect());
+  }
+  programmatic = false;
+}
+
+QString ControlWidget::StateImage() const {
+  const CControlUI::Impl& c = *control_;
+  if (!isEnabled() && !c.disabledImage.isEmpty()) return c.disabledImage;
+  if (c.pushed && !c.pushedImage.isEmpty()) return c.pushedImage;
+  if (c.hot && !c.hotImage.isEmpty()) return c.hotImage;
+  if (c.selected && !c.selectedImage.isEmpty()) return c.selectedImage;
+  return c.normalImage;
+}
+
+void ControlWidget::paintEvent(QPaintEvent*) {
+  const CControlUI::Impl& c = *control_;
+  QPainter painter(this);
+  const QRect area = rect();
+  if ((c.bkColor >> 24) != 0) painter.fillRect(area, ToQColor(c.bkColor));
+  const bool dim = !isEnabled() && c.disabledImage.isEmpty();
+  if (dim) painter.setOpacity(0.5);
+  if (c.manager != nullptr) {
+    for (const QString& picture : {c.bkImage, StateImage()}) {
+      if (picture.isEmpty()) continue;
+      const QPixmap pixmap = c.manager->GetImage(picture);
+      if (!pixmap.isNull()) painter.drawPixmap(area, pixmap);
+    }
+  }
+  painter.setOpacity(1.0);
+  if (!c.text.isEmpty() && combo_ == nullptr) {
+    if (c.manager != nullptr) painter.setFont(c.manager->GetFont(c.font));
+    painter.setPen(ToQColor(isEnabled() ? c.textColor : c.disabledTextColor));
+    int align = c.align;
+    if (align < 0) {
+      align = (c.IsClickable() ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+    }
+    const QRect textArea =
+        area.adjusted(c.textPadding.a, c.textPadding.b, -c.textPadding.c, -c.textPadding.d);
+    painter.drawText(textArea, align, c.text);
+  }
+  if ((c.borderColor >> 24) != 0) {
+    const int size = c.borderSize > 0 ? c.borderSize : 1;
+    QPen pen(ToQColor(c.borderColor), size);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const qreal half = size / 2.0;
+    painter.drawRect(QRectF(area).adjusted(half, half, -half, -half));
+  }
+}
+
+void ControlWidget::resizeEvent(QResizeEvent*) {
+  if (combo_ != nullptr) combo_->setGeometry(rect());
+  if (slider_ != nullptr) slider_->setGeometry(rect());
+  control_->Relayout();
+}
+
+void ControlWidget::enterEvent(QEnterEvent*) {
+  if (!control_->IsClickable()) return;
+  control_->hot = true;
+  update();
+}
+
+void ControlWidget::leaveEvent(QEvent*) {
+  if (!control_->IsClickable()) return;
+  control_->hot = false;
+  update();
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+  if (!control_->IsClickable() || event->button() != Qt::LeftButton) {
+    event->ignore();
+    return;
+  }
+  control_->pushed = true;
+  update();
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (!control_->IsClickable() || event->button() != Qt::LeftButton) {
+    event->ignore();
+    return;
+  }
+  const bool wasPushed = control_->pushed;
+  control_->pushed = false;
+  update();
+  // The release that ends a double click belongs to the "dbclick", not to a second click.
+  if (suppressClick_) {
+    suppressClick_ = false;
+    return;
+  }
+  if (wasPushed && rect().contains(event->position().toPoint())) Activate();
+}
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (!control_->IsClickable() || event->button() != Qt::LeftButton) {
+    event->ignore();
+    return;
+  }
+  control_->pushed = true;
+  suppressClick_ = true;
+  update();
+  Notify("dbclick");
+}
+
+void ControlWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+    control_->hot = false;
+    control_->pushed = false;
+  }
+  QWidget::changeEvent(event);
+}
+
+void ControlWidget::Activate() {
+  // Keep this widget alive across the handlers: they may show a modal box.
+  QPointer<ControlWidget> guard(this);
+  if (control_->className == "Option") {
+    const bool before = control_->selected;
+    const bool after = control_->group.isEmpty() ? !before : true;
+    if (after != before) {
+      control_->self->SetAttribute("selected", after ? "true" : "false");
+      Notify("selectchanged");
+      if (guard.isNull()) return;
+    }
+  }
+  Notify("click");
+}
+
+void ControlWidget::Notify(const QString& type, WPARAM wParam, LPARAM lParam) {
+  if (control_->manager != nullptr)
+    control_->manager->SendNotify(control_->self, type, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,300 @@
+#include <QComboBox>
+#include <algorithm>
+
+#include "ui/child_layout.h"
+#include "ui/control_impl.h"
+#include "ui/control_widget.h"
+#include "ui/paint_manager.h"
+#include "ui/trace.h"
+
+namespace {
+
+QString Describe(const CControlUI& c) {
+  return QStringLiteral("%1 '%2'").arg(c.GetClass(), c.GetName());
+}
+
+void TraceBadValue(const CControlUI& c, const QString& name, const QString& value) {
+  ui::Trace(QStringLiteral("%1: cannot read %2=\"%3\"").arg(Describe(c), name, value));
+}
+
+template <typename T>
+bool Assign(T& field, const std::optional<T>& parsed, const CControlUI& c, const QString& name,
+            const QString& value) {
+  if (!parsed) {
+    TraceBadValue(c, name, value);
+    return false;
+  }
+  field = *parsed;
+  return true;
+}
+
+// A size attribute: an empty value or a negative one means "not fixed".
+bool AssignExtent(int& field, const CControlUI& c, const QString& name, const QString& value) {
+  if (value.trimmed().isEmpty()) {
+    field = -1;
+    return true;
+  }
+  const auto n = ui::ParseInt(value);
+  if (!n) {
+    TraceBadValue(c, name, value);
+    return false;
+  }
+  field = *n < 0 ? -1 : *n;
+  return true;
+}
+
+}  // namespace
+
+void CControlUI::Impl::Relayout() {
+  if (widget.isNull() || children.empty()) return;
+  ui::LayoutKind kind = ui::LayoutKind::Absolute;
+  if (className == "HorizontalLayout") kind = ui::LayoutKind::Horizontal;
+  if (className == "VerticalLayout") kind = ui::LayoutKind::Vertical;
+  std::vector<ui::ChildGeometry> geometry;
+  geometry.reserve(children.size());
+  for (const CControlUI* child : children) {
+    const Impl& c = *child->impl_;
+    geometry.push_back({c.visible, c.floating, c.hasPos, c.pos, c.width, c.height, c.padding});
+  }
+  const std::vector<QRect> rects = ui::LayoutChildren(kind, widget->size(), geometry);
+  for (std::size_t i = 0; i < children.size(); ++i) {
+    Impl& c = *children[i]->impl_;
+    if (c.widget.isNull()) continue;
+    const bool resized = c.widget->size() != rects[i].size();
+    c.widget->setGeometry(rects[i]);
+    // Hidden widgets get their resize event only when shown; place their children now.
+    if (resized && !c.widget->isVisible()) c.Relayout();
+  }
+}
+
+void CControlUI::Impl::RelayoutParent() {
+  if (parent != nullptr) parent->impl_->Relayout();
+}
+
+CControlUI::CControlUI() : impl_(std::make_unique<Impl>()) {
+  impl_->self = this;
+}
+
+CControlUI::~CControlUI() {
+  // Child widgets belong to this widget; Qt deletes them with it.
+  delete impl_->widget.data();
+}
+
+QString CControlUI::GetName() const {
+  return impl_->name;
+}
+
+QString CControlUI::GetClass() const {
+  if (!impl_->className.isEmpty()) return impl_->className;
+  if (dynamic_cast<const CSliderUI*>(this)) return "Slider";
+  if (dynamic_cast<const CProgressUI*>(this)) return "Progress";
+  if (dynamic_cast<const COptionUI*>(this)) return "Option";
+  if (dynamic_cast<const CButtonUI*>(this)) return "Button";
+  if (dynamic_cast<const CLabelUI*>(this)) return "Label";
+  if (dynamic_cast<const CComboUI*>(this)) return "Combo";
+  if (dynamic_cast<const CContainerUI*>(this)) return "Container";
+  return "Control";
+}
+
+void CControlUI::SetText(const QString& text) {
+  SetAttribute("text", text);
+}
+QString CControlUI::GetText() const {
+  return impl_->text;
+}
+
+void CControlUI::SetAttribute(const QString& name, const QString& value) {
+  Impl& c = *impl_;
+  ui::ControlWidget* widget = c.widget.data();
+  bool geometryChanged = false;
+  bool repaint = true;
+  bool known = true;
+  if (name == "name") {
+    c.name = value;
+  } else if (name == "text") {
+    c.text = value;
+  } else if (name == "pos") {
+    if (value.trimmed().isEmpty()) {
+      c.hasPos = false;
+      geometryChanged = true;
+    } else {
+      geometryChanged = Assign(c.pos, ui::ParseQuad(value), *this, name, value);
+      c.hasPos = c.hasPos || geometryChanged;
+    }
+  } else if (name == "float") {
+    geometryChanged = Assign(c.floating, ui::ParseBool(value), *this, name, value);
+  } else if (name == "width") {
+    geometryChanged = AssignExtent(c.width, *this, name, value);
+  } else if (name == "height") {
+    geometryChanged = AssignExtent(c.height, *this, name, value);
+  } else if (name == "padding") {
+    geometryChanged = Assign(c.padding, ui::ParseQuad(value), *this, name, value);
+  } else if (name == "textpadding") {
+    Assign(c.textPadding, ui::ParseQuad(value), *this, name, value);
+  } else if (name == "bkimage") {
+    c.bkImage = value;
+  } else if (name == "normalimage") {
+    c.normalImage = value;
+  } else if (name == "hotimage") {
+    c.hotImage = value;
+  } else if (name == "pushedimage") {
+    c.pushedImage = value;
+  } else if (name == "selectedimage") {
+    c.selectedImage = value;
+  } else if (name == "disabledimage") {
+    c.disabledImage = value;
+  } else if (name == "bkcolor") {
+    Assign(c.bkColor, ui::ParseColor(value), *this, name, value);
+  } else if (name == "textcolor") {
+    Assign(c.textColor, ui::ParseColor(value), *this, name, value);
+  } else if (name == "disabledtextcolor") {
+    Assign(c.disabledTextColor, ui::ParseColor(value), *this, name, value);
+  } else if (name == "bordercolor") {
+    Assign(c.borderColor, ui::ParseColor(value), *this, name, value);
+  } else if (name == "bordersize") {
+    Assign(c.borderSize, ui::ParseInt(value), *this, name, value);
+  } else if (name == "font") {
+    if (Assign(c.font, ui::ParseInt(value), *this, name, value) && widget) widget->SyncInner();
+  } else if (name == "align") {
+    Assign(c.align, ui::ParseAlign(value), *this, name, value);
+  } else if (name == "tooltip") {
+    if (widget) widget->setToolTip(QString(value).replace("<n>", "\n"));
+    repaint = false;
+  } else if (name == "visible") {
+    if (Assign(c.visible, ui::ParseBool(value), *this, name, value)) {
+      if (widget) widget->setVisible(c.visible);
+      geometryChanged = true;
+    }
+  } else if (name == "enabled") {
+    if (Assign(c.enabled, ui::ParseBool(value), *this, name, value) && widget) {
+      widget->setEnabled(c.enabled);
+      if (widget->Combo() != nullptr) widget->Combo()->setEnabled(c.enabled);
+    }
+  } else if (name == "selected") {
+    if (Assign(c.selected, ui::ParseBool(value), *this, name, value) && c.selected &&
+        !c.group.isEmpty() && c.manager != nullptr) {
+      // One option of a group is selected at a time.
+      for (CControlUI* other : c.manager->FindOptionGroup(c.group)) {
+        if (other != this && other->impl_->selected) other->SetAttribute("selected", "false");
+      }
+    }
+  } else if (name == "group") {
+    c.group = value.trimmed();
+  } else if (name == "min") {
+    if (Assign(c.minValue, ui::ParseInt(value), *this, name, value) && widget) widget->SyncInner();
+  } else if (name == "max") {
+    if (Assign(c.maxValue, ui::ParseInt(value), *this, name, value) && widget) widget->SyncInner();
+  } else if (name == "value") {
+    if (Assign(c.value, ui::ParseInt(value), *this, name, value) && widget) widget->SyncInner();
+  } else {
+    known = false;
+    ui::Trace(QStringLiteral("%1: unknown attribute %2=\"%3\"").arg(Describe(*this), name, value));
+  }
+  c.attributes.insert(name, value);
+  if (!known) return;
+  if (geometryChanged) c.RelayoutParent();
+  if (repaint && widget) widget->update();
+}
+
+QString CControlUI::GetAttribute(const QString& name) const {
+  return impl_->attributes.value(name);
+}
+
+QString CControlUI::GetBkImage() const {
+  return impl_->bkImage;
+}
+void CControlUI::SetBkImage(const QString& picture) {
+  SetAttribute("bkimage", picture);
+}
+
+void CControlUI::SetVisible(bool visible) {
+  SetAttribute("visible", visible ? "true" : "false");
+}
+bool CControlUI::IsVisible() const {
+  return impl_->visible;
+}
+void CControlUI::SetEnabled(bool enabled) {
+  SetAttribute("enabled", enabled ? "true" : "false");
+}
+bool CControlUI::IsEnabled() const {
+  return impl_->enabled;
+}
+void CControlUI::SetBorderColor(std::uint32_t argb) {
+  SetAttribute("bordercolor", ui::FormatColor(argb));
+}
+std::uint32_t CControlUI::GetBorderColor() const {
+  return impl_->borderColor;
+}
+
+CControlUI* CControlUI::GetParent() const {
+  return impl_->parent;
+}
+CPaintManagerUI* CControlUI::GetManager() const {
+  return impl_->manager;
+}
+QWidget* CControlUI::GetWidget() const {
+  return impl_->widget.data();
+}
+
+int CContainerUI::GetCount() const {
+  return static_cast<int>(impl_->children.size());
+}
+CControlUI* CContainerUI::GetItemAt(int index) const {
+  if (index < 0 || index >= GetCount()) return nullptr;
+  return impl_->children[static_cast<std::size_t>(index)];
+}
+
+void CLabelUI::SetFont(int index) {
+  SetAttribute("font", QString::number(index));
+}
+int CLabelUI::GetFont() const {
+  return impl_->font;
+}
+
+bool COptionUI::IsSelected() const {
+  return impl_->selected;
+}
+void COptionUI::Selected(bool selected) {
+  SetAttribute("selected", selected ? "true" : "false");
+}
+QString COptionUI::GetGroup() const {
+  return impl_->group;
+}
+
+int CProgressUI::GetValue() const {
+  const int low = std::min(impl_->minValue, impl_->maxValue);
+  const int high = std::max(impl_->minValue, impl_->maxValue);
+  return std::clamp(impl_->value, low, high);
+}
+void CProgressUI::SetValue(int value) {
+  SetAttribute("value", QString::number(value));
+}
+int CProgressUI::GetMinValue() const {
+  return impl_->minValue;
+}
+int CProgressUI::GetMaxValue() const {
+  return impl_->maxValue;
+}
+
+bool CComboUI::SelectItem(int index, bool takeFocus) {
+  if (index < 0 || index >= impl_->items.size()) return false;
+  impl_->curSel = index;
+  if (ui::ControlWidget* widget = impl_->widget.data()) {
+    widget->SyncInner();
+    if (takeFocus) widget->Combo()->setFocus();
+  }
+  return true;
+}
+int CComboUI::GetCurSel() const {
+  return impl_->curSel;
+}
+int CComboUI::GetItemCount() const {
+  return static_cast<int>(impl_->items.size());
+}
+QString CComboUI::GetItemText(int index) const {
+  if (index < 0 || index >= impl_->items.size()) return {};
+  return impl_->items[index];
+}
+QString CComboUI::GetText() const {
+  return GetItemText(impl_->curSel);
+}

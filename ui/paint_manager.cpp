@@ -1,0 +1,281 @@
+#include "ui/paint_manager.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QPointer>
+#include <QWindow>
+#include <algorithm>
+#include <map>
+
+#include "ui/attribute_values.h"
+#include "ui/control_impl.h"
+#include "ui/control_widget.h"
+#include "ui/picture_cache.h"
+#include "ui/picture_path.h"
+#include "ui/skin_builder.h"
+#include "ui/skin_document.h"
+#include "ui/trace.h"
+
+namespace {
+
+QString g_resourcePath;
+
+// Keeps the root control the size of the window it fills.
+class RootFitter : public QObject {
+ public:
+  RootFitter(QWidget* host, QWidget* root) : QObject(host), host_(host), root_(root) {
+    host->installEventFilter(this);
+    root->setGeometry(host->rect());
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == host_ && event->type() == QEvent::Resize && !root_.isNull()) {
+      root_->setGeometry(host_->rect());
+    }
+    return false;
+  }
+
+ private:
+  QWidget* host_;
+  QPointer<QWidget> root_;
+};
+
+QFont MakeFont(const QString& families, int pixelSize, bool bold) {
+  QFont font = QApplication::font();
+  QStringList wanted;
+  for (const QString& family : families.split(',', Qt::SkipEmptyParts)) {
+    wanted.append(family.trimmed());
+  }
+  const QStringList installed = QFontDatabase::families();
+  QStringList ordered;
+  for (const QString& family : wanted) {
+    if (installed.contains(family, Qt::CaseInsensitive)) ordered.append(family);
+  }
+  // The first installed family wins; the others stay as fallbacks for missing glyphs.
+  for (const QString& family : wanted) {
+    if (!ordered.contains(family)) ordered.append(family);
+  }
+  if (!ordered.isEmpty()) font.setFamilies(ordered);
+  if (pixelSize > 0) font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace
+
+struct CPaintManagerUI::Impl {
+  std::vector<std::unique_ptr<CControlUI>> controls;
+  CControlUI* root = nullptr;
+  QPointer<QWidget> host;
+  std::map<int, QFont> fonts;
+  std::vector<INotifyUI*> notifiers;
+  QString lastError;
+  QSize initSize;
+  bool hasCaption = false;
+  ui::Quad caption;
+  QString title;
+
+  void Clear() {
+    root = nullptr;
+    controls.clear();
+    fonts.clear();
+    hasCaption = false;
+    initSize = QSize();
+    title.clear();
+  }
+};
+
+CPaintManagerUI::CPaintManagerUI() : impl_(std::make_unique<Impl>()) {}
+
+CPaintManagerUI::~CPaintManagerUI() {
+  // Controls go parents first; a parent's widget takes its children's widgets along.
+  impl_->Clear();
+}
+
+void CPaintManagerUI::SetInstance(void*) {}
+
+QString CPaintManagerUI::GetInstancePath() {
+  QString path = QCoreApplication::applicationDirPath();
+  if (!path.endsWith('/')) path += '/';
+  return path;
+}
+
+void CPaintManagerUI::SetResourcePath(const QString& path) {
+  g_resourcePath = path;
+}
+QString CPaintManagerUI::GetResourcePath() {
+  return g_resourcePath;
+}
+
+bool CPaintManagerUI::LoadSkin(const QString& skinFile, QWidget* host) {
+  Impl& d = *impl_;
+  d.Clear();
+  d.lastError.clear();
+  d.host = host;
+  const QString path = QDir::isAbsolutePath(skinFile)
+                           ? skinFile
+                           : QDir::cleanPath(g_resourcePath + QLatin1Char('/') + skinFile);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    d.lastError = QStringLiteral("cannot open skin %1: %2").arg(path, file.errorString());
+    ui::Trace(d.lastError);
+    return false;
+  }
+  ui::SkinElement window;
+  QString error;
+  if (!ui::ParseSkinDocument(file.readAll(), window, error)) {
+    d.lastError = QStringLiteral("skin %1 is malformed: %2").arg(path, error);
+    ui::Trace(d.lastError);
+    return false;
+  }
+
+  for (const auto& [name, value] : window.attributes) {
+    if (name == "size") {
+      if (const auto size = ui::ParseSize(value)) d.initSize = *size;
+    } else if (name == "caption") {
+      if (const auto caption = ui::ParseQuad(value)) {
+        d.caption = *caption;
+        d.hasCaption = true;
+      }
+    } else if (name == "title") {
+      d.title = value;
+    } else if (name != "bkcolor") {
+      ui::Trace(QStringLiteral("skin: unknown window attribute %1=\"%2\"").arg(name, value));
+    }
+  }
+  if (host != nullptr) {
+    if (d.initSize.isValid()) host->resize(d.initSize);
+    if (const auto color = ui::ParseColor(window.Attribute("bkcolor"))) {
+      QPalette palette = host->palette();
+      palette.setColor(QPalette::Window, QColor::fromRgba(*color));
+      host->setPalette(palette);
+      host->setAutoFillBackground(true);
+    }
+  }
+
+  for (const ui::SkinElement& element : window.children) {
+    if (element.tag == "Font") {
+      const auto id = ui::ParseInt(element.Attribute("id"));
+      if (!id) {
+        ui::Trace(QStringLiteral("skin line %1: <Font> without a numeric id").arg(element.line));
+        continue;
+      }
+      d.fonts[*id] =
+          MakeFont(element.Attribute("name"), ui::ParseInt(element.Attribute("size")).value_or(0),
+                   ui::ParseBool(element.Attribute("bold")).value_or(false));
+    } else if (d.root == nullptr) {
+      d.root = SkinBuilder::Build(this, element, nullptr, host, d.controls);
+    } else {
+      ui::Trace(QStringLiteral("skin line %1: a second root control <%2> is ignored")
+                    .arg(element.line)
+                    .arg(element.tag));
+    }
+  }
+  if (d.root != nullptr && host != nullptr && d.root->GetWidget() != nullptr) {
+    new RootFitter(host, d.root->GetWidget());
+  }
+  return true;
+}
+
+QString CPaintManagerUI::LastError() const {
+  return impl_->lastError;
+}
+
+CControlUI* CPaintManagerUI::FindControl(const QString& name) const {
+  if (name.isEmpty()) return nullptr;
+  for (const auto& control : impl_->controls) {
+    if (control->GetName() == name) return control.get();
+  }
+  return nullptr;
+}
+
+CControlUI* CPaintManagerUI::GetRoot() const {
+  return impl_->root;
+}
+
+std::vector<CControlUI*> CPaintManagerUI::FindOptionGroup(const QString& group) const {
+  std::vector<CControlUI*> options;
+  if (group.isEmpty()) return options;
+  for (const auto& control : impl_->controls) {
+    auto* option = dynamic_cast<COptionUI*>(control.get());
+    if (option != nullptr && option->GetGroup() == group) options.push_back(option);
+  }
+  return options;
+}
+
+QSize CPaintManagerUI::GetInitSize() const {
+  return impl_->initSize;
+}
+
+QRect CPaintManagerUI::GetCaptionRect() const {
+  const Impl& d = *impl_;
+  if (!d.hasCaption) return {};
+  const int width = d.host.isNull() ? d.initSize.width() : d.host->width();
+  const int right = d.caption.c > d.caption.a ? d.caption.c : width;
+  return QRect(QPoint(d.caption.a, d.caption.b), QPoint(right - 1, d.caption.d - 1));
+}
+
+QString CPaintManagerUI::GetWindowTitle() const {
+  return impl_->title;
+}
+QWidget* CPaintManagerUI::GetHost() const {
+  return impl_->host.data();
+}
+
+QFont CPaintManagerUI::GetFont(int index) const {
+  const auto it = impl_->fonts.find(index);
+  if (it == impl_->fonts.end()) return QApplication::font();
+  return it->second;
+}
+
+QPixmap CPaintManagerUI::GetImage(const QString& value) const {
+  return ui::CachedPicture(ui::ResolvePicturePath(value, GetInstancePath(), g_resourcePath));
+}
+
+void CPaintManagerUI::AddNotifier(INotifyUI* notifier) {
+  if (notifier == nullptr) return;
+  auto& list = impl_->notifiers;
+  if (std::find(list.begin(), list.end(), notifier) == list.end()) list.push_back(notifier);
+}
+
+void CPaintManagerUI::SendNotify(CControlUI* sender, const QString& type, WPARAM wParam,
+                                 LPARAM lParam) {
+  TNotifyUI msg;
+  msg.sType = type;
+  msg.pSender = sender;
+  msg.wParam = wParam;
+  msg.lParam = lParam;
+  // A handler may add notifiers; walk a copy.
+  const std::vector<INotifyUI*> notifiers = impl_->notifiers;
+  for (INotifyUI* notifier : notifiers) notifier->Notify(msg);
+}
+
+bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM, LPARAM lParam, LRESULT& lRes) {
+  Impl& d = *impl_;
+  if (uMsg != WM_LBUTTONDOWN || d.host.isNull()) return false;
+  // A press in the caption area drags the window, unless it lands on something clickable.
+  const QPoint point(static_cast<std::int16_t>(lParam & 0xFFFF),
+                     static_cast<std::int16_t>((lParam >> 16) & 0xFFFF));
+  if (!GetCaptionRect().contains(point)) return false;
+  for (QWidget* w = d.host->childAt(point); w != nullptr && w != d.host; w = w->parentWidget()) {
+    if (w->inherits("QComboBox")) return false;
+    if (w->inherits("QAbstractSlider")) return false;
+    for (const auto& control : d.controls) {
+      if (control->GetWidget() == w) {
+        const QString kind = control->GetClass();
+        if (kind == "Button" || kind == "Option" || kind == "Combo" || kind == "Slider") {
+          return false;
+        }
+      }
+    }
+  }
+  QWindow* window = d.host->windowHandle();
+  if (window == nullptr) return false;
+  window->startSystemMove();
+  lRes = 0;
+  return true;
+}

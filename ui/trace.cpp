@@ -1,0 +1,9 @@
+#include "ui/trace.h"
+
+#include <QDebug>
+
+namespace ui {
+void Trace(const QString& line) {
+  qWarning().noquote() << "[ui]" << line;
+}
+}  // namespace ui
