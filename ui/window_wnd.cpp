@@ -155,11 +155,10 @@ LRESULT CWindowWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM) {
       if (wParam == SC_CLOSE) SendMessage(WM_CLOSE);
       break;
     case WM_CLOSE:
-      if (!impl_->closing) {
-        impl_->closing = true;
-        host->close();
+      // Hidden, not closed: this may run inside Qt's own close of the same window.
+      if (host->isVisible()) {
+        host->hide();
         SendMessage(WM_DESTROY);
-        impl_->closing = false;
       }
       break;
     default:

@@ -1,0 +1,102 @@
+#include "tests/ui/ui_test_support.h"
+
+#include <QFile>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QImage>
+#include <QMutex>
+#include <QThread>
+
+SkinFolder::SkinFolder() {
+  for (const char* picture : {"logo.png", "btn_nor.png", "btn_hot.png", "btn_press.png",
+                              "Key_A.png", "Key_hot.png", "Key_push.png"}) {
+    WritePicture(picture);
+  }
+  Write("example.xml", ExampleSkin());
+}
+
+void SkinFolder::Write(const QString& fileName, const QByteArray& text) const {
+  QFile file(dir_.filePath(fileName));
+  if (file.open(QIODevice::WriteOnly)) file.write(text);
+}
+
+void SkinFolder::WritePicture(const QString& fileName, QRgb colour) const {
+  QImage image(8, 8, QImage::Format_ARGB32);
+  image.fill(colour);
+  image.save(dir_.filePath(fileName));
+}
+
+QByteArray ExampleSkin() {
+  QFile file(QStringLiteral(UI_TEST_SKIN_DIR "/example.xml"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+void RecordingWindow::OnWindowReady() {
+  ++readyCalls;
+  controlsAtReady = m_pm.FindControl("combo") != nullptr && m_pm.FindControl("inner") != nullptr;
+}
+
+void RecordingWindow::Notify(TNotifyUI& msg) {
+  notifications.push_back({msg.sType, msg.pSender, msg.wParam});
+  WindowImplBase::Notify(msg);
+}
+
+LRESULT RecordingWindow::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
+  messages.push_back({uMsg, wParam, lParam});
+  return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
+}
+
+std::vector<RecordedMessage> RecordingWindow::Messages(UINT msg) const {
+  std::vector<RecordedMessage> out;
+  for (const RecordedMessage& m : messages) {
+    if (m.msg == msg) out.push_back(m);
+  }
+  return out;
+}
+
+namespace {
+QMutex g_traceMutex;
+QStringList g_traceLines;
+QtMessageHandler g_previousHandler = nullptr;
+
+void CaptureMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.startsWith("[ui]")) {
+    QMutexLocker lock(&g_traceMutex);
+    g_traceLines.append(text);
+    return;
+  }
+  if (g_previousHandler != nullptr) g_previousHandler(type, context, text);
+}
+}  // namespace
+
+TraceCapture::TraceCapture() {
+  QMutexLocker lock(&g_traceMutex);
+  g_traceLines.clear();
+  g_previousHandler = qInstallMessageHandler(CaptureMessage);
+}
+
+TraceCapture::~TraceCapture() {
+  qInstallMessageHandler(g_previousHandler);
+}
+
+QStringList TraceCapture::Lines() const {
+  QMutexLocker lock(&g_traceMutex);
+  return g_traceLines;
+}
+
+int TraceCapture::Count(const QString& fragment) const {
+  int n = 0;
+  for (const QString& line : Lines()) n += line.contains(fragment) ? 1 : 0;
+  return n;
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms) {
+  QDeadlineTimer deadline(ms);
+  while (!done()) {
+    if (deadline.hasExpired()) return done();
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(1);
+  }
+  return true;
+}
