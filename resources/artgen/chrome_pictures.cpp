@@ -276,7 +276,7 @@ void AddChromePictures(PictureSink& sink) {
                 {"ledcolor_panel.png", {495, 64}},
                 {"ledmode_panel.png", {275, 64}},
                 {"deadzone_panel.png", {928, 80}},
-                {"chain_panel.png", {190, 324}}};
+                {"chain_panel.png", {190, 390}}};
   for (const auto& panel : panels) {
     const QSizeF size = panel.size;
     sink.Add(QString::fromLatin1(panel.name), panel.size,

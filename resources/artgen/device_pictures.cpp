@@ -23,7 +23,7 @@ struct DeviceNames {
 
 const QSize kMenuSize(300, 300);
 const QSize kControlPageSize(960, 390);
-const QSize kBackPageSize(480, 300);
+const QSize kBackPageSize(480, 390);
 
 void DrawBadge(QPainter& painter, QPointF centre, const QString& text, qreal pixelSize) {
   const QFont font = theme::Font(pixelSize, true);
@@ -116,7 +116,7 @@ void DrawBackMenu(QPainter& painter, const HandheldModel& model, CardState state
 
 void DrawBackPage(QPainter& painter, const HandheldModel& model) {
   painter.save();
-  FitHandheld(painter, model, QRectF(60, 20, 360, 230));
+  FitHandheld(painter, model, QRectF(50, 30, 380, 270));
   PaintHandheldRear(painter, model);
   const QTransform toPage = painter.transform();
   painter.restore();
@@ -125,7 +125,7 @@ void DrawBackPage(QPainter& painter, const HandheldModel& model) {
   line.setAlpha(0xB0);
   for (bool left : {true, false}) {
     const QPointF p = toPage.map(RearButtonPoint(model, left));
-    const QPointF badge(p.x(), 278);
+    const QPointF badge(p.x(), 348);
     painter.setPen(QPen(line, 1.3));
     painter.drawLine(p, QPointF(p.x(), badge.y() - 12));
     const qreal edge = left ? 2 : 478;
