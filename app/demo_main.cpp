@@ -1,0 +1,83 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "app/demo_options.h"
+#include "app/program_entry.h"
+#include "config/controller_device.h"
+#include "emulator/controller_emulator.h"
+#include "sysinfo/board_model.h"
+#include "sysinfo/system_language.h"
+
+// The demo is the program wired to the firmware emulator instead of a real controller,
+// with the handheld model and the system language chosen on the command line.
+namespace {
+// Its own guard, so a running demo never keeps the real tool from starting.
+constexpr const char* kDemoGuardName = "KQVPAD3CONTROLS-demo";
+// Firmware version bytes the emulated controller reports (shown as X107K215).
+constexpr std::array<std::uint8_t, 4> kDemoFirmware{0x01, 0x07, 0x02, 0x15};
+
+bool WriteBoardName(const QString& folder, const std::string& model) {
+  QFile file(QDir(folder).filePath(QStringLiteral("board_name")));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  const std::string line = model + "\n";
+  return file.write(line.data(), static_cast<qint64>(line.size())) ==
+         static_cast<qint64>(line.size());
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string error;
+  const auto options = ParseDemoOptions(args, &error);
+  const std::string programName = std::filesystem::path(argv[0]).filename().string();
+  if (!options) {
+    std::fprintf(stderr, "%s: %s\n%s", programName.c_str(), error.c_str(),
+                 DemoUsage(programName).c_str());
+    return 2;
+  }
+  if (options->help) {
+    std::fputs(DemoUsage(programName).c_str(), stdout);
+    return 0;
+  }
+
+  auto emulator = std::make_shared<ControllerEmulator>();
+  emulator->SetVersion(kDemoFirmware);
+  if (options->stateFile) {
+    const std::string& path = *options->stateFile;
+    if (std::filesystem::exists(path) && !emulator->LoadState(path, &error)) {
+      // Refuse rather than overwrite a file we cannot read with the next save.
+      std::fprintf(stderr, "%s: cannot use state file %s: %s\n", programName.c_str(), path.c_str(),
+                   error.c_str());
+      return 1;
+    }
+    emulator->SetPersistencePath(path);
+  }
+  ControllerEmulator::Faults faults;
+  faults.neverReady = options->neverReady;
+  faults.wrongReadChecksum = options->badChecksum;
+  emulator->SetFaults(faults);
+
+  const bool unplugged = options->unplugged;
+  SetControllerOpener([emulator, unplugged]() -> std::unique_ptr<ReportTransport> {
+    if (unplugged) return nullptr;
+    return MakeEmulatorTransport(emulator);
+  });
+
+  if (options->lang)
+    OverrideSystemLangId(*options->lang == "zh" ? kLangChinesePrc : kLangEnglishUs);
+
+  QApplication application(argc, argv);
+  QTemporaryDir boardFolder;
+  if (!boardFolder.isValid() || !WriteBoardName(boardFolder.path(), options->model)) {
+    std::fprintf(stderr, "%s: cannot prepare the board model folder\n", programName.c_str());
+    return 1;
+  }
+  SetBoardModelRoot(boardFolder.path().toStdString());
+
+  return RunPadControls(kDemoGuardName);
+}

@@ -1,0 +1,68 @@
+#include "app/demo_options.h"
+
+namespace {
+// The firmware table's product names are short printable text; a value that could not
+// come from there (or could escape the temporary folder) is refused.
+bool IsPlausibleModel(const std::string& model) {
+  if (model.size() > 64) return false;
+  for (unsigned char c : model) {
+    if (c < 0x20 || c == 0x7F) return false;
+  }
+  return true;
+}
+}  // namespace
+
+std::optional<DemoOptions> ParseDemoOptions(const std::vector<std::string>& args,
+                                            std::string* error) {
+  DemoOptions options;
+  auto fail = [&](const std::string& message) -> std::optional<DemoOptions> {
+    if (error != nullptr) *error = message;
+    return std::nullopt;
+  };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= args.size()) return false;
+      out = args[++i];
+      return true;
+    };
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--model") {
+      if (!value(options.model)) return fail("--model needs a board model code");
+      if (!IsPlausibleModel(options.model)) return fail("--model: not a board model code");
+    } else if (arg == "--lang") {
+      std::string lang;
+      if (!value(lang)) return fail("--lang needs zh or en");
+      if (lang != "zh" && lang != "en") return fail("--lang must be zh or en, not " + lang);
+      options.lang = lang;
+    } else if (arg == "--state") {
+      std::string path;
+      if (!value(path) || path.empty()) return fail("--state needs a file name");
+      options.stateFile = path;
+    } else if (arg == "--unplugged") {
+      options.unplugged = true;
+    } else if (arg == "--never-ready") {
+      options.neverReady = true;
+    } else if (arg == "--bad-checksum") {
+      options.badChecksum = true;
+    } else {
+      return fail("unknown option: " + arg);
+    }
+  }
+  return options;
+}
+
+std::string DemoUsage(const std::string& programName) {
+  return "Usage: " + programName +
+         " [options]\n"
+         "PadControls against an emulated controller.\n\n"
+         "  --model CODE    board model of the handheld (default T2803-31; also T2804-11,\n"
+         "                  T2804-12, T2802-21; anything else shows the plain skin)\n"
+         "  --lang zh|en    window language (default: the system's)\n"
+         "  --state FILE    keep the emulated controller's key map in FILE between runs\n"
+         "  --unplugged     no controller attached\n"
+         "  --never-ready   the controller never answers a read\n"
+         "  --bad-checksum  the controller's replies fail their checksum\n"
+         "  --help          this text\n";
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the demo's command line asks for. The real program takes no options.
+struct DemoOptions {
+  std::string model = "T2803-31";   // the handheld that shows every settings group
+  std::optional<std::string> lang;  // "zh" or "en"; unset follows the system
+  std::optional<std::string> stateFile;
+  bool unplugged = false;
+  bool neverReady = false;
+  bool badChecksum = false;
+  bool help = false;
+};
+
+// Parses the arguments after the program name. On a bad command line returns nothing and
+// fills `error` with a message for the user.
+std::optional<DemoOptions> ParseDemoOptions(const std::vector<std::string>& args,
+                                            std::string* error);
+
+std::string DemoUsage(const std::string& programName);

@@ -1,0 +1,154 @@
+#include "app/main_window.h"
+
+#include <string>
+
+#include "app/language_texts.h"
+#include "app/model_layout.h"
+#include "config/controller_device.h"
+#include "keys/key_slots.h"
+#include "sysinfo/board_model.h"
+#include "sysinfo/system_language.h"
+#include "ui/controls.h"
+#include "ui/input_method.h"
+
+const std::array<const char*, 14> kControlKeyButtonNames{
+    "ConKeyABtn",    "ConKeyDBtn",       "ConKeyWBtn",      "ConKeySBtn",    "ConMSRollUpBtn",
+    "ConKeyHomeBtn", "ConMSRollDownBtn", "ConKeyEndBtn",    "ConKeySetXBtn", "ConKeySetYBtn",
+    "ConKeySetBBtn", "ConKeySetABtn",    "ConSpacebarSBtn", "ConEnterBtn"};
+
+namespace {
+constexpr std::uint32_t kLedColours[] = {0xFF0000, 0xFF3300, 0xFF6600, 0xFF9900, 0xFFFF00,
+                                         0x99FF00, 0x00FF00, 0x00FFFF, 0x0000FF, 0x6600FF,
+                                         0xFF00FF, 0xFF0066, 0xFFFFFF};
+constexpr int kGamepadTimerId = 0;
+constexpr unsigned kGamepadTimerPeriodMs = 10;
+}  // namespace
+
+MainWindow::MainWindow()
+    : skinFile(QStringLiteral("XmlMainWindow.xml")),
+      selectedSlot(kNoSlot),
+      currentPage(0),
+      KeyTranslationTable{} {
+  for (std::uint32_t colour : kLedColours) ledColourTable.push_back(colour);
+  FillKeyTranslationTable(KeyTranslationTable);
+  firmwareText.clear();
+  hasFocus = 0;
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::WindowClassName() const {
+  return QStringLiteral("PadControlsMainWnd");
+}
+
+QString MainWindow::SkinFileName() {
+  return skinFile;
+}
+
+CControlUI* MainWindow::Find(const char* name) const {
+  return m_pm.FindControl(QString::fromLatin1(name));
+}
+
+void MainWindow::FindControls() {
+  closeBtn = Find("closebtn");
+  minBtn = Find("minbtn");
+  backKeyBtn = Find("BackKeybtn");
+  backKeyLabel = Find("BackKeyLabel");
+  backKeyHelpBtn = Find("BackKeyHelpbtn");
+  controlKeyBtn = Find("ControlKeybtn");
+  controlKeyLabel = Find("ControlKeyLabel");
+  controlKeyHelpBtn = Find("ControlKeyHelpbtn");
+  backBtn = Find("Backbtn");
+  reductionBtn = Find("Reductionbtn");
+  saveBtn = Find("Savebtn");
+  backKeyDevBkgImg = Find("BackKeyDevBkgImg");
+  leftKeyLayout = Find("LeftKeylayout");
+  rightKeyLayout = Find("RightKeylayout");
+  leftKeyLabel = Find("LeftKeyLabel");
+  rightKeyLabel = Find("RightKeyLabel");
+  for (int i = 0; i < 8; ++i) {
+    backKeySetBtn[i] = Find(("BackKeySet" + std::to_string(i + 1) + "Btn").c_str());
+  }
+  for (int i = 0; i < 6; ++i) {
+    backKeyTimeCombo[i] = Find(("BackKeyTimeCombo" + std::to_string(i + 1)).c_str());
+  }
+  leftKeyTimeCombo1 = Find("LeftKeyTimeCombo1");
+  conKeyDevBkgImg = Find("ConKeyDevBkgImg");
+  for (std::size_t i = 0; i < conKeyBtn.size(); ++i) conKeyBtn[i] = Find(kControlKeyButtonNames[i]);
+  vibLayout = Find("VibLayout");
+  verLabel = Find("VerLabel");
+  vibTitle = Find("VibTitle");
+  for (int i = 0; i < 3; ++i) vib[i] = Find(("Vib" + std::to_string(i)).c_str());
+  ledColorLayout = Find("LedColorLayout");
+  ledModeLayout = Find("LedModeLayout");
+  ledColorTitle = Find("LedColorTitle");
+  ledModeTitle = Find("LedModeTitle");
+  for (int i = 0; i < 13; ++i) ledColor[i] = Find(("LedColor" + std::to_string(i)).c_str());
+  ledModeOnOff = Find("LedModeOnOff");
+  ledModeRotated = Find("LedModeRotated");
+  ledModeConstant = Find("LedModeConstant");
+  ledModeBreathed = Find("LedModeBreathed");
+  deadZoneLayout = Find("DeadZoneLayout");
+  rsCenterDzSlider = Find("RS_CenterDzSlider");
+  rsBoundaryDzSlider = Find("RS_BoundaryDzSlider");
+  lsCenterDzSlider = Find("LS_CenterDzSlider");
+  lsBoundaryDzSlider = Find("LS_BoundaryDzSlider");
+  rsCenterDzValue = Find("RsCenterDzValue");
+  rsBoundaryDzValue = Find("RsBoundaryDzValue");
+  lsCenterDzValue = Find("LsCenterDzValue");
+  lsBoundaryDzValue = Find("LsBoundaryDzValue");
+  rightAxesTitle = Find("RightAxesTitle");
+  rsCenterText = Find("RsCenterText");
+  rsBoundaryText = Find("RsBoundaryText");
+  leftAxesTitle = Find("LeftAxesTitle");
+  lsCenterText = Find("LsCenterText");
+  lsBoundaryText = Find("LsBoundaryText");
+}
+
+void MainWindow::ApplyModelLayout() {
+  std::string model;
+  QueryBoardModel(model);
+  const ModelLayout* layout = LayoutFor(LayoutNumberOf(model));
+  if (layout == nullptr) return;  // unknown handheld: the skin's own pictures and places
+  for (const auto& setting : layout->pictures) {
+    ui::SetAttribute(Find(setting.control), QString::fromLatin1(setting.attribute),
+                     QString::fromLatin1(setting.value));
+  }
+  for (const auto& setting : layout->positions) {
+    ui::SetAttribute(Find(setting.control), QString::fromLatin1(setting.attribute),
+                     QString::fromLatin1(setting.value));
+  }
+}
+
+void MainWindow::OnWindowReady() {
+  CenterWindow();
+  // Keys are captured as plain key events; an input method would compose them into text.
+  ImmDisableIME(0);
+  FindControls();
+  ApplyModelLayout();
+  ShowBackKeyPage(false);
+  ShowControlKeyPage(false);
+  ShowPageButtons(false);
+  currentPage = 0;
+  ApplyLanguageTexts();
+
+  if (StartDevice()) {
+    SetTimer(kGamepadTimerId, kGamepadTimerPeriodMs);
+    return;
+  }
+  ShowMessage(phrases::kInitFailed);
+  PostQuitMessage(0);
+}
+
+bool MainWindow::StartDevice() {
+  ControllerDevice& device = TheControllerDevice();
+  if (!device.OpenController()) return false;
+  if (!device.ReadSettings(device.handle.get())) return false;
+  firmwareText = QString::fromStdWString(device.versionPartX + device.versionPartK);
+  ApplyLanguageTexts();
+  const bool chinese = UseChinese();
+  ui::SetAttribute(backKeyHelpBtn, QStringLiteral("tooltip"), phrases::kBackKeyHelp.In(chinese));
+  ui::SetAttribute(controlKeyHelpBtn, QStringLiteral("tooltip"),
+                   phrases::kControlKeyHelp.In(chinese));
+  return true;
+}

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "keys/key_codes.h"
+#include "ui/window_impl_base.h"
+
+// The program's one window. It builds the skin, adapts it to the handheld model and the
+// system language, opens the controller and then routes window messages to its hooks and
+// control notifications to Notify.
+struct Phrase;
+
+class MainWindow : public WindowImplBase {
+ public:
+  MainWindow();
+  ~MainWindow() override;
+
+  QString WindowClassName() const override;
+  QString SkinFileName() override;
+  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+  void OnWindowReady() override;
+  void Notify(TNotifyUI& msg) override;
+
+  // Hooks replaced here; the others keep the toolkit's behaviour.
+  LRESULT OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+  LRESULT OnMouseHover(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+  LRESULT OnKeyDown(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+  LRESULT OnFocusLost(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+  LRESULT OnFocusGained(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+
+  // Key, wheel and gamepad capture.
+  virtual LRESULT CaptureKeyUp(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+  virtual LRESULT CaptureSysKeyDown(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+  virtual LRESULT CaptureWheel(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+  virtual LRESULT PollGamepad(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+
+  // Start-up.
+  bool StartDevice();
+  void ApplyLanguageTexts();
+
+  // Pages.
+  void ShowMainMenu(bool visible);
+  void ShowBackKeyPage(bool visible);
+  void ShowControlKeyPage(bool visible);
+  void ShowPageButtons(bool visible);
+  void MarkColourSwatch(std::uint32_t colour);
+  // Shows a picture on a slot's button; slots without a button are ignored.
+  void SetSlotImage(int slot, const QString& picture);
+  // Minimal page loads: read the controller, show the page and its key pictures.
+  bool LoadBackKeyPage();
+  bool LoadControlKeyPage();
+
+  // Shows a modal message in the system language, owned by this window.
+  void ShowMessage(const Phrase& message);
+
+  // State -------------------------------------------------------------------
+  QString skinFile;
+  std::uint32_t selectedSlot;
+  std::uint32_t currentPage;
+  TranslationTable KeyTranslationTable;
+
+  // Control references, looked up by name once the skin is built; null when the skin
+  // lacks a name (every operation on them goes through the null-safe ui:: functions).
+  CControlUI* closeBtn = nullptr;
+  CControlUI* minBtn = nullptr;
+  CControlUI* backKeyBtn = nullptr;
+  CControlUI* backKeyLabel = nullptr;
+  CControlUI* backKeyHelpBtn = nullptr;
+  CControlUI* controlKeyBtn = nullptr;
+  CControlUI* controlKeyLabel = nullptr;
+  CControlUI* controlKeyHelpBtn = nullptr;
+  CControlUI* backBtn = nullptr;
+  CControlUI* reductionBtn = nullptr;
+  CControlUI* saveBtn = nullptr;
+  CControlUI* backKeyDevBkgImg = nullptr;
+  CControlUI* leftKeyLayout = nullptr;
+  CControlUI* rightKeyLayout = nullptr;
+  CControlUI* leftKeyLabel = nullptr;
+  CControlUI* rightKeyLabel = nullptr;
+  std::array<CControlUI*, 8> backKeySetBtn{};
+  std::array<CControlUI*, 6> backKeyTimeCombo{};
+  CControlUI* leftKeyTimeCombo1 = nullptr;
+
+  QString firmwareText;
+  std::uint32_t hasFocus;
+
+  CControlUI* conKeyDevBkgImg = nullptr;
+  // The fourteen control-key buttons, in the order the page shows and hides them.
+  std::array<CControlUI*, 14> conKeyBtn{};
+  CControlUI* vibLayout = nullptr;
+  CControlUI* verLabel = nullptr;
+  CControlUI* vibTitle = nullptr;
+  std::array<CControlUI*, 3> vib{};
+
+  std::vector<std::uint32_t> ledColourTable;
+
+  CControlUI* ledColorLayout = nullptr;
+  CControlUI* ledModeLayout = nullptr;
+  CControlUI* ledColorTitle = nullptr;
+  CControlUI* ledModeTitle = nullptr;
+  std::array<CControlUI*, 13> ledColor{};
+  CControlUI* ledModeOnOff = nullptr;
+  CControlUI* ledModeRotated = nullptr;
+  CControlUI* ledModeConstant = nullptr;
+  CControlUI* ledModeBreathed = nullptr;
+  CControlUI* deadZoneLayout = nullptr;
+  CControlUI* rsCenterDzSlider = nullptr;
+  CControlUI* rsBoundaryDzSlider = nullptr;
+  CControlUI* lsCenterDzSlider = nullptr;
+  CControlUI* lsBoundaryDzSlider = nullptr;
+  CControlUI* rsCenterDzValue = nullptr;
+  CControlUI* rsBoundaryDzValue = nullptr;
+  CControlUI* lsCenterDzValue = nullptr;
+  CControlUI* lsBoundaryDzValue = nullptr;
+  CControlUI* rightAxesTitle = nullptr;
+  CControlUI* rsCenterText = nullptr;
+  CControlUI* rsBoundaryText = nullptr;
+  CControlUI* leftAxesTitle = nullptr;
+  CControlUI* lsCenterText = nullptr;
+  CControlUI* lsBoundaryText = nullptr;
+
+ private:
+  void FindControls();
+  void ApplyModelLayout();
+  CControlUI* Find(const char* name) const;
+};
+
+// The names of the fourteen control-key buttons, in the order of MainWindow::conKeyBtn.
+extern const std::array<const char*, 14> kControlKeyButtonNames;

@@ -1,0 +1,43 @@
+#include "app/language_texts.h"
+#include "app/main_window.h"
+#include "app/model_layout.h"
+#include "sysinfo/board_model.h"
+#include "sysinfo/system_language.h"
+#include "ui/controls.h"
+#include "ui/message_box.h"
+
+void MainWindow::ApplyLanguageTexts() {
+  // One language decision per call, so a call never mixes the two.
+  const bool chinese = UseChinese();
+  for (const LanguageSetting& setting : LanguageSettings()) {
+    CControlUI* control = Find(setting.control);
+    switch (setting.kind) {
+      case LanguageSetting::Kind::kText:
+        ui::SetText(control, QString::fromUtf8(chinese ? setting.chinese : setting.english));
+        break;
+      case LanguageSetting::Kind::kAttribute:
+        ui::SetAttribute(control, QString::fromLatin1(setting.attribute),
+                         QString::fromUtf8(chinese ? setting.chinese : setting.english));
+        break;
+      case LanguageSetting::Kind::kFont:
+        ui::SetFont(control,
+                    QString::fromLatin1(chinese ? setting.chinese : setting.english).toInt());
+        break;
+      case LanguageSetting::Kind::kVersion:
+        ui::SetText(control, phrases::kVersionPrefix.In(chinese) + firmwareText);
+        break;
+    }
+  }
+
+  std::string model;
+  QueryBoardModel(model);
+  if (UsesRearButtonTitles(model)) {
+    ui::SetText(leftKeyLabel, QString::fromLatin1(phrases::kLeftRearTitle));
+    ui::SetText(rightKeyLabel, QString::fromLatin1(phrases::kRightRearTitle));
+  }
+}
+
+void MainWindow::ShowMessage(const Phrase& message) {
+  const bool chinese = UseChinese();
+  MessageBox(GetHWND(), message.In(chinese), phrases::kCaption.In(chinese), MB_OK);
+}

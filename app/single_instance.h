@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// One running copy per user: an exclusive lock on a file named after the guard. The lock
+// belongs to the process, so the system drops it when the process ends in any way, and a
+// crashed copy never blocks the next start.
+enum class InstanceLock { kAcquired, kAlreadyRunning, kUnavailable };
+
+// The lock file's folder: $XDG_RUNTIME_DIR when set, else /tmp (the name then carries the
+// user id so that users do not share a lock).
+std::string InstanceLockPath(const std::string& guardName);
+
+// Takes the lock and keeps it for the rest of the process. kUnavailable when the lock file
+// cannot be opened: the caller then starts anyway rather than lock the user out.
+InstanceLock AcquireInstanceLock(const std::string& guardName);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "emulator/controller_emulator.h"
+#include "ui/message_box.h"
+
+// The world a main-window test runs in: an emulated controller behind the opener (or none),
+// a board model, a system language and captured message boxes.
+class AppTestEnv {
+ public:
+  AppTestEnv();
+  ~AppTestEnv();
+
+  void SetModel(const std::string& boardName);  // writes board_name as the firmware would
+  void RemoveModel();                           // the query then fails
+  void SetLanguage(std::uint16_t langId);
+  void Unplug();
+
+  // Creates the window as the program does; OnWindowReady runs inside.
+  template <typename Window = MainWindow>
+  std::unique_ptr<Window> MakeWindow() {
+    auto window = std::make_unique<Window>();
+    CreateWindow(*window);
+    return window;
+  }
+
+  std::shared_ptr<ControllerEmulator> emulator;
+  std::vector<MessageBoxRecord> boxes;
+
+ private:
+  void CreateWindow(MainWindow& window);
+  QTemporaryDir boardFolder_;
+  bool unplugged_ = false;
+};
+
+// Runs the message loop until it ends or `timeoutMs` passes (then it is ended with 99).
+// Returns the loop's exit code.
+int RunLoopFor(int timeoutMs);
+
+// The window's control of that name (null when the skin lacks it).
+CControlUI* Control(MainWindow& window, const char* name);
+QString Attr(MainWindow& window, const char* name, const char* attribute);

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "app/demo_options.h"
+
+namespace {
+
+TEST(DemoOptionsTest, DefaultsStandForTheFullModelAndTheSystemLanguage) {
+  std::string error;
+  const auto options = ParseDemoOptions({}, &error);
+  ASSERT_TRUE(options);
+  EXPECT_EQ(options->model, "T2803-31");
+  EXPECT_FALSE(options->lang);
+  EXPECT_FALSE(options->stateFile);
+  EXPECT_FALSE(options->unplugged || options->neverReady || options->badChecksum || options->help);
+}
+
+TEST(DemoOptionsTest, EveryOptionIsRead) {
+  std::string error;
+  const auto options =
+      ParseDemoOptions({"--model", "T2802-21", "--lang", "zh", "--state", "/tmp/s.bin",
+                        "--unplugged", "--never-ready", "--bad-checksum"},
+                       &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->model, "T2802-21");
+  EXPECT_EQ(options->lang, "zh");
+  EXPECT_EQ(options->stateFile, "/tmp/s.bin");
+  EXPECT_TRUE(options->unplugged && options->neverReady && options->badChecksum);
+  EXPECT_TRUE(ParseDemoOptions({"--help"}, &error)->help);
+}
+
+TEST(DemoOptionsTest, BadCommandLinesAreRefusedWithAReason) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--lang"},      {"--lang", "fr"}, {"--model"},         {"--state"},
+      {"--state", ""}, {"--frobnicate"}, {"--model", "A\nB"}, {"--model", std::string(65, 'x')},
+  };
+  for (const auto& args : bad) {
+    std::string error;
+    EXPECT_FALSE(ParseDemoOptions(args, &error)) << args[0];
+    EXPECT_FALSE(error.empty()) << args[0];
+  }
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "tests/app/app_test_env.h"
+#include "ui/controls.h"
+#include "ui/paint_manager.h"
+
+namespace {
+
+class NotifyTest : public ::testing::Test {
+ protected:
+  void Send(MainWindow& window, const char* type, CControlUI* sender) {
+    TNotifyUI msg;
+    msg.sType = QString::fromLatin1(type);
+    msg.pSender = sender;
+    window.Notify(msg);
+  }
+  AppTestEnv env;
+};
+
+TEST_F(NotifyTest, CloseButtonQuitsWithoutWriting) {
+  auto window = env.MakeWindow();
+  env.emulator->ResetCounters();
+  Send(*window, "click", window->closeBtn);
+  EXPECT_EQ(RunLoopFor(3000), 0);
+  EXPECT_EQ(env.emulator->GetCounters().sends, 0);
+}
+
+TEST_F(NotifyTest, DoubleClickIsNotAClick) {
+  auto window = env.MakeWindow();
+  Send(*window, "dbclick", window->closeBtn);
+  Send(*window, "dbclick", window->controlKeyBtn);
+  EXPECT_EQ(RunLoopFor(100), 99);
+  EXPECT_EQ(window->currentPage, 0u);
+  EXPECT_TRUE(ui::IsVisible(window->controlKeyBtn));
+}
+
+TEST_F(NotifyTest, PagesOpenAndCloseWithTheirButtons) {
+  auto window = env.MakeWindow();
+  window->selectedSlot = 3;
+  Send(*window, "click", window->controlKeyBtn);
+  EXPECT_TRUE(env.boxes.empty());
+  EXPECT_EQ(window->currentPage, 2u);
+  EXPECT_FALSE(ui::IsVisible(window->controlKeyBtn));
+  EXPECT_TRUE(ui::IsVisible(window->conKeyBtn[0]));
+  EXPECT_TRUE(ui::IsVisible(window->saveBtn));
+  // Factory key map: slot 10 (A) holds usage 0x04.
+  EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), "Key_A.png");
+  EXPECT_EQ(Attr(*window, "ConKeyABtn", "hotimage"), "Key_hot.png");
+
+  window->selectedSlot = 10;
+  Send(*window, "click", window->backBtn);
+  EXPECT_EQ(window->currentPage, 0u);
+  EXPECT_EQ(window->selectedSlot, 0xFFFFu);
+  EXPECT_TRUE(ui::IsVisible(window->controlKeyBtn));
+  EXPECT_FALSE(ui::IsVisible(window->conKeyBtn[0]));
+  EXPECT_FALSE(ui::IsVisible(window->saveBtn));
+
+  Send(*window, "click", window->backKeyBtn);
+  EXPECT_EQ(window->currentPage, 1u);
+  EXPECT_TRUE(ui::IsVisible(window->backKeySetBtn[0]));
+  EXPECT_TRUE(ui::IsVisible(window->leftKeyLayout));
+  EXPECT_FALSE(ui::IsVisible(window->backKeyBtn));
+}
+
+TEST_F(NotifyTest, UnreadableControllerKeepsTheMenu) {
+  auto window = env.MakeWindow();
+  ControllerEmulator::Faults faults;
+  faults.unplugAfterReports = 0;
+  env.emulator->SetFaults(faults);
+  Send(*window, "click", window->controlKeyBtn);
+  ASSERT_EQ(env.boxes.size(), 1u);
+  EXPECT_EQ(env.boxes[0].text, "data reading failure");
+  EXPECT_EQ(env.boxes[0].caption, "prompt");
+  EXPECT_EQ(window->currentPage, 2u);  // the page number moves even though the page stays shut
+  EXPECT_TRUE(ui::IsVisible(window->controlKeyBtn));
+  EXPECT_FALSE(ui::IsVisible(window->conKeyBtn[0]));
+}
+
+}  // namespace

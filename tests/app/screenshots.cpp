@@ -1,0 +1,61 @@
+// Saves the main window, and both settings pages, for every layout and an unknown model in
+// both languages as PNG files in the build's "screenshots" folder, for a person to look at.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QWidget>
+
+#include "sysinfo/system_language.h"
+#include "tests/app/app_test_env.h"
+#include "ui/paint_manager.h"
+
+namespace {
+
+QString ShotFolder() {
+  return CPaintManagerUI::GetInstancePath() + "screenshots";
+}
+
+void Save(MainWindow& window, const QString& name) {
+  QApplication::processEvents();
+  const QPixmap shot = window.GetHWND()->grab();
+  ASSERT_FALSE(shot.isNull());
+  const QString file = ShotFolder() + "/" + name + ".png";
+  EXPECT_TRUE(shot.save(file)) << file.toStdString();
+}
+
+TEST(Screenshots, MainWindowPerModelAndLanguage) {
+  ASSERT_TRUE(QDir().mkpath(ShotFolder()));
+  AppTestEnv env;
+  for (const char* model : {"T2804-11", "T2802-21", "T2803-31", "Unknown"}) {
+    for (const char* lang : {"en", "zh"}) {
+      env.SetModel(model);
+      env.SetLanguage(QString(lang) == "zh" ? kLangChinesePrc : kLangEnglishUs);
+      auto window = env.MakeWindow();
+      window->ShowWindow(true);
+      const QString base = QString("%1_%2").arg(model, lang);
+      Save(*window, "main_" + base);
+      window->LoadControlKeyPage();
+      Save(*window, "controlkeys_" + base);
+      window->ShowControlKeyPage(false);
+      window->ShowPageButtons(false);
+      window->LoadBackKeyPage();
+      Save(*window, "backkeys_" + base);
+      window->ShowWindow(false);
+    }
+  }
+  EXPECT_TRUE(env.boxes.empty());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Real X when there is a display (CI runs this under Xvfb), offscreen otherwise.
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "sysinfo/system_language.h"
+#include "tests/app/app_test_env.h"
+#include "ui/controls.h"
+
+namespace {
+
+// Every control the window works with, as the skin must name it.
+std::vector<std::string> AllControlNames() {
+  std::vector<std::string> names = {"closebtn",
+                                    "minbtn",
+                                    "BackKeybtn",
+                                    "BackKeyLabel",
+                                    "BackKeyHelpbtn",
+                                    "ControlKeybtn",
+                                    "ControlKeyLabel",
+                                    "ControlKeyHelpbtn",
+                                    "Backbtn",
+                                    "Reductionbtn",
+                                    "Savebtn",
+                                    "BackKeyDevBkgImg",
+                                    "LeftKeylayout",
+                                    "RightKeylayout",
+                                    "LeftKeyLabel",
+                                    "RightKeyLabel",
+                                    "LeftKeyTimeCombo1",
+                                    "ConKeyDevBkgImg",
+                                    "ConKeyABtn",
+                                    "ConKeyDBtn",
+                                    "ConKeyWBtn",
+                                    "ConKeySBtn",
+                                    "ConMSRollUpBtn",
+                                    "ConKeyHomeBtn",
+                                    "ConMSRollDownBtn",
+                                    "ConKeyEndBtn",
+                                    "ConKeySetXBtn",
+                                    "ConKeySetYBtn",
+                                    "ConKeySetBBtn",
+                                    "ConKeySetABtn",
+                                    "ConSpacebarSBtn",
+                                    "ConEnterBtn",
+                                    "VibLayout",
+                                    "VerLabel",
+                                    "VibTitle",
+                                    "Vib0",
+                                    "Vib1",
+                                    "Vib2",
+                                    "LedColorLayout",
+                                    "LedModeLayout",
+                                    "LedColorTitle",
+                                    "LedModeTitle",
+                                    "LedModeOnOff",
+                                    "LedModeRotated",
+                                    "LedModeConstant",
+                                    "LedModeBreathed",
+                                    "DeadZoneLayout",
+                                    "RS_CenterDzSlider",
+                                    "RS_BoundaryDzSlider",
+                                    "LS_CenterDzSlider",
+                                    "LS_BoundaryDzSlider",
+                                    "RsCenterDzValue",
+                                    "RsBoundaryDzValue",
+                                    "LsCenterDzValue",
+                                    "LsBoundaryDzValue",
+                                    "RightAxesTitle",
+                                    "RsCenterText",
+                                    "RsBoundaryText",
+                                    "LeftAxesTitle",
+                                    "LsCenterText",
+                                    "LsBoundaryText"};
+  for (int i = 1; i <= 8; ++i) names.push_back("BackKeySet" + std::to_string(i) + "Btn");
+  for (int i = 1; i <= 6; ++i) names.push_back("BackKeyTimeCombo" + std::to_string(i));
+  for (int i = 0; i <= 12; ++i) names.push_back("LedColor" + std::to_string(i));
+  return names;
+}
+
+class StartUpTest : public ::testing::Test {
+ protected:
+  AppTestEnv env;
+};
+
+TEST_F(StartUpTest, FreshWindowState) {
+  MainWindow window;
+  EXPECT_EQ(window.SkinFileName(), "XmlMainWindow.xml");
+  EXPECT_EQ(window.WindowClassName(), "PadControlsMainWnd");
+  EXPECT_EQ(window.selectedSlot, 0xFFFFu);
+  EXPECT_EQ(window.currentPage, 0u);
+  EXPECT_TRUE(window.firmwareText.isEmpty());
+  EXPECT_EQ(window.hasFocus, 0u);
+  const std::vector<std::uint32_t> colours = {0xFF0000, 0xFF3300, 0xFF6600, 0xFF9900, 0xFFFF00,
+                                              0x99FF00, 0x00FF00, 0x00FFFF, 0x0000FF, 0x6600FF,
+                                              0xFF00FF, 0xFF0066, 0xFFFFFF};
+  EXPECT_EQ(window.ledColourTable, colours);
+  EXPECT_EQ(window.KeyTranslationTable[0].uiKeyCode, 0x41u);
+  EXPECT_EQ(window.KeyTranslationTable[128].uiKeyCode, 0u);
+  EXPECT_EQ(window.closeBtn, nullptr);  // nothing is looked up before the skin exists
+}
+
+TEST_F(StartUpTest, SkinHasEveryControlAndTheWindowKeepsThem) {
+  auto window = env.MakeWindow();
+  for (const std::string& name : AllControlNames()) {
+    EXPECT_NE(Control(*window, name.c_str()), nullptr) << name;
+  }
+  EXPECT_EQ(window->closeBtn, Control(*window, "closebtn"));
+  EXPECT_EQ(window->conKeyBtn[13], Control(*window, "ConEnterBtn"));
+  EXPECT_EQ(window->ledColor[12], Control(*window, "LedColor12"));
+  EXPECT_EQ(window->backKeyTimeCombo[5], Control(*window, "BackKeyTimeCombo6"));
+  EXPECT_EQ(window->leftKeyTimeCombo1, Control(*window, "LeftKeyTimeCombo1"));
+  EXPECT_EQ(window->lsBoundaryText, Control(*window, "LsBoundaryText"));
+}
+
+TEST_F(StartUpTest, SuccessfulStartShowsOnlyTheMainMenu) {
+  auto window = env.MakeWindow();
+  EXPECT_TRUE(env.boxes.empty());
+  EXPECT_EQ(window->currentPage, 0u);
+  EXPECT_EQ(window->selectedSlot, 0xFFFFu);
+  for (const char* name : {"BackKeybtn", "BackKeyLabel", "ControlKeybtn", "ControlKeyLabel",
+                           "BackKeyHelpbtn", "ControlKeyHelpbtn"}) {
+    EXPECT_TRUE(ui::IsVisible(Control(*window, name))) << name;
+  }
+  std::vector<std::string> hidden = {"Backbtn",          "Reductionbtn",  "Savebtn",
+                                     "BackKeyDevBkgImg", "LeftKeylayout", "RightKeylayout",
+                                     "ConKeyDevBkgImg",  "VibLayout",     "LedColorLayout",
+                                     "LedModeLayout",    "DeadZoneLayout"};
+  for (int i = 1; i <= 8; ++i) hidden.push_back("BackKeySet" + std::to_string(i) + "Btn");
+  for (int i = 1; i <= 6; ++i) hidden.push_back("BackKeyTimeCombo" + std::to_string(i));
+  for (const char* name : kControlKeyButtonNames) hidden.push_back(name);
+  for (const std::string& name : hidden) {
+    EXPECT_FALSE(ui::IsVisible(Control(*window, name.c_str()))) << name;
+  }
+  EXPECT_EQ(window->firmwareText, "X107K215");
+  EXPECT_EQ(ui::GetText(Control(*window, "VerLabel")), "Ver:1.11 Firmware:X107K215");
+}
+
+TEST_F(StartUpTest, NoControllerTellsTheUserAndQuits) {
+  env.Unplug();
+  for (std::uint16_t lang : {kLangEnglishUs, kLangChinesePrc}) {
+    env.boxes.clear();
+    env.SetLanguage(lang);
+    auto window = env.MakeWindow();
+    ASSERT_EQ(env.boxes.size(), 1u);
+    const bool chinese = lang == kLangChinesePrc;
+    EXPECT_EQ(env.boxes[0].text, chinese ? "初始化失败" : "initialization failed");
+    EXPECT_EQ(env.boxes[0].caption, chinese ? "提示" : "prompt");
+    EXPECT_EQ(env.boxes[0].owner, window->GetHWND());
+    EXPECT_NE(env.boxes[0].owner, nullptr);
+    // The quit was posted during creation: the loop ends at once with 0.
+    EXPECT_EQ(RunLoopFor(3000), 0);
+    // Before the controller is read the label carries the prefix alone; no tooltips.
+    EXPECT_EQ(ui::GetText(Control(*window, "VerLabel")),
+              chinese ? "版本:1.11 固件:" : "Ver:1.11 Firmware:");
+    EXPECT_TRUE(Attr(*window, "BackKeyHelpbtn", "tooltip").isEmpty());
+    EXPECT_TRUE(Attr(*window, "ControlKeyHelpbtn", "tooltip").isEmpty());
+  }
+}
+
+TEST_F(StartUpTest, UnreadableControllerIsAnInitFailureToo) {
+  ControllerEmulator::Faults faults;
+  faults.wrongReadChecksum = true;
+  env.emulator->SetFaults(faults);
+  auto window = env.MakeWindow();
+  ASSERT_EQ(env.boxes.size(), 1u);
+  EXPECT_EQ(env.boxes[0].text, "initialization failed");
+  EXPECT_EQ(RunLoopFor(3000), 0);
+}
+
+// Counts the timer ticks that reach the gamepad poll.
+class TickCountingWindow : public MainWindow {
+ public:
+  int ticks = 0;
+  LRESULT PollGamepad(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override {
+    ++ticks;
+    return MainWindow::PollGamepad(uMsg, wParam, lParam, bHandled);
+  }
+};
+
+TEST_F(StartUpTest, TimerRunsOnlyAfterASuccessfulStart) {
+  auto started = env.MakeWindow<TickCountingWindow>();
+  EXPECT_EQ(RunLoopFor(150), 99);
+  EXPECT_GE(started->ticks, 3);
+
+  env.Unplug();
+  auto failed = env.MakeWindow<TickCountingWindow>();
+  EXPECT_EQ(RunLoopFor(3000), 0);
+  const int before = failed->ticks;
+  EXPECT_EQ(RunLoopFor(150), 99);
+  EXPECT_EQ(failed->ticks, before);
+  EXPECT_EQ(before, 0);
+}
+
+TEST_F(StartUpTest, FocusTogglesTheCaptureFlag) {
+  auto window = env.MakeWindow();
+  window->hasFocus = 0;
+  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  EXPECT_EQ(window->hasFocus, 1u);
+  window->HandleMessage(WM_KILLFOCUS, 0, 0);
+  EXPECT_EQ(window->hasFocus, 0u);
+  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  EXPECT_EQ(window->hasFocus, 1u);
+}
+
+TEST_F(StartUpTest, OnlyTheExactCloseCommandQuits) {
+  auto window = env.MakeWindow();
+  window->ShowWindow(true);
+  // 0xF061 carries low bits: not a close, so nothing quits and the window stays.
+  window->HandleMessage(WM_SYSCOMMAND, 0xF061, 0);
+  EXPECT_EQ(RunLoopFor(100), 99);
+  EXPECT_EQ(RunLoopFor(100), 99);
+  window->HandleMessage(WM_SYSCOMMAND, 0xF060, 0);
+  EXPECT_EQ(RunLoopFor(3000), 0);
+}
+
+TEST_F(StartUpTest, MarkColourSwatch) {
+  auto window = env.MakeWindow();
+  std::vector<std::uint32_t> before;
+  for (int i = 0; i < 13; ++i) before.push_back(window->ledColor[i]->GetBorderColor());
+  window->MarkColourSwatch(0x123456);
+  for (int i = 0; i < 13; ++i) EXPECT_EQ(window->ledColor[i]->GetBorderColor(), before[i]) << i;
+  window->MarkColourSwatch(0x00FF00);
+  for (int i = 0; i < 13; ++i) {
+    EXPECT_EQ(window->ledColor[i]->GetBorderColor(), i == 6 ? 0xFFFFFFFFu : before[i]) << i;
+  }
+}
+
+TEST_F(StartUpTest, SetSlotImageTouchesOnlyThatSlotsButton) {
+  auto window = env.MakeWindow();
+  auto snapshot = [&] {
+    std::vector<QString> values;
+    for (const char* name : kControlKeyButtonNames) {
+      values.push_back(Attr(*window, name, "bkimage") + "|" + Attr(*window, name, "hotimage"));
+    }
+    return values;
+  };
+  const auto before = snapshot();
+  window->SetSlotImage(14, "Key_Q.png");
+  window->SetSlotImage(0xFFFF, "Key_Q.png");
+  EXPECT_EQ(snapshot(), before);
+  window->SetSlotImage(5, "Key_Q.png");
+  const auto after = snapshot();
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    if (std::string(kControlKeyButtonNames[i]) == "ConKeySetBBtn") {
+      EXPECT_EQ(after[i], "Key_Q.png|Key_hot.png");
+    } else {
+      EXPECT_EQ(after[i], before[i]) << kControlKeyButtonNames[i];
+    }
+  }
+}
+
+}  // namespace
