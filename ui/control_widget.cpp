@@ -74,9 +74,10 @@ void ControlWidget::SyncInner() {
 QString ControlWidget::StateImage() const {
   const CControlUI::Impl& c = *control_;
   if (!isEnabled() && !c.disabledImage.isEmpty()) return c.disabledImage;
+  // A selected option keeps its selected look under the pointer.
+  if (c.selected && !c.selectedImage.isEmpty()) return c.selectedImage;
   if (c.pushed && !c.pushedImage.isEmpty()) return c.pushedImage;
   if (c.hot && !c.hotImage.isEmpty()) return c.hotImage;
-  if (c.selected && !c.selectedImage.isEmpty()) return c.selectedImage;
   return c.normalImage;
 }
 

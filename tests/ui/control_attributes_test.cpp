@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QSlider>
+#include <QTest>
 #include <QWidget>
 
 #include "tests/ui/ui_test_support.h"
@@ -128,6 +129,32 @@ TEST_F(ControlAttributes, BackgroundPictureUnderStateFrameAndBorders) {
   EXPECT_EQ(PixelAt(CentreOf("keybtn")), 0xFF0000FFu);
   key->SetAttribute("normalimage", "red.png");
   EXPECT_EQ(PixelAt(CentreOf("keybtn")), 0xFFFF0000u);
+
+  // The frame follows the pointer: hot while over the button, pushed while pressed.
+  folder.WritePicture("hot.png", 0xFF00FFFFu);
+  folder.WritePicture("push.png", 0xFFFFFF00u);
+  key->SetAttribute("hotimage", "hot.png");
+  key->SetAttribute("pushedimage", "push.png");
+  QWidget* keyWidget = key->GetWidget();
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+  QCoreApplication::sendEvent(keyWidget, &enter);
+  EXPECT_EQ(PixelAt(CentreOf("keybtn")), 0xFF00FFFFu);
+  QTest::mousePress(keyWidget, Qt::LeftButton);
+  EXPECT_EQ(PixelAt(CentreOf("keybtn")), 0xFFFFFF00u);
+  QTest::mouseRelease(keyWidget, Qt::LeftButton);
+  EXPECT_EQ(PixelAt(CentreOf("keybtn")), 0xFF00FFFFu);
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(keyWidget, &leave);
+  EXPECT_EQ(PixelAt(CentreOf("keybtn")), 0xFFFF0000u);
+
+  // A selected option shows its selected picture, also under the pointer.
+  CControlUI* check = Find("check");
+  check->SetAttribute("hotimage", "hot.png");
+  check->SetAttribute("selectedimage", "blue.png");
+  check->SetAttribute("selected", "true");
+  QCoreApplication::sendEvent(check->GetWidget(), &enter);
+  QWidget* checkWidget = check->GetWidget();
+  EXPECT_EQ(PixelAt(checkWidget->mapTo(&host, QPoint(2, 2))), 0xFF0000FFu) << "clear of the text";
 
   // An invisible border (alpha 0) leaves the edge alone; an opaque one draws it.
   QWidget* inner = Find("inner")->GetWidget();
