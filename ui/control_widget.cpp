@@ -180,6 +180,12 @@ void ControlWidget::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
+void ControlWidget::hideEvent(QHideEvent*) {
+  // The pointer cannot leave a hidden control; do not show it hot when it comes back.
+  control_->hot = false;
+  control_->pushed = false;
+}
+
 void ControlWidget::Activate() {
   // Keep this widget alive across the handlers: they may show a modal box.
   QPointer<ControlWidget> guard(this);

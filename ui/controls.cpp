@@ -192,6 +192,10 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
   }
   c.attributes.insert(name, value);
   if (!known) return;
+  if (widget && (name == "text" || name == "name" || name == "tooltip")) {
+    widget->setAccessibleName(c.text.isEmpty() ? c.name : c.text);
+    if (name == "tooltip") widget->setAccessibleDescription(widget->toolTip());
+  }
   if (geometryChanged) c.RelayoutParent();
   if (repaint && widget) widget->update();
 }

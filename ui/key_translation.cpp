@@ -1,5 +1,6 @@
 #include "ui/key_translation.h"
 
+#include <Qt>
 #include <array>
 
 namespace ui {
@@ -138,6 +139,85 @@ KeyTranslation TranslateEvdevKey(unsigned evdevCode) {
     if (special.evdev == evdevCode) return special.key;
   }
   return {};
+}
+
+namespace {
+
+struct QtKeyRow {
+  int qtKey;
+  UINT vk;
+  bool extended;
+};
+
+constexpr std::array<QtKeyRow, 37> kQtKeys = {{
+    {Qt::Key_Escape, vk::kEscape, false},     {Qt::Key_Tab, vk::kTab, false},
+    {Qt::Key_Backtab, vk::kTab, false},       {Qt::Key_Backspace, vk::kBack, false},
+    {Qt::Key_Return, vk::kReturn, false},     {Qt::Key_Enter, vk::kReturn, true},
+    {Qt::Key_Insert, vk::kInsert, true},      {Qt::Key_Delete, vk::kDelete, true},
+    {Qt::Key_Pause, vk::kPause, false},       {Qt::Key_Print, vk::kSnapshot, true},
+    {Qt::Key_Home, vk::kHome, true},          {Qt::Key_End, vk::kEnd, true},
+    {Qt::Key_Left, vk::kLeft, true},          {Qt::Key_Up, vk::kUp, true},
+    {Qt::Key_Right, vk::kRight, true},        {Qt::Key_Down, vk::kDown, true},
+    {Qt::Key_PageUp, vk::kPrior, true},       {Qt::Key_PageDown, vk::kNext, true},
+    {Qt::Key_Shift, vk::kShift, false},       {Qt::Key_Control, vk::kControl, false},
+    {Qt::Key_Alt, vk::kMenu, false},          {Qt::Key_AltGr, vk::kMenu, true},
+    {Qt::Key_Meta, vk::kLWin, true},          {Qt::Key_Menu, vk::kApps, true},
+    {Qt::Key_CapsLock, vk::kCapital, false},  {Qt::Key_NumLock, vk::kNumLock, true},
+    {Qt::Key_ScrollLock, vk::kScroll, false}, {Qt::Key_Space, vk::kSpace, false},
+    {Qt::Key_Minus, vk::kOemMinus, false},    {Qt::Key_Equal, vk::kOemPlus, false},
+    {Qt::Key_BracketLeft, vk::kOem4, false},  {Qt::Key_BracketRight, vk::kOem6, false},
+    {Qt::Key_Backslash, vk::kOem5, false},    {Qt::Key_Semicolon, vk::kOem1, false},
+    {Qt::Key_Apostrophe, vk::kOem7, false},   {Qt::Key_QuoteLeft, vk::kOem3, false},
+    {Qt::Key_Comma, vk::kOemComma, false},
+}};
+
+constexpr std::array<QtKeyRow, 6> kQtKeypadKeys = {{
+    {Qt::Key_Asterisk, vk::kMultiply, false},
+    {Qt::Key_Plus, vk::kAdd, false},
+    {Qt::Key_Minus, vk::kSubtract, false},
+    {Qt::Key_Slash, vk::kDivide, true},
+    {Qt::Key_Period, vk::kDecimal, false},
+    {Qt::Key_Enter, vk::kReturn, true},
+}};
+
+UINT QtKeyToVk(int qtKey, bool keypad, bool& extended) {
+  extended = false;
+  if (keypad) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return vk::kNumpad0 + (qtKey - Qt::Key_0);
+    for (const QtKeyRow& row : kQtKeypadKeys) {
+      if (row.qtKey == qtKey) {
+        extended = row.extended;
+        return row.vk;
+      }
+    }
+  }
+  if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
+    return static_cast<UINT>(qtKey);
+  }
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F16) return 0x70 + (qtKey - Qt::Key_F1);
+  if (qtKey == Qt::Key_Period) return vk::kOemPeriod;
+  if (qtKey == Qt::Key_Slash) return vk::kOem2;
+  for (const QtKeyRow& row : kQtKeys) {
+    if (row.qtKey == qtKey) {
+      extended = row.extended;
+      return row.vk;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+KeyTranslation TranslateQtKey(int qtKey, bool keypad) {
+  bool extended = false;
+  const UINT code = QtKeyToVk(qtKey, keypad, extended);
+  if (code == 0) return {};
+  // The scan code is that of the physical key giving the same virtual key and flag.
+  for (unsigned evdev = 1; evdev < 256; ++evdev) {
+    const KeyTranslation key = TranslateEvdevKey(evdev);
+    if (key.vk == code && key.extended == extended) return key;
+  }
+  return {code, 0, extended};
 }
 
 LPARAM BuildKeyLParam(const KeyMessageFlags& flags) {

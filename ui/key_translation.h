@@ -15,6 +15,10 @@ struct KeyTranslation {
 
 KeyTranslation TranslateEvdevKey(unsigned evdevCode);
 
+// For key events that carry no native scan code: the key as Qt names it (left-hand modifiers
+// and main-block keys assumed, keypad keys when `keypad` is set), with the scan code of that key.
+KeyTranslation TranslateQtKey(int qtKey, bool keypad);
+
 struct KeyMessageFlags {
   KeyTranslation key;
   bool keyUp = false;

@@ -5,7 +5,11 @@
 #include "ui/window_private.h"
 
 WindowImplBase::WindowImplBase() = default;
-WindowImplBase::~WindowImplBase() = default;
+WindowImplBase::~WindowImplBase() {
+  // No message may reach this window's handlers once their object is going.
+  impl_->destroying = true;
+  impl_->timers.clear();
+}
 
 void WindowImplBase::OnCreated() {
   QWidget* host = GetHWND();

@@ -9,8 +9,8 @@
 namespace ui {
 namespace {
 
-constexpr unsigned kEvdevLeftCtrl = 29, kEvdevRightCtrl = 97;
-constexpr unsigned kEvdevLeftAlt = 56, kEvdevRightAlt = 100;
+// Held keys are known by scan code, with 0x100 for the extended ones.
+constexpr unsigned kLeftCtrl = 0x1D, kRightCtrl = 0x11D, kLeftAlt = 0x38, kRightAlt = 0x138;
 constexpr WPARAM kMkLButton = 0x1, kMkRButton = 0x2, kMkShift = 0x4, kMkControl = 0x8,
                  kMkMButton = 0x10;
 
@@ -59,15 +59,19 @@ bool WindowMessageFilter::OnKey(QEvent* event) {
   if (up && key->isAutoRepeat()) return false;
   const quint32 native = key->nativeScanCode();
   const unsigned evdev = native >= 8 ? native - 8 : 0;
-  const KeyTranslation translated = TranslateEvdevKey(evdev);
+  KeyTranslation translated = TranslateEvdevKey(evdev);
+  if (translated.vk == 0) {
+    translated = TranslateQtKey(key->key(), key->modifiers().testFlag(Qt::KeypadModifier));
+  }
   if (translated.vk == 0) return false;
 
   std::set<unsigned>& held = window_->heldKeys;
-  const bool wasDown = key->isAutoRepeat() || held.count(evdev) != 0;
-  if (!up) held.insert(evdev);
-  const bool altDown = held.count(kEvdevLeftAlt) != 0 || held.count(kEvdevRightAlt) != 0;
-  const bool ctrlDown = held.count(kEvdevLeftCtrl) != 0 || held.count(kEvdevRightCtrl) != 0;
-  if (up) held.erase(evdev);
+  const unsigned id = translated.scanCode | (translated.extended ? 0x100u : 0u);
+  const bool wasDown = key->isAutoRepeat() || held.count(id) != 0;
+  if (!up) held.insert(id);
+  const bool altDown = held.count(kLeftAlt) != 0 || held.count(kRightAlt) != 0;
+  const bool ctrlDown = held.count(kLeftCtrl) != 0 || held.count(kRightCtrl) != 0;
+  if (up) held.erase(id);
 
   // F10 and keys pressed while Alt is held (without Ctrl) are system keys.
   const bool system = (translated.vk == vk::kF10 || altDown) && !ctrlDown;

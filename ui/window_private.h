@@ -24,10 +24,11 @@ struct CWindowWnd::Impl {
   std::map<UINT_PTR, std::unique_ptr<QTimer>> timers;
   // One entry per message being routed: whether it reached default processing.
   std::vector<bool> frames;
-  // Evdev codes of the keys held down, for the previous-state flag and the Alt context.
+  // Keys held down (scan code, 0x100 when extended), for the previous state and Alt context.
   std::set<unsigned> heldKeys;
   QSize requestedSize;
   bool closing = false;
+  bool destroying = false;
 
   // Delivers a message to the owner's HandleMessage. True when it reached default processing,
   // which is when Qt may still act on the event that caused it.

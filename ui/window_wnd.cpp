@@ -9,6 +9,9 @@
 #include "ui/window_private.h"
 
 bool CWindowWnd::Impl::Route(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (result != nullptr) *result = 0;
+  // While the window object is being torn down its handlers may be gone already.
+  if (destroying) return false;
   frames.push_back(false);
   const LRESULT r = owner->HandleMessage(uMsg, wParam, lParam);
   const bool reachedDefault = frames.back();
@@ -27,7 +30,11 @@ HostWidget::HostWidget(CWindowWnd::Impl* window, QWidget* parent)
 
 bool HostWidget::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) window_->Route(WM_SETFOCUS, 0, 0);
-  if (event->type() == QEvent::WindowDeactivate) window_->Route(WM_KILLFOCUS, 0, 0);
+  if (event->type() == QEvent::WindowDeactivate) {
+    // Keys released while another window has the keyboard never reach this one.
+    window_->heldKeys.clear();
+    window_->Route(WM_KILLFOCUS, 0, 0);
+  }
   return QWidget::event(event);
 }
 
@@ -55,8 +62,10 @@ CWindowWnd::CWindowWnd() : impl_(std::make_unique<Impl>()) {
 }
 
 CWindowWnd::~CWindowWnd() {
-  impl_->timers.clear();
+  impl_->destroying = true;
   impl_->closing = true;
+  impl_->timers.clear();
+  impl_->host.reset();
 }
 
 HWND CWindowWnd::GetHWND() const {

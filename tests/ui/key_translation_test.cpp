@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <Qt>
+
 #include "ui/key_translation.h"
 
 namespace {
@@ -70,4 +72,23 @@ TEST(KeyTranslation, LParamLayout) {
   EXPECT_NE(shiftUp & (1 << 20), 0) << "bit 4 of the scan code tells right Shift";
   EXPECT_EQ(ui::BuildKeyLParam({ui::TranslateEvdevKey(42), true, true, false}) & (1 << 20), 0);
   EXPECT_EQ(ui::BuildKeyLParam({ui::TranslateEvdevKey(56), false, true, true}), LPARAM{0x60380001});
+}
+
+TEST(KeyTranslation, EventsWithoutNativeCodesFallBackOnQtKeys) {
+  const ui::KeyTranslation ctrl = ui::TranslateQtKey(Qt::Key_Control, false);
+  EXPECT_EQ(ctrl.vk, vk::kControl);
+  EXPECT_EQ(ctrl.scanCode, 0x1Du);
+  EXPECT_FALSE(ctrl.extended);
+  const ui::KeyTranslation enter = ui::TranslateQtKey(Qt::Key_Enter, true);
+  EXPECT_EQ(enter.vk, vk::kReturn);
+  EXPECT_TRUE(enter.extended);
+  EXPECT_EQ(ui::TranslateQtKey(Qt::Key_5, true).vk, 0x65u);
+  EXPECT_EQ(ui::TranslateQtKey(Qt::Key_5, false).vk, static_cast<UINT>('5'));
+  EXPECT_EQ(ui::TranslateQtKey(Qt::Key_Minus, true).vk, vk::kSubtract);
+  EXPECT_EQ(ui::TranslateQtKey(Qt::Key_Minus, false).vk, vk::kOemMinus);
+  const ui::KeyTranslation f10 = ui::TranslateQtKey(Qt::Key_F10, false);
+  EXPECT_EQ(f10.vk, vk::kF10);
+  EXPECT_EQ(f10.scanCode, 0x44u);
+  EXPECT_EQ(ui::TranslateQtKey(Qt::Key_Home, false).scanCode, 0x47u);
+  EXPECT_EQ(ui::TranslateQtKey(Qt::Key_VolumeUp, false).vk, 0u);
 }

@@ -140,6 +140,17 @@ TEST_F(WindowMessages, KeysCarryVirtualKeyScanCodeAndExtendedFlag) {
   }
 }
 
+TEST_F(WindowMessages, KeysWithoutNativeCodesStillArrive) {
+  Tap(Qt::Key_G, 0);
+  const auto keys = KeyMessages();
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(keys[0].wParam, static_cast<WPARAM>('G'));
+  EXPECT_EQ(ScanOf(keys[0].lParam), 0x22u);
+  window.messages.clear();
+  Tap(Qt::Key_VolumeUp, 0);
+  EXPECT_TRUE(KeyMessages().empty());
+}
+
 TEST_F(WindowMessages, AltAndF10AreSystemKeys) {
   Key(QEvent::KeyPress, Qt::Key_Alt, 64);
   Key(QEvent::KeyPress, Qt::Key_A, 38, Qt::AltModifier);
@@ -160,6 +171,14 @@ TEST_F(WindowMessages, AltAndF10AreSystemKeys) {
   EXPECT_NE(keys[4].lParam & kExtended, 0) << "right Alt";
   EXPECT_EQ(keys[6].wParam, vk::kF10);
   EXPECT_EQ(keys[6].lParam & (LPARAM{1} << 29), 0) << "F10 alone has no Alt context";
+
+  // Alt released while the window was inactive does not stick.
+  window.messages.clear();
+  Key(QEvent::KeyPress, Qt::Key_Alt, 64);
+  QEvent deactivate(QEvent::WindowDeactivate);
+  QCoreApplication::sendEvent(window.GetHWND(), &deactivate);
+  Tap(Qt::Key_F, 41);
+  EXPECT_EQ(KeyMessages().back().msg, WM_KEYUP);
 
   // Ctrl with Alt is not a system combination.
   window.messages.clear();
