@@ -28,8 +28,21 @@ QPainterPath ShellPath(const HandheldModel& m) {
       break;
     }
     case HandheldModel::Shape::kCompact: {
-      // Tall and rounded, with a gentle waist under the screen.
-      path.addRoundedRect(b, 70, 70);
+      // Tall pebble: tight corners at the top, wide round ones where the hands hold it.
+      const qreal top = 44;
+      const qreal bottom = 120;
+      path.moveTo(b.left() + top, b.top());
+      path.lineTo(b.right() - top, b.top());
+      path.quadTo(b.right(), b.top(), b.right(), b.top() + top);
+      path.lineTo(b.right(), b.bottom() - bottom);
+      path.cubicTo(b.right(), b.bottom() - 10, b.right() - 40, b.bottom(), b.right() - bottom,
+                   b.bottom());
+      path.lineTo(b.left() + bottom, b.bottom());
+      path.cubicTo(b.left() + 40, b.bottom(), b.left(), b.bottom() - 10, b.left(),
+                   b.bottom() - bottom);
+      path.lineTo(b.left(), b.top() + top);
+      path.quadTo(b.left(), b.top(), b.left() + top, b.top());
+      path.closeSubpath();
       break;
     }
     case HandheldModel::Shape::kErgonomic: {
