@@ -29,7 +29,7 @@ int RunPadControls(const std::string& guardName) {
   auto* window = new MainWindow();
   window->Create(nullptr, QStringLiteral("PadMainWindow"), kWindowStyle, kWindowExStyle,
                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT);
-  window->SetIcon(QStringLiteral("padcontrols.png"));
+  window->SetIcon(CPaintManagerUI::GetResourcePath() + QStringLiteral("/padcontrols.png"));
   window->ShowWindow(true);
   CPaintManagerUI::MessageLoop();
   return 0;

@@ -13,8 +13,11 @@
 
 namespace {
 
+// A scaled run (QT_SCALE_FACTOR=2) shows how the window looks on a high-DPI screen.
 QString ShotFolder() {
-  return CPaintManagerUI::GetInstancePath() + "screenshots";
+  const QString scale = QString::fromLocal8Bit(qgetenv("QT_SCALE_FACTOR"));
+  const QString suffix = scale.isEmpty() || scale == "1" ? QString() : "@" + scale + "x";
+  return CPaintManagerUI::GetInstancePath() + "screenshots" + suffix;
 }
 
 void Save(MainWindow& window, const QString& name) {
