@@ -1,6 +1,7 @@
 #include "ui/control_widget.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
@@ -12,6 +13,28 @@ namespace {
 
 QColor ToQColor(std::uint32_t argb) {
   return QColor::fromRgba(static_cast<QRgb>(argb));
+}
+
+QString Css(std::uint32_t argb) {
+  return QStringLiteral("rgba(%1,%2,%3,%4)")
+      .arg((argb >> 16) & 0xFF)
+      .arg((argb >> 8) & 0xFF)
+      .arg(argb & 0xFF)
+      .arg(argb >> 24);
+}
+
+// Qt draws the combo box itself; the skin's colours reach it as a style sheet.
+QString ComboStyle(std::uint32_t bkColor, std::uint32_t textColor, std::uint32_t borderColor,
+                   int borderSize, std::uint32_t disabledTextColor) {
+  if ((bkColor >> 24) == 0) return {};
+  const int border = (borderColor >> 24) == 0 ? 0 : std::max(1, borderSize);
+  return QStringLiteral(
+             "QComboBox{background:%1;color:%2;border:%3px solid %4;padding-left:6px;}"
+             "QComboBox:disabled{color:%5;}"
+             "QComboBox QAbstractItemView{background:%1;color:%2;border:%3px solid %4;}")
+      .arg(Css(bkColor), Css(textColor))
+      .arg(border)
+      .arg(Css(borderColor), Css(disabledTextColor));
 }
 
 }  // namespace
@@ -61,6 +84,10 @@ void ControlWidget::SyncInner() {
     if (control_->manager != nullptr && control_->font >= 0) {
       combo_->setFont(control_->manager->GetFont(control_->font));
     }
+    const CControlUI::Impl& c = *control_;
+    const QString style =
+        ComboStyle(c.bkColor, c.textColor, c.borderColor, c.borderSize, c.disabledTextColor);
+    if (style != combo_->styleSheet()) combo_->setStyleSheet(style);
     combo_->setGeometry(rect());
   }
   if (slider_ != nullptr) {

@@ -154,7 +154,7 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
   } else if (name == "bordersize") {
     Assign(c.borderSize, ui::ParseInt(value), *this, name, value);
   } else if (name == "font") {
-    if (Assign(c.font, ui::ParseInt(value), *this, name, value) && widget) widget->SyncInner();
+    Assign(c.font, ui::ParseInt(value), *this, name, value);
   } else if (name == "align") {
     Assign(c.align, ui::ParseAlign(value), *this, name, value);
   } else if (name == "tooltip") {
@@ -181,11 +181,11 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
   } else if (name == "group") {
     c.group = value.trimmed();
   } else if (name == "min") {
-    if (Assign(c.minValue, ui::ParseInt(value), *this, name, value) && widget) widget->SyncInner();
+    Assign(c.minValue, ui::ParseInt(value), *this, name, value);
   } else if (name == "max") {
-    if (Assign(c.maxValue, ui::ParseInt(value), *this, name, value) && widget) widget->SyncInner();
+    Assign(c.maxValue, ui::ParseInt(value), *this, name, value);
   } else if (name == "value") {
-    if (Assign(c.value, ui::ParseInt(value), *this, name, value) && widget) widget->SyncInner();
+    Assign(c.value, ui::ParseInt(value), *this, name, value);
   } else {
     known = false;
     ui::Trace(QStringLiteral("%1: unknown attribute %2=\"%3\"").arg(Describe(*this), name, value));
@@ -197,6 +197,7 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
     if (name == "tooltip") widget->setAccessibleDescription(widget->toolTip());
   }
   if (geometryChanged) c.RelayoutParent();
+  if (widget && (widget->Combo() != nullptr || widget->Slider() != nullptr)) widget->SyncInner();
   if (repaint && widget) widget->update();
 }
 
