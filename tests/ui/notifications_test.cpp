@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QSlider>
 #include <QTest>
+#include <QWindow>
 
 #include "tests/ui/ui_test_support.h"
 
@@ -122,4 +123,41 @@ TEST_F(Notifications, SkinWindowButtonsWorkByDefault) {
   EXPECT_EQ(window.Messages(WM_CLOSE).size(), 1u);
   EXPECT_EQ(window.Messages(WM_DESTROY).size(), 1u);
   EXPECT_FALSE(window.GetHWND()->isVisible());
+}
+
+TEST_F(Notifications, ClicksThroughTheWindowReachControlsUnlessTheCaptionTakesThem) {
+  QWindow* native = window.GetHWND()->windowHandle();
+  auto centreOf = [&](const char* name) {
+    QWidget* w = WidgetOf(name);
+    return w->mapTo(window.GetHWND(), w->rect().center());
+  };
+  // The close button lies in the caption area but is a button: the click is its own. (Renamed,
+  // so that the default handling does not close the window under the test.)
+  window.GetManager().FindControl("closebtn")->SetAttribute("name", "closer");
+  QTest::mouseClick(native, Qt::LeftButton, {}, centreOf("closer"));
+  QTest::mouseClick(native, Qt::LeftButton, {}, centreOf("keybtn"));
+  ASSERT_EQ(window.notifications.size(), 2u);
+  EXPECT_EQ(window.notifications[0].sender, window.Find("closer"));
+  EXPECT_EQ(window.notifications[1].sender, window.Find("keybtn"));
+  const auto downs = window.Messages(WM_LBUTTONDOWN);
+  ASSERT_EQ(downs.size(), 2u);
+  const QPoint key = centreOf("keybtn");
+  EXPECT_EQ(downs[1].lParam, static_cast<LPARAM>((key.y() << 16) | key.x()));
+
+  // A press on the caption's picture starts a window move instead of reaching the control.
+  int logoPresses = 0;
+  struct Probe : QObject {
+    int* count;
+    explicit Probe(int* c) : count(c) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::MouseButtonPress) ++*count;
+      return false;
+    }
+  } probe(&logoPresses);
+  WidgetOf("logo")->installEventFilter(&probe);
+  QTest::mousePress(native, Qt::LeftButton, {}, centreOf("logo"));
+  QTest::mouseRelease(native, Qt::LeftButton, {}, centreOf("logo"));
+  EXPECT_EQ(logoPresses, 0);
+  EXPECT_EQ(window.Messages(WM_LBUTTONDOWN).size(), 3u);
+  WidgetOf("logo")->removeEventFilter(&probe);
 }
