@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QPointer>
+#include <QSet>
 #include <QWindow>
 #include <algorithm>
 #include <map>
@@ -174,6 +175,17 @@ bool CPaintManagerUI::LoadSkin(const QString& skinFile, QWidget* host) {
                     .arg(element.line)
                     .arg(element.tag));
     }
+  }
+  // The program finds controls by name; a second control of the same name is unreachable.
+  QSet<QString> names;
+  for (const auto& control : d.controls) {
+    const QString name = control->GetName();
+    if (name.isEmpty()) continue;
+    if (names.contains(name)) {
+      ui::Trace(
+          QStringLiteral("skin: the name '%1' is used twice; the first one is found").arg(name));
+    }
+    names.insert(name);
   }
   if (d.root != nullptr && host != nullptr && d.root->GetWidget() != nullptr) {
     new RootFitter(host, d.root->GetWidget());

@@ -96,6 +96,7 @@ TEST_F(SkinLoading, UnknownElementsAndAttributesAreTracedAndSkipped) {
       "<Gauge name=\"gauge\"><Label name=\"insideGauge\"/></Gauge>"
       "<Label name=\"label\" sparkle=\"yes\" pos=\"1,2,x,4\" text=\"kept\"/>"
       "<Label name=\"parent\"><Label name=\"orphan\"/></Label>"
+      "<Button name=\"label\" text=\"second\"/>"
       "<Combo name=\"combo\"><Button name=\"stray\"/><ListLabelElement text=\"a\"/></Combo>"
       "</Container></Window>");
   TraceCapture traces;
@@ -113,6 +114,8 @@ TEST_F(SkinLoading, UnknownElementsAndAttributesAreTracedAndSkipped) {
   EXPECT_EQ(traces.Count("1,2,x,4"), 1);
   EXPECT_EQ(traces.Count("cannot hold"), 1);
   EXPECT_EQ(traces.Count("ListLabelElement"), 1);
+  EXPECT_EQ(traces.Count("used twice"), 1);
+  EXPECT_EQ(manager.FindControl("label")->GetClass(), "Label") << "the first of a name wins";
 }
 
 TEST_F(SkinLoading, MissingPicturesDrawNothingAndAreTracedOnce) {
