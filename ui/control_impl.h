@@ -66,4 +66,6 @@ struct CControlUI::Impl {
   // Recomputes the placement of the children (and, for a layout child, of the siblings).
   void Relayout();
   void RelayoutParent();
+  // One option of a group is selected at a time: unselects the others when this one is.
+  void KeepGroupExclusive();
 };

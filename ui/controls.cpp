@@ -67,6 +67,13 @@ void CControlUI::Impl::Relayout() {
   }
 }
 
+void CControlUI::Impl::KeepGroupExclusive() {
+  if (!selected || group.isEmpty() || manager == nullptr) return;
+  for (CControlUI* other : manager->FindOptionGroup(group)) {
+    if (other != self && other->impl_->selected) other->SetAttribute("selected", "false");
+  }
+}
+
 void CControlUI::Impl::RelayoutParent() {
   if (parent != nullptr) parent->impl_->Relayout();
 }
@@ -171,15 +178,10 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
       if (widget->Combo() != nullptr) widget->Combo()->setEnabled(c.enabled);
     }
   } else if (name == "selected") {
-    if (Assign(c.selected, ui::ParseBool(value), *this, name, value) && c.selected &&
-        !c.group.isEmpty() && c.manager != nullptr) {
-      // One option of a group is selected at a time.
-      for (CControlUI* other : c.manager->FindOptionGroup(c.group)) {
-        if (other != this && other->impl_->selected) other->SetAttribute("selected", "false");
-      }
-    }
+    if (Assign(c.selected, ui::ParseBool(value), *this, name, value)) c.KeepGroupExclusive();
   } else if (name == "group") {
     c.group = value.trimmed();
+    c.KeepGroupExclusive();
   } else if (name == "min") {
     Assign(c.minValue, ui::ParseInt(value), *this, name, value);
   } else if (name == "max") {

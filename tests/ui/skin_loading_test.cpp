@@ -97,6 +97,8 @@ TEST_F(SkinLoading, UnknownElementsAndAttributesAreTracedAndSkipped) {
       "<Label name=\"label\" sparkle=\"yes\" pos=\"1,2,x,4\" text=\"kept\"/>"
       "<Label name=\"parent\"><Label name=\"orphan\"/></Label>"
       "<Button name=\"label\" text=\"second\"/>"
+      "<Option name=\"o1\" selected=\"true\" group=\"g\"/>"
+      "<Option name=\"o2\" selected=\"true\" group=\"g\"/>"
       "<Combo name=\"combo\"><Button name=\"stray\"/><ListLabelElement text=\"a\"/></Combo>"
       "</Container></Window>");
   TraceCapture traces;
@@ -115,6 +117,9 @@ TEST_F(SkinLoading, UnknownElementsAndAttributesAreTracedAndSkipped) {
   EXPECT_EQ(traces.Count("cannot hold"), 1);
   EXPECT_EQ(traces.Count("ListLabelElement"), 1);
   EXPECT_EQ(traces.Count("used twice"), 1);
+  // Written before its group, a selection still excludes the group's other options.
+  EXPECT_FALSE(dynamic_cast<COptionUI*>(manager.FindControl("o1"))->IsSelected());
+  EXPECT_TRUE(dynamic_cast<COptionUI*>(manager.FindControl("o2"))->IsSelected());
   EXPECT_EQ(manager.FindControl("label")->GetClass(), "Label") << "the first of a name wins";
 }
 
