@@ -75,13 +75,7 @@ LRESULT MainWindow::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
       handled = false;
       break;
   }
-  if (handled) return result;
-
-  result = HandleCustomMessage(uMsg, wParam, lParam, handled);
-  if (handled) return result;
-
-  if (m_pm.MessageHandler(uMsg, wParam, lParam, result)) return result;
-  return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
+  return FinishRouting(uMsg, wParam, lParam, handled, result);
 }
 
 LRESULT MainWindow::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) {

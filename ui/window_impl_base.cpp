@@ -96,8 +96,13 @@ LRESULT WindowImplBase::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
       handled = false;
       break;
   }
-  if (handled) return result;
-  result = HandleCustomMessage(uMsg, wParam, lParam, handled);
+  return FinishRouting(uMsg, wParam, lParam, handled, result);
+}
+
+LRESULT WindowImplBase::FinishRouting(UINT uMsg, WPARAM wParam, LPARAM lParam, bool handled,
+                                      LRESULT hookResult) {
+  if (handled) return hookResult;
+  LRESULT result = HandleCustomMessage(uMsg, wParam, lParam, handled);
   if (handled) return result;
   if (m_pm.MessageHandler(uMsg, wParam, lParam, result)) return result;
   return CWindowWnd::HandleMessage(uMsg, wParam, lParam);

@@ -87,6 +87,11 @@ class WindowImplBase : public CWindowWnd, public INotifyUI {
   CPaintManagerUI& GetManager() { return m_pm; }
 
  protected:
+  // The stages after a message's hook: unless the hook kept the message (handled), it goes
+  // to HandleCustomMessage, then the manager, then default processing. Routers that keep
+  // their own hook table end with this.
+  LRESULT FinishRouting(UINT uMsg, WPARAM wParam, LPARAM lParam, bool handled, LRESULT hookResult);
+
   CPaintManagerUI m_pm;
 
  private:
