@@ -3,6 +3,7 @@
 #include "app/language_texts.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "config/controller_device.h"
 #include "sysinfo/system_language.h"
 #include "ui/message_box.h"
 #include "ui/paint_manager.h"
@@ -22,6 +23,8 @@ int RunPadControls(const std::string& guardName) {
     return 0;
   }
 
+  // The controller object exists before the window, so every later use finds it.
+  TheControllerDevice();
   CPaintManagerUI::SetInstance(nullptr);
   CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + "Resources");
 
