@@ -69,10 +69,15 @@ void MainWindow::SetSlotImage(int slot, const QString& picture) {
 }
 
 namespace {
+// Defaults first, then the controller's own map over them; a read that fails puts the
+// record back as it was, so no later Save can write defaults the user never chose.
 bool ReadController() {
   ControllerDevice& device = TheControllerDevice();
+  const ControllerConfig before = device.config;
   device.config.LoadDefaults();
-  return device.ReadSettings(device.handle.get());
+  if (device.ReadSettings(device.handle.get())) return true;
+  device.config = before;
+  return false;
 }
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "config/controller_device.h"
+
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
 #include "ui/paint_manager.h"
@@ -64,6 +66,11 @@ TEST_F(NotifyTest, PagesOpenAndCloseWithTheirButtons) {
 
 TEST_F(NotifyTest, UnreadableControllerKeepsTheMenu) {
   auto window = env.MakeWindow();
+  // An edit in memory must survive the failed read: neither defaults nor a half read replace it.
+  ControllerDevice& device = TheControllerDevice();
+  device.config.SetCode(10, 0x09);
+  device.config.SetCode(40, 100);
+  const ControllerConfig before = device.config;
   ControllerEmulator::Faults faults;
   faults.unplugAfterReports = 0;
   env.emulator->SetFaults(faults);
@@ -74,6 +81,9 @@ TEST_F(NotifyTest, UnreadableControllerKeepsTheMenu) {
   EXPECT_EQ(window->currentPage, 2u);  // the page number moves even though the page stays shut
   EXPECT_TRUE(ui::IsVisible(window->controlKeyBtn));
   EXPECT_FALSE(ui::IsVisible(window->conKeyBtn[0]));
+  for (int slot = 0; slot < 128; ++slot) {
+    EXPECT_EQ(device.config.Code(slot), before.Code(slot)) << "slot " << slot;
+  }
 }
 
 }  // namespace
