@@ -1,30 +1,51 @@
 #include "handheld_model.h"
 
+#include <QStringList>
+#include <cstring>
+
+#include "app/model_layout.h"
+
 #include "theme.h"
 
 namespace {
 
-// The button of each key slot and what it points at, with the position the program gives it
-// on that board (pos "x,y,0,0").
-std::vector<KeySlotPlacement> Keys(QPointF w, QPointF a, QPointF s, QPointF d, QPointF space,
-                                   QPointF wheelUp, QPointF home, QPointF wheelDown, QPointF end,
-                                   QPointF enter, QPointF y, QPointF b, QPointF faceA, QPointF x) {
-  return {
-      {QStringLiteral("ConKeyWBtn"), w, QStringLiteral("stick")},
-      {QStringLiteral("ConKeyABtn"), a, QStringLiteral("stick")},
-      {QStringLiteral("ConKeySBtn"), s, QStringLiteral("stick")},
-      {QStringLiteral("ConKeyDBtn"), d, QStringLiteral("stick")},
-      {QStringLiteral("ConSpacebarSBtn"), space, QStringLiteral("select")},
-      {QStringLiteral("ConMSRollUpBtn"), wheelUp, QStringLiteral("dpad-up")},
-      {QStringLiteral("ConKeyHomeBtn"), home, QStringLiteral("dpad-left")},
-      {QStringLiteral("ConMSRollDownBtn"), wheelDown, QStringLiteral("dpad-down")},
-      {QStringLiteral("ConKeyEndBtn"), end, QStringLiteral("dpad-right")},
-      {QStringLiteral("ConEnterBtn"), enter, QStringLiteral("start")},
-      {QStringLiteral("ConKeySetYBtn"), y, QStringLiteral("face-Y")},
-      {QStringLiteral("ConKeySetBBtn"), b, QStringLiteral("face-B")},
-      {QStringLiteral("ConKeySetABtn"), faceA, QStringLiteral("face-A")},
-      {QStringLiteral("ConKeySetXBtn"), x, QStringLiteral("face-X")},
-  };
+// What each key slot's button points at on the handheld.
+struct KeyTarget {
+  const char* button;
+  const char* target;
+};
+constexpr KeyTarget kKeyTargets[] = {
+    {"ConKeyWBtn", "stick"},        {"ConKeyABtn", "stick"},
+    {"ConKeySBtn", "stick"},        {"ConKeyDBtn", "stick"},
+    {"ConSpacebarSBtn", "select"},  {"ConMSRollUpBtn", "dpad-up"},
+    {"ConKeyHomeBtn", "dpad-left"}, {"ConMSRollDownBtn", "dpad-down"},
+    {"ConKeyEndBtn", "dpad-right"}, {"ConEnterBtn", "start"},
+    {"ConKeySetYBtn", "face-Y"},    {"ConKeySetBBtn", "face-B"},
+    {"ConKeySetABtn", "face-A"},    {"ConKeySetXBtn", "face-X"},
+};
+
+// The top-left corner of a "x,y,r,b" position value (blanks allowed).
+QPointF TopLeftOf(const char* pos) {
+  const QStringList parts = QString::fromLatin1(pos).split(QLatin1Char(','));
+  if (parts.size() < 2) return {};
+  return {parts[0].trimmed().toDouble(), parts[1].trimmed().toDouble()};
+}
+
+// Each key button where the program puts it on this layout, so the picture is drawn around
+// the very positions the window uses.
+std::vector<KeySlotPlacement> Keys(int layoutNumber) {
+  std::vector<KeySlotPlacement> keys;
+  const ModelLayout* layout = LayoutFor(layoutNumber);
+  if (layout == nullptr) return keys;
+  for (const KeyTarget& key : kKeyTargets) {
+    for (const AttributeSetting& setting : layout->positions) {
+      if (std::strcmp(setting.control, key.button) == 0) {
+        keys.push_back({QString::fromLatin1(key.button), TopLeftOf(setting.value),
+                        QString::fromLatin1(key.target)});
+      }
+    }
+  }
+  return keys;
 }
 
 HandheldModel MakeLayout1() {
@@ -41,8 +62,7 @@ HandheldModel MakeLayout1() {
   m.start = QPointF(636, 168);
   m.home = QPointF(483, 214);
   m.trim = theme::kAccent;
-  m.keys = Keys({258, 41}, {205, 61}, {258, 82}, {313, 61}, {122, 178}, {122, 211}, {122, 241},
-                {123, 275}, {123, 306}, {793, 175}, {793, 208}, {793, 239}, {793, 270}, {793, 302});
+  m.keys = Keys(1);
   return m;
 }
 
@@ -60,8 +80,7 @@ HandheldModel MakeLayout2() {
   m.start = QPointF(592, 176);
   m.home = QPointF(482, 236);
   m.trim = QColor(0xF0, 0x8A, 0x3C);
-  m.keys = Keys({300, 16}, {246, 36}, {300, 57}, {354, 36}, {176, 218}, {176, 250}, {176, 282},
-                {176, 314}, {176, 347}, {736, 172}, {736, 205}, {736, 236}, {736, 267}, {736, 299});
+  m.keys = Keys(2);
   return m;
 }
 
@@ -80,8 +99,7 @@ HandheldModel MakeLayout3() {
   m.home = QPointF(483, 246);
   m.trim = QColor(0xB0, 0x6C, 0xFF);
   m.ledRings = true;
-  m.keys = Keys({222, 56}, {169, 76}, {222, 97}, {276, 76}, {121, 201}, {121, 234}, {121, 265},
-                {121, 298}, {121, 330}, {792, 276}, {792, 181}, {792, 212}, {792, 244}, {792, 149});
+  m.keys = Keys(3);
   return m;
 }
 
