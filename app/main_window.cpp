@@ -4,17 +4,13 @@
 
 #include "app/language_texts.h"
 #include "app/model_layout.h"
+#include "app/skin_page_controls.h"
 #include "config/controller_device.h"
 #include "keys/key_slots.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/system_language.h"
 #include "ui/controls.h"
 #include "ui/input_method.h"
-
-const std::array<const char*, 14> kControlKeyButtonNames{
-    "ConKeyABtn",    "ConKeyDBtn",       "ConKeyWBtn",      "ConKeySBtn",    "ConMSRollUpBtn",
-    "ConKeyHomeBtn", "ConMSRollDownBtn", "ConKeyEndBtn",    "ConKeySetXBtn", "ConKeySetYBtn",
-    "ConKeySetBBtn", "ConKeySetABtn",    "ConSpacebarSBtn", "ConEnterBtn"};
 
 namespace {
 constexpr std::uint32_t kLedColours[] = {0xFF0000, 0xFF3300, 0xFF6600, 0xFF9900, 0xFFFF00,
@@ -28,7 +24,8 @@ MainWindow::MainWindow()
     : skinFile(QStringLiteral("XmlMainWindow.xml")),
       selectedSlot(kNoSlot),
       currentPage(0),
-      KeyTranslationTable{} {
+      KeyTranslationTable{},
+      pageControls_(std::make_unique<SkinPageControls>(m_pm)) {
   for (std::uint32_t colour : kLedColours) ledColourTable.push_back(colour);
   FillKeyTranslationTable(KeyTranslationTable);
   firmwareText.clear();
@@ -66,15 +63,19 @@ void MainWindow::FindControls() {
   rightKeyLayout = Find("RightKeylayout");
   leftKeyLabel = Find("LeftKeyLabel");
   rightKeyLabel = Find("RightKeyLabel");
-  for (int i = 0; i < 8; ++i) {
-    backKeySetBtn[i] = Find(("BackKeySet" + std::to_string(i + 1) + "Btn").c_str());
+  for (const SlotButton& button : SlotButtons()) {
+    if (button.slot <= slots::kLastControlKey) {
+      conKeyBtn[static_cast<std::size_t>(button.slot)] = Find(button.buttonName);
+    } else {
+      backKeySetBtn[static_cast<std::size_t>(button.slot - slots::kFirstRearStep1)] =
+          Find(button.buttonName);
+    }
   }
   for (int i = 0; i < 6; ++i) {
     backKeyTimeCombo[i] = Find(("BackKeyTimeCombo" + std::to_string(i + 1)).c_str());
   }
   leftKeyTimeCombo1 = Find("LeftKeyTimeCombo1");
   conKeyDevBkgImg = Find("ConKeyDevBkgImg");
-  for (std::size_t i = 0; i < conKeyBtn.size(); ++i) conKeyBtn[i] = Find(kControlKeyButtonNames[i]);
   vibLayout = Find("VibLayout");
   verLabel = Find("VerLabel");
   vibTitle = Find("VibTitle");
@@ -106,8 +107,7 @@ void MainWindow::FindControls() {
 }
 
 void MainWindow::ApplyModelLayout() {
-  std::string model;
-  QueryBoardModel(model);
+  const std::string model = BoardModel();
   const ModelLayout* layout = LayoutFor(LayoutNumberOf(model));
   if (layout == nullptr) return;  // unknown handheld: the skin's own pictures and places
   for (const auto& setting : layout->pictures) {

@@ -2,11 +2,14 @@
 
 #include <QString>
 #include <array>
+#include <memory>
 #include <cstdint>
 #include <vector>
 
 #include "keys/key_codes.h"
 #include "ui/window_impl_base.h"
+
+class PageControls;
 
 // The program's one window. It builds the skin, adapts it to the handheld model and the
 // system language, opens the controller and then routes window messages to its hooks and
@@ -49,9 +52,29 @@ class MainWindow : public WindowImplBase {
   void MarkColourSwatch(std::uint32_t colour);
   // Shows a picture on a slot's button; slots without a button are ignored.
   void SetSlotImage(int slot, const QString& picture);
-  // Minimal page loads: read the controller, show the page and its key pictures.
+  // Each page load reads the controller afresh and shows what it holds; false (nothing
+  // changed, on screen or in the record) when the read fails.
   bool LoadBackKeyPage();
   bool LoadControlKeyPage();
+  // Writes the record to the controller, says how it went, then reloads the shown page.
+  void SaveSettings();
+  // Factory values for the shown page's settings, in memory until Save; false when the
+  // controller could not be read first.
+  bool RestorePageDefaults();
+
+  // Key slots.
+  void SelectSlot(std::uint32_t slot);
+  void OnBackKeyStep(int step);
+  void StoreStepDelay(CControlUI* combo, int slot);
+
+  // Rumble, LED and dead zones.
+  void SetVibrationLevel(int level);
+  void SelectVibrationOption(int level);
+  void PickLedColour(int index);
+  void SetLedMode(int kind);
+  void ShowLedMode(std::uint8_t modeByte);
+  void StoreDeadZones();
+  void ShowDeadZones(std::uint16_t left, std::uint16_t right);
 
   // Shows a modal message in the system language, owned by this window.
   void ShowMessage(const Phrase& message);
@@ -88,7 +111,7 @@ class MainWindow : public WindowImplBase {
   std::uint32_t hasFocus;
 
   CControlUI* conKeyDevBkgImg = nullptr;
-  // The fourteen control-key buttons, in the order the page shows and hides them.
+  // The fourteen control-key buttons: conKeyBtn[i] is the button of slot i.
   std::array<CControlUI*, 14> conKeyBtn{};
   CControlUI* vibLayout = nullptr;
   CControlUI* verLabel = nullptr;
@@ -126,7 +149,10 @@ class MainWindow : public WindowImplBase {
   void FindControls();
   void ApplyModelLayout();
   CControlUI* Find(const char* name) const;
-};
+  // Notification branches: true when the sender was one of the branch's controls.
+  bool OnPageButtonClick(CControlUI* sender);
+  bool OnSettingClick(CControlUI* sender);
+  void OnValueChanged(CControlUI* sender);
 
-// The names of the fourteen control-key buttons, in the order of MainWindow::conKeyBtn.
-extern const std::array<const char*, 14> kControlKeyButtonNames;
+  std::unique_ptr<PageControls> pageControls_;
+};

@@ -5,14 +5,30 @@
 #include "app/model_layout.h"
 #include "config/controller_device.h"
 #include "keys/key_slots.h"
+#include "pages/led_settings.h"
+#include "pages/page_fill.h"
+#include "pages/slot_editing.h"
 #include "sysinfo/board_model.h"
 #include "ui/controls.h"
 
 namespace {
-constexpr std::uint32_t kMarkedBorder = 0xFFFFFFFF;
-
 void SetAll(CControlUI* const* controls, std::size_t count, bool visible) {
   for (std::size_t i = 0; i < count; ++i) ui::SetVisible(controls[i], visible);
+}
+
+// Defaults first, then the controller's own map over them; a read that fails puts the
+// record back as it was, so no later Save can write defaults the user never chose.
+bool ReadController() {
+  ControllerDevice& device = TheControllerDevice();
+  const ControllerConfig before = device.config;
+  device.config.LoadDefaults();
+  if (device.ReadSettings(device.handle.get())) return true;
+  device.config = before;
+  return false;
+}
+
+ControllerConfig& Record() {
+  return TheControllerDevice().config;
 }
 }  // namespace
 
@@ -38,8 +54,7 @@ void MainWindow::ShowControlKeyPage(bool visible) {
 
   // The optional groups follow the handheld; on a model we do not know they keep
   // whatever visibility they had.
-  std::string model;
-  QueryBoardModel(model);
+  const std::string model = BoardModel();
   if (ShowsLedGroups(model)) {
     ui::SetVisible(ledColorLayout, visible);
     ui::SetVisible(ledModeLayout, visible);
@@ -52,46 +67,21 @@ void MainWindow::ShowPageButtons(bool visible) {
 }
 
 void MainWindow::MarkColourSwatch(std::uint32_t colour) {
-  for (std::size_t i = 0; i < ledColourTable.size() && i < ledColor.size(); ++i) {
-    if (ledColourTable[i] == colour) {
-      ui::SetBorderColor(ledColor[i], kMarkedBorder);
-      return;
-    }
-  }
+  pages::MarkColourSwatch(*pageControls_, ledColourTable, colour);
 }
 
 void MainWindow::SetSlotImage(int slot, const QString& picture) {
-  const char* name = SlotButtonName(slot);
-  if (name == nullptr) return;
-  CControlUI* button = Find(name);
-  ui::SetAttribute(button, QStringLiteral("bkimage"), picture);
-  ui::SetAttribute(button, QStringLiteral("hotimage"), QString::fromLatin1(kKeyHotImage));
+  pages::SetSlotPicture(*pageControls_, static_cast<std::uint32_t>(slot), picture);
 }
-
-namespace {
-// Defaults first, then the controller's own map over them; a read that fails puts the
-// record back as it was, so no later Save can write defaults the user never chose.
-bool ReadController() {
-  ControllerDevice& device = TheControllerDevice();
-  const ControllerConfig before = device.config;
-  device.config.LoadDefaults();
-  if (device.ReadSettings(device.handle.get())) return true;
-  device.config = before;
-  return false;
-}
-}  // namespace
 
 bool MainWindow::LoadBackKeyPage() {
   if (!ReadController()) return false;
   ShowMainMenu(false);
   ShowBackKeyPage(true);
   ShowPageButtons(true);
-  const ControllerConfig& config = TheControllerDevice().config;
-  for (int slot = slots::kFirstRearStep1; slot <= slots::kLastRearStep; ++slot) {
-    SetSlotImage(slot, KeyImageName(ToUiKeyCode(KeyTranslationTable, config.Code(slot))));
-  }
+  pages::FillBackKeyPage(*pageControls_, Record(), KeyTranslationTable);
   ApplyLanguageTexts();
-  selectedSlot = kNoSlot;
+  SelectSlot(kNoSlot);
   return true;
 }
 
@@ -100,12 +90,32 @@ bool MainWindow::LoadControlKeyPage() {
   ShowMainMenu(false);
   ShowControlKeyPage(true);
   ShowPageButtons(true);
-  const ControllerConfig& config = TheControllerDevice().config;
-  for (int slot = slots::kFirstControlKey; slot <= slots::kLastControlKey; ++slot) {
-    SetSlotImage(slot, KeyImageName(ToUiKeyCode(KeyTranslationTable, config.Code(slot))));
-  }
-  MarkColourSwatch(LedColour(config));
+  const std::string model = BoardModel();
+  pages::FillControlKeyPage(*pageControls_, Record(), {KeyTranslationTable, ledColourTable, model});
   ApplyLanguageTexts();
-  selectedSlot = kNoSlot;
+  SelectSlot(kNoSlot);
+  return true;
+}
+
+void MainWindow::SaveSettings() {
+  ControllerDevice& device = TheControllerDevice();
+  const bool saved = device.WriteSettings(device.handle.get());
+  ShowMessage(saved ? phrases::kSaved : phrases::kSaveFailed);
+  // Take the focus off Save, so a key pressed next cannot press it again.
+  ui::SetFocus(verLabel);
+  // The page shows what the controller holds now, whatever the write did.
+  if (currentPage == 1) LoadBackKeyPage();
+  if (currentPage == 2) LoadControlKeyPage();
+}
+
+bool MainWindow::RestorePageDefaults() {
+  if (!ReadController()) return false;
+  if (currentPage == 1) pages::RestoreBackKeyPage(*pageControls_, Record());
+  if (currentPage == 2) {
+    const std::string model = BoardModel();
+    pages::RestoreControlKeyPage(*pageControls_, Record(),
+                                 {KeyTranslationTable, ledColourTable, model});
+  }
+  SelectSlot(kNoSlot);
   return true;
 }

@@ -109,22 +109,6 @@ LRESULT MainWindow::OnFocusGained(UINT, WPARAM, LPARAM, bool&) {
   return 0;
 }
 
-// Capture is not wired up yet: these leave every message to the later routing stages.
-LRESULT MainWindow::CaptureKeyUp(UINT, WPARAM, LPARAM, bool& bHandled) {
-  bHandled = false;
-  return 0;
-}
-
-LRESULT MainWindow::CaptureSysKeyDown(UINT, WPARAM, LPARAM, bool& bHandled) {
-  bHandled = false;
-  return 0;
-}
-
-LRESULT MainWindow::CaptureWheel(UINT, WPARAM, LPARAM, bool& bHandled) {
-  bHandled = false;
-  return 0;
-}
-
 LRESULT MainWindow::PollGamepad(UINT, WPARAM, LPARAM, bool& bHandled) {
   bHandled = false;
   return 0;

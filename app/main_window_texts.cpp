@@ -29,8 +29,7 @@ void MainWindow::ApplyLanguageTexts() {
     }
   }
 
-  std::string model;
-  QueryBoardModel(model);
+  const std::string model = BoardModel();
   if (UsesRearButtonTitles(model)) {
     ui::SetText(leftKeyLabel, QString::fromLatin1(phrases::kLeftRearTitle));
     ui::SetText(rightKeyLabel, QString::fromLatin1(phrases::kRightRearTitle));

@@ -83,3 +83,9 @@ bool IsKnownBoardModel(const std::string& model) {
   return model == kModelT2804_11 || model == kModelT2804_12 || model == kModelT2802_21 ||
          model == kModelT2803_31;
 }
+
+std::string BoardModel() {
+  std::string model;
+  QueryBoardModel(model);
+  return model;
+}

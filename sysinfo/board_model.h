@@ -6,6 +6,8 @@
 // blanks (0x20 only). True when the query ran to its end; `result` unchanged on failure.
 // Read afresh on every call; no cache.
 bool QueryBoardModel(std::string& result);
+// The same, as a value: empty when the query fails.
+std::string BoardModel();
 
 // The folder that holds the firmware table exports (default "/sys/class/dmi/id").
 // The demo and tests point it elsewhere; an empty value restores the default.

@@ -239,6 +239,10 @@ CControlUI* CControlUI::GetParent() const {
 CPaintManagerUI* CControlUI::GetManager() const {
   return impl_->manager;
 }
+void CControlUI::SetFocus() {
+  if (QWidget* widget = impl_->widget.data()) widget->setFocus(Qt::OtherFocusReason);
+}
+
 QWidget* CControlUI::GetWidget() const {
   return impl_->widget.data();
 }

@@ -42,6 +42,9 @@ class CControlUI {
   // 32-bit ARGB; alpha 0 draws no border.
   void SetBorderColor(std::uint32_t argb);
   std::uint32_t GetBorderColor() const;
+  // Gives the control the keyboard focus within its window, taking it from whichever control
+  // had it. Key messages still reach the window.
+  void SetFocus();
 
   CControlUI* GetParent() const;
   CPaintManagerUI* GetManager() const;
@@ -115,4 +118,5 @@ void SetFont(CControlUI* label, int index);  // no-op unless a label
 void SetSliderValue(CControlUI* slider, int value);
 int GetSliderValue(const CControlUI* slider);  // 0 for no control
 bool SelectComboItem(CControlUI* combo, int index);
+void SetFocus(CControlUI* control);
 }  // namespace ui

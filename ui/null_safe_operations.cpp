@@ -56,4 +56,8 @@ bool SelectComboItem(CControlUI* combo, int index) {
   return c != nullptr && c->SelectItem(index, false);
 }
 
+void SetFocus(CControlUI* control) {
+  if (control != nullptr) control->SetFocus();
+}
+
 }  // namespace ui

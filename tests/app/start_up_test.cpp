@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "sysinfo/system_language.h"
+#include "keys/key_slots.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
 
@@ -126,7 +127,7 @@ TEST_F(StartUpTest, SuccessfulStartShowsOnlyTheMainMenu) {
                                      "LedModeLayout",    "DeadZoneLayout"};
   for (int i = 1; i <= 8; ++i) hidden.push_back("BackKeySet" + std::to_string(i) + "Btn");
   for (int i = 1; i <= 6; ++i) hidden.push_back("BackKeyTimeCombo" + std::to_string(i));
-  for (const char* name : kControlKeyButtonNames) hidden.push_back(name);
+  for (const SlotButton& button : SlotButtons()) hidden.push_back(button.buttonName);
   for (const std::string& name : hidden) {
     EXPECT_FALSE(ui::IsVisible(Control(*window, name.c_str()))) << name;
   }
@@ -228,8 +229,9 @@ TEST_F(StartUpTest, SetSlotImageTouchesOnlyThatSlotsButton) {
   auto window = env.MakeWindow();
   auto snapshot = [&] {
     std::vector<QString> values;
-    for (const char* name : kControlKeyButtonNames) {
-      values.push_back(Attr(*window, name, "bkimage") + "|" + Attr(*window, name, "hotimage"));
+    for (const SlotButton& button : SlotButtons()) {
+      values.push_back(Attr(*window, button.buttonName, "bkimage") + "|" +
+                       Attr(*window, button.buttonName, "hotimage"));
     }
     return values;
   };
@@ -240,10 +242,10 @@ TEST_F(StartUpTest, SetSlotImageTouchesOnlyThatSlotsButton) {
   window->SetSlotImage(5, "Key_Q.png");
   const auto after = snapshot();
   for (std::size_t i = 0; i < after.size(); ++i) {
-    if (std::string(kControlKeyButtonNames[i]) == "ConKeySetBBtn") {
+    if (std::string(SlotButtons()[i].buttonName) == "ConKeySetBBtn") {
       EXPECT_EQ(after[i], "Key_Q.png|Key_hot.png");
     } else {
-      EXPECT_EQ(after[i], before[i]) << kControlKeyButtonNames[i];
+      EXPECT_EQ(after[i], before[i]) << SlotButtons()[i].buttonName;
     }
   }
 }

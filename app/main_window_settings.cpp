@@ -1,0 +1,59 @@
+#include "app/main_window.h"
+#include "config/controller_device.h"
+#include "pages/dead_zones.h"
+#include "pages/led_settings.h"
+#include "pages/page_controls.h"
+#include "pages/rumble.h"
+#include "pages/slot_editing.h"
+#include "sysinfo/board_model.h"
+#include "ui/controls.h"
+
+// The page handlers: each works on the one settings record and on the window's controls
+// through the page units. None talks to the controller; Save does.
+namespace {
+ControllerConfig& Record() {
+  return TheControllerDevice().config;
+}
+}  // namespace
+
+void MainWindow::SelectSlot(std::uint32_t slot) {
+  selectedSlot = slot;
+  pages::ShowArmedSlot(*pageControls_, slot);
+}
+
+void MainWindow::OnBackKeyStep(int step) {
+  if (!pages::StepMayBeArmed(step, pages::StepPictures(*pageControls_))) return;
+  SelectSlot(static_cast<std::uint32_t>(pages::StepSlot(step)));
+}
+
+void MainWindow::StoreStepDelay(CControlUI* combo, int slot) {
+  Record().SetCode(slot, pages::DelayFromText(ui::GetText(combo)));
+}
+
+void MainWindow::SetVibrationLevel(int level) {
+  pages::SetVibrationLevel(Record(), level);
+}
+
+void MainWindow::SelectVibrationOption(int level) {
+  pages::SelectVibrationOption(*pageControls_, level);
+}
+
+void MainWindow::PickLedColour(int index) {
+  pages::PickLedColour(*pageControls_, Record(), ledColourTable, index);
+}
+
+void MainWindow::SetLedMode(int kind) {
+  pages::SetLedMode(*pageControls_, Record(), static_cast<pages::LedClick>(kind), BoardModel());
+}
+
+void MainWindow::ShowLedMode(std::uint8_t modeByte) {
+  pages::ShowLedMode(*pageControls_, modeByte, BoardModel());
+}
+
+void MainWindow::StoreDeadZones() {
+  pages::StoreDeadZones(*pageControls_, Record(), BoardModel());
+}
+
+void MainWindow::ShowDeadZones(std::uint16_t left, std::uint16_t right) {
+  pages::ShowDeadZones(*pageControls_, left, right);
+}

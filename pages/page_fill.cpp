@@ -1,0 +1,75 @@
+#include "pages/page_fill.h"
+
+#include <array>
+
+#include "pages/control_names.h"
+#include "pages/dead_zones.h"
+#include "pages/led_settings.h"
+#include "pages/rumble.h"
+#include "pages/slot_editing.h"
+
+namespace pages {
+namespace {
+// The control-key buttons in the order the page shows them: the stick's keys, Home/End, the
+// wheel, the face buttons' keys, then Space and Enter.
+constexpr std::array<int, 14> kControlKeyOrder{10, 11, 8, 9, 2, 3, 0, 1, 6, 7, 5, 4, 12, 13};
+// Settings of the control-key page besides its keys.
+constexpr std::array<int, 5> kControlPageSettings{slots::kVibration, slots::kLedModeAndRed,
+                                                  slots::kLedGreenBlue, slots::kLeftStickDeadZones,
+                                                  slots::kRightStickDeadZones};
+
+void ShowControlSettings(PageControls& controls, const ControllerConfig& config,
+                         const ControlKeyPageContext& context) {
+  SelectVibrationOption(controls, config.Code(slots::kVibration));
+  MarkColourSwatch(controls, context.palette, LedColour(config));
+  ShowLedMode(controls, LedModeByte(config), context.boardModel);
+}
+}  // namespace
+
+void FillBackKeyPage(PageControls& controls, const ControllerConfig& config,
+                     const TranslationTable& table) {
+  for (const char* combo : names::kDelayCombos) {
+    controls.SetAttribute(combo, QStringLiteral("enabled"), QStringLiteral("true"));
+  }
+  for (int slot = slots::kFirstRearStep1; slot <= slots::kLastRearStep; ++slot) {
+    ShowSlotCode(controls, table, slot, config.Code(slot));
+  }
+  for (std::size_t i = 0; i < names::kDelayCombos.size(); ++i) {
+    const int slot = StepDelaySlot(static_cast<int>(i) + 1);
+    controls.SelectItem(names::kDelayCombos[i], DelayComboItem(config.Code(slot)));
+  }
+}
+
+void FillControlKeyPage(PageControls& controls, const ControllerConfig& config,
+                        const ControlKeyPageContext& context) {
+  for (int slot : kControlKeyOrder) ShowSlotCode(controls, context.table, slot, config.Code(slot));
+  ShowControlSettings(controls, config, context);
+  ShowDeadZones(controls, config.Code(slots::kLeftStickDeadZones),
+                config.Code(slots::kRightStickDeadZones));
+}
+
+void RestoreBackKeyPage(PageControls& controls, ControllerConfig& config) {
+  for (const char* combo : names::kDelayCombos) controls.SelectItem(combo, 0);
+  for (int slot = slots::kFirstRearStep1; slot <= slots::kLastRearStep; ++slot) {
+    SetSlotPicture(controls, static_cast<std::uint32_t>(slot), QString::fromLatin1(kNoKeyImage));
+    config.SetCode(slot, 0);
+  }
+  for (int combo = 1; combo <= static_cast<int>(names::kDelayCombos.size()); ++combo) {
+    config.SetCode(StepDelaySlot(combo), 0);
+  }
+}
+
+void RestoreControlKeyPage(PageControls& controls, ControllerConfig& config,
+                           const ControlKeyPageContext& context) {
+  // The factory map holds exactly the values this page restores.
+  for (int slot : kControlKeyOrder) {
+    config.SetCode(slot, DefaultCode(slot));
+    SetSlotPicture(controls, static_cast<std::uint32_t>(slot),
+                   KeyImageName(ToUiKeyCode(context.table, config.Code(slot))));
+  }
+  for (int slot : kControlPageSettings) config.SetCode(slot, DefaultCode(slot));
+  ShowControlSettings(controls, config, context);
+  ShowDeadZones(controls, 0, 0);
+}
+
+}  // namespace pages

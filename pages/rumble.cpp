@@ -1,0 +1,22 @@
+#include "pages/rumble.h"
+
+#include "pages/control_names.h"
+
+namespace pages {
+
+void SetVibrationLevel(ControllerConfig& config, int level) {
+  config.SetCode(slots::kVibration, static_cast<std::uint16_t>(level));
+}
+
+void SelectVibrationOption(PageControls& controls, int level) {
+  const QString selected = QStringLiteral("selected");
+  for (const char* option : names::kVibrationOptions) {
+    controls.SetAttribute(option, selected, QStringLiteral("false"));
+  }
+  if (level >= 0 && level < static_cast<int>(names::kVibrationOptions.size())) {
+    controls.SetAttribute(names::kVibrationOptions[static_cast<std::size_t>(level)], selected,
+                          QStringLiteral("true"));
+  }
+}
+
+}  // namespace pages

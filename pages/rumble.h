@@ -1,0 +1,11 @@
+#pragma once
+
+#include "config/controller_config.h"
+#include "pages/page_controls.h"
+
+// Rumble strength: three options, one slot.
+namespace pages {
+void SetVibrationLevel(ControllerConfig& config, int level);
+// Selects the option of a level; a level outside 0..2 leaves none selected.
+void SelectVibrationOption(PageControls& controls, int level);
+}  // namespace pages

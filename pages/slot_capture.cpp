@@ -1,0 +1,53 @@
+#include "pages/slot_capture.h"
+
+#include "device/debug_trace.h"
+#include "keys/key_capture.h"
+#include "pages/slot_editing.h"
+
+namespace pages {
+namespace {
+void TraceCapture(KeyCode code) {
+  DebugTrace(L"Type:%d\uFF0CKeyCode:%x", 1, static_cast<unsigned>(code));
+}
+
+void TraceSlot(const CaptureTarget& target) {
+  DebugTrace(L"IsChooseKey:%d,KeyCode:%x", static_cast<int>(target.slot),
+             static_cast<unsigned>(target.config.Code(static_cast<int>(target.slot))));
+}
+
+void Capture(const CaptureTarget& target, KeyCode code, const QString& picture) {
+  CaptureIntoSlot(target.controls, target.config, target.slot, code, picture);
+}
+}  // namespace
+
+void CaptureKeyRelease(const CaptureTarget& target, std::uint32_t vk, std::intptr_t flags) {
+  const CapturedKey key = KeyReleased(vk, flags);
+  const KeyCode code = ToKeyCode(target.table, key.uiKeyCode);
+  if (key.sided) {
+    TraceCapture(code);
+    Capture(target, code, key.picture);
+    return;
+  }
+  const bool armed = target.slot < static_cast<std::uint32_t>(slots::kCount);
+  if (armed) {
+    TraceSlot(target);
+    TraceCapture(code);
+  }
+  Capture(target, code, key.picture);
+  if (armed) TraceSlot(target);
+}
+
+void CaptureSystemKey(const CaptureTarget& target, std::uint32_t vk, std::intptr_t flags) {
+  const std::optional<CapturedKey> key = SystemKeyPressed(vk, flags);
+  if (!key) return;
+  const KeyCode code = ToKeyCode(target.table, key->uiKeyCode);
+  TraceCapture(code);
+  Capture(target, code, key->picture);
+}
+
+void CaptureWheelTurn(const CaptureTarget& target, std::uintptr_t wParam) {
+  const CapturedKey key = WheelTurned(wParam);
+  Capture(target, ToKeyCode(target.table, key.uiKeyCode), key.picture);
+}
+
+}  // namespace pages

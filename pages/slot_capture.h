@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "config/controller_config.h"
+#include "keys/key_codes.h"
+#include "pages/page_controls.h"
+
+// Keyboard and wheel input captured into the armed slot. The checks of focus and page belong to
+// the window; these only turn the input into a code, trace it, store it and show it.
+namespace pages {
+
+struct CaptureTarget {
+  PageControls& controls;
+  ControllerConfig& config;
+  const TranslationTable& table;
+  std::uint32_t slot;  // the armed slot, kNoSlot for none
+};
+
+void CaptureKeyRelease(const CaptureTarget& target, std::uint32_t vk, std::intptr_t flags);
+// Alt and F10 arrive as system keys and are captured when pressed.
+void CaptureSystemKey(const CaptureTarget& target, std::uint32_t vk, std::intptr_t flags);
+void CaptureWheelTurn(const CaptureTarget& target, std::uintptr_t wParam);
+
+}  // namespace pages

@@ -1,0 +1,93 @@
+#include "pages/slot_editing.h"
+
+#include <cwctype>
+#include <limits>
+
+#include "device/debug_trace.h"
+#include "keys/key_slots.h"
+
+namespace pages {
+namespace {
+const QString kNormal = QStringLiteral("normalimage");
+const QString kHot = QStringLiteral("hotimage");
+const QString kPushed = QStringLiteral("pushedimage");
+}  // namespace
+
+void ShowArmedSlot(PageControls& controls, std::uint32_t slot) {
+  const QString hot = QString::fromLatin1(kKeyHotImage);
+  const QString push = QString::fromLatin1(kKeyPushImage);
+  for (const SlotButton& button : SlotButtons()) {
+    controls.SetAttribute(button.buttonName, kNormal, QString());
+    controls.SetAttribute(button.buttonName, kHot, hot);
+    controls.SetAttribute(button.buttonName, kPushed, push);
+  }
+  const char* armed = SlotButtonName(static_cast<int>(slot));
+  if (armed == nullptr) return;
+  controls.SetAttribute(armed, kHot, push);
+  controls.SetAttribute(armed, kNormal, push);
+}
+
+void SetSlotPicture(PageControls& controls, std::uint32_t slot, const QString& picture) {
+  const char* button = SlotButtonName(static_cast<int>(slot));
+  if (button == nullptr) return;
+  controls.SetAttribute(button, QStringLiteral("bkimage"), picture);
+  controls.SetAttribute(button, kHot, QString::fromLatin1(kKeyHotImage));
+}
+
+void ShowSlotCode(PageControls& controls, const TranslationTable& table, int slot,
+                  std::uint16_t code) {
+  const UiKeyCode uiKeyCode = ToUiKeyCode(table, code);
+  DebugTrace(L"Type:%d\uFF0CKeyCode:%x", 0, uiKeyCode);
+  SetSlotPicture(controls, static_cast<std::uint32_t>(slot), KeyImageName(uiKeyCode));
+}
+
+int StepSlot(int step) {
+  if (step < 1 || step > 8) return -1;
+  return slots::kFirstRearStep1 + step - 1;
+}
+
+std::array<QString, 8> StepPictures(const PageControls& controls) {
+  std::array<QString, 8> pictures;
+  for (int step = 1; step <= 8; ++step) {
+    pictures[static_cast<std::size_t>(step - 1)] =
+        controls.GetBkImage(SlotButtonName(StepSlot(step)));
+  }
+  return pictures;
+}
+
+bool StepMayBeArmed(int step, const std::array<QString, 8>& stepPictures) {
+  if (step < 1 || step > 8) return false;
+  const int first = step <= 4 ? 1 : 5;
+  for (int earlier = first; earlier < step; ++earlier) {
+    if (IsNoKeyImage(stepPictures[static_cast<std::size_t>(earlier - 1)])) return false;
+  }
+  return true;
+}
+
+std::uint16_t DelayFromText(const QString& text) {
+  const std::wstring wide = text.toStdWString();
+  std::size_t i = 0;
+  while (i < wide.size() && std::iswspace(static_cast<wint_t>(wide[i]))) ++i;
+  bool negative = false;
+  if (i < wide.size() && (wide[i] == L'+' || wide[i] == L'-')) negative = wide[i++] == L'-';
+  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+  std::int64_t magnitude = 0;
+  for (; i < wide.size() && wide[i] >= L'0' && wide[i] <= L'9'; ++i) {
+    magnitude = std::min<std::int64_t>(magnitude * 10 + (wide[i] - L'0'), kMax + 1);
+  }
+  const std::int64_t value = negative ? -magnitude : std::min(magnitude, kMax);
+  return static_cast<std::uint16_t>(static_cast<std::uint64_t>(value) & 0xFFFF);
+}
+
+int DelayComboItem(std::uint16_t code) {
+  return code == 100 ? 1 : 0;
+}
+
+void CaptureIntoSlot(PageControls& controls, ControllerConfig& config, std::uint32_t slot,
+                     KeyCode code, const QString& picture) {
+  if (code == 0 || slot >= static_cast<std::uint32_t>(slots::kCount)) return;
+  SetSlotPicture(controls, slot, picture);
+  config.SetCode(static_cast<int>(slot), code);
+}
+
+}  // namespace pages

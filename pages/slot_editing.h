@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "config/controller_config.h"
+#include "keys/key_codes.h"
+#include "pages/page_controls.h"
+
+// Key slots on the pages: arming, the rear-button step rule, delays and slot pictures.
+namespace pages {
+
+// Gives every key button the plain look, then the button of `slot` (if it has one) the
+// pressed look. kNoSlot leaves them all plain.
+void ShowArmedSlot(PageControls& controls, std::uint32_t slot);
+
+// Shows a picture on a slot's button: the background picture, then the hover frame. Slots
+// without a button are ignored.
+void SetSlotPicture(PageControls& controls, std::uint32_t slot, const QString& picture);
+
+// Shows a stored code on its slot's button (and traces the window code it stands for).
+void ShowSlotCode(PageControls& controls, const TranslationTable& table, int slot,
+                  std::uint16_t code);
+
+// Rear-button steps 1..8 (four per button): the slot a step arms, -1 outside 1..8.
+int StepSlot(int step);
+// The pictures the eight step buttons show now, step 1 first.
+std::array<QString, 8> StepPictures(const PageControls& controls);
+// A step may be armed once every earlier step of the same rear button shows a key.
+bool StepMayBeArmed(int step, const std::array<QString, 8>& stepPictures);
+
+// A delay item's text as a number: leading blanks, a sign, then decimal digits up to the first
+// other character; no digits gives 0. Saturates at the 32-bit range, then keeps the low 16 bits.
+std::uint16_t DelayFromText(const QString& text);
+// The delay combo item that shows a stored delay: item 1 stands for exactly 100, item 0 for
+// everything else.
+int DelayComboItem(std::uint16_t code);
+
+// Stores a captured code in the armed slot and shows its picture. A code of 0 (an input the
+// controller has no code for) changes nothing, so the screen never disagrees with the record.
+void CaptureIntoSlot(PageControls& controls, ControllerConfig& config, std::uint32_t slot,
+                     KeyCode code, const QString& picture);
+
+}  // namespace pages
