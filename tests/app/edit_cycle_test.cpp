@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include "config/controller_device.h"
+#include "tests/app/app_test_env.h"
+#include "ui/controls.h"
+#include "ui/paint_manager.h"
+
+// The whole edit cycle through the window: clicks reach Notify, keys and the wheel reach the
+// window's message router, and Save lands in the emulated controller.
+namespace {
+
+constexpr LPARAM kExtended = LPARAM{1} << 24;
+
+class EditCycleTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<MainWindow> Open() {
+    auto window = env.MakeWindow();
+    window->HandleMessage(WM_SETFOCUS, 0, 0);
+    return window;
+  }
+  void Click(MainWindow& window, const char* name) { Notify(window, "click", name); }
+  void Notify(MainWindow& window, const char* type, const char* name) {
+    TNotifyUI msg;
+    msg.sType = QString::fromLatin1(type);
+    msg.pSender = Control(window, name);
+    ASSERT_NE(msg.pSender, nullptr) << name;
+    window.Notify(msg);
+  }
+  void Release(MainWindow& window, WPARAM vk, LPARAM flags = 0) {
+    window.HandleMessage(WM_KEYUP, vk, flags);
+  }
+  std::vector<QString> Texts() {
+    std::vector<QString> texts;
+    for (const auto& box : env.boxes) texts.push_back(box.text);
+    return texts;
+  }
+  AppTestEnv env;
+};
+
+TEST_F(EditCycleTest, AKeyCapturedAndSavedLandsInTheController) {
+  auto window = Open();
+  Click(*window, "ControlKeybtn");
+  Click(*window, "ConKeyABtn");
+  EXPECT_EQ(Attr(*window, "ConKeyABtn", "normalimage"), "Key_push.png");
+  Release(*window, 'F', 0x21 << 16);
+  EXPECT_EQ(TheControllerDevice().config.Code(10), 0x09);
+  EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), "Key_F.png");
+  EXPECT_EQ(env.emulator->Word(10), 0x04);  // nothing is sent before Save
+
+  Click(*window, "Savebtn");
+  EXPECT_EQ(Texts(), std::vector<QString>{"Saved successfully !"});
+  EXPECT_EQ(env.boxes[0].caption, "prompt");
+  EXPECT_EQ(env.emulator->Word(10), 0x09);
+  // The page is read again and nothing is armed.
+  EXPECT_EQ(window->selectedSlot, 0xFFFFu);
+  EXPECT_EQ(Attr(*window, "ConKeyABtn", "normalimage"), "");
+  EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), "Key_F.png");
+}
+
+TEST_F(EditCycleTest, SaveWithoutTheControllerFailsAndKeepsThePage) {
+  env.SetLanguage(0x0804);
+  auto window = Open();
+  Click(*window, "ControlKeybtn");
+  Click(*window, "ConKeyWBtn");
+  Release(*window, 0x11, kExtended);  // right Ctrl
+  ControllerEmulator::Faults faults;
+  faults.unplugAfterReports = 0;
+  env.emulator->SetFaults(faults);
+  Click(*window, "Savebtn");
+  EXPECT_EQ(Texts(), std::vector<QString>{"保存失败"});
+  EXPECT_EQ(env.boxes[0].caption, "提示");
+  EXPECT_TRUE(ui::IsVisible(window->conKeyBtn[8]));
+  EXPECT_EQ(Attr(*window, "ConKeyWBtn", "bkimage"), "Ctrl.png");
+  // The failed reload keeps the edit in memory, so a later Save can still send it.
+  EXPECT_EQ(TheControllerDevice().config.Code(8), 0xE4);
+  env.emulator->SetFaults({});
+  Click(*window, "Savebtn");
+  EXPECT_EQ(env.emulator->Word(8), 0xE4);
+}
+
+TEST_F(EditCycleTest, CaptureNeedsFocusAndTheWheelOnlyCountsOnTheControlKeyPage) {
+  auto window = Open();
+  Click(*window, "BackKeybtn");
+  Click(*window, "BackKeySet1Btn");
+  window->HandleMessage(WM_MOUSEWHEEL, static_cast<WPARAM>(120u << 16), 0);
+  EXPECT_EQ(TheControllerDevice().config.Code(25), 0x29);  // factory Esc
+  window->HandleMessage(WM_KILLFOCUS, 0, 0);
+  Release(*window, 'Q');
+  window->HandleMessage(WM_SYSKEYDOWN, 0x12, 0);
+  EXPECT_EQ(TheControllerDevice().config.Code(25), 0x29);
+  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  window->HandleMessage(WM_SYSKEYDOWN, 0x12, kExtended);
+  EXPECT_EQ(TheControllerDevice().config.Code(25), 0xE6);
+  EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "bkimage"), "Alt.png");
+
+  Click(*window, "Backbtn");
+  Release(*window, 'Q');  // disarmed by Back
+  EXPECT_EQ(TheControllerDevice().config.Code(25), 0xE6);
+  Click(*window, "ControlKeybtn");
+  Click(*window, "ConMSRollDownBtn");
+  window->HandleMessage(WM_MOUSEWHEEL, static_cast<WPARAM>(0xFF880000u), 0);
+  EXPECT_EQ(TheControllerDevice().config.Code(1), 0xE9);
+  EXPECT_EQ(Attr(*window, "ConMSRollDownBtn", "bkimage"), "MS_DOWN.png");
+}
+
+TEST_F(EditCycleTest, RearButtonStepsDelaysAndLeavingWithoutSaving) {
+  env.emulator->SetWord(25, 0);
+  env.emulator->SetWord(29, 0);
+  auto window = Open();
+  Click(*window, "BackKeybtn");
+  Click(*window, "BackKeySet3Btn");  // steps 1 and 2 are empty
+  EXPECT_EQ(window->selectedSlot, 0xFFFFu);
+  Click(*window, "BackKeySet5Btn");
+  EXPECT_EQ(window->selectedSlot, 29u);
+  Click(*window, "BackKeySet1Btn");
+  Release(*window, 'A');
+  Click(*window, "BackKeySet2Btn");
+  EXPECT_EQ(window->selectedSlot, 26u);
+  EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "normalimage"), "");
+  EXPECT_EQ(Attr(*window, "BackKeySet2Btn", "normalimage"), "Key_push.png");
+
+  auto* combo = dynamic_cast<CComboUI*>(Control(*window, "BackKeyTimeCombo4"));
+  ASSERT_NE(combo, nullptr);
+  combo->SelectItem(1);
+  Notify(*window, "itemselect", "BackKeyTimeCombo4");
+  EXPECT_EQ(TheControllerDevice().config.Code(44), 100);
+  Notify(*window, "itemselect", "LeftKeyTimeCombo1");  // has no slot
+  Click(*window, "Savebtn");
+  EXPECT_EQ(env.emulator->Word(44), 100);
+  EXPECT_EQ(env.emulator->Word(25), 0x04);
+  Click(*window, "Backbtn");
+  Click(*window, "BackKeybtn");
+  EXPECT_EQ(combo->GetCurSel(), 1);
+
+  // An edit left behind with Back is gone when the page is entered again.
+  Click(*window, "BackKeySet1Btn");
+  Release(*window, 'B');
+  Click(*window, "Backbtn");
+  Click(*window, "BackKeybtn");
+  EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "bkimage"), "Key_A.png");
+  EXPECT_EQ(TheControllerDevice().config.Code(25), 0x04);
+}
+
+TEST_F(EditCycleTest, RestoreOnBothPagesChangesMemoryOnlyUntilSave) {
+  auto window = Open();
+  Click(*window, "BackKeybtn");
+  Click(*window, "Reductionbtn");
+  for (CControlUI* step : window->backKeySetBtn) EXPECT_EQ(ui::GetBkImage(step), "NC.png");
+  EXPECT_EQ(env.emulator->Word(25), 0x29);
+  EXPECT_EQ(TheControllerDevice().config.Code(25), 0);
+  Click(*window, "Backbtn");
+
+  env.emulator->SetWord(33, 2);
+  env.emulator->SetWord(34, 0x0011);
+  env.emulator->SetWord(36, 0x1E05);
+  Click(*window, "ControlKeybtn");
+  EXPECT_EQ(Attr(*window, "Vib2", "selected"), "true");
+  EXPECT_EQ(Attr(*window, "LedModeBreathed", "selected"), "true");
+  EXPECT_EQ(ui::GetText(Control(*window, "LsBoundaryDzValue")), "30");
+  Click(*window, "Reductionbtn");
+  EXPECT_TRUE(env.boxes.empty());
+  EXPECT_EQ(Attr(*window, "Vib1", "selected"), "true");
+  EXPECT_EQ(window->ledColor[0]->GetBorderColor(), 0xFFFFFFFFu);
+  EXPECT_EQ(Attr(*window, "LedModeOnOff", "selected"), "false");
+  EXPECT_FALSE(window->ledModeBreathed->IsEnabled());
+  EXPECT_EQ(ui::GetText(Control(*window, "LsBoundaryDzValue")), "0");
+  EXPECT_EQ(env.emulator->Word(33), 2);
+  Click(*window, "Savebtn");
+  EXPECT_EQ(env.emulator->Word(33), 1);
+  EXPECT_EQ(env.emulator->Word(34), 0xFF00);
+  EXPECT_EQ(env.emulator->Word(36), 0);
+  EXPECT_EQ(env.emulator->Word(25), 0x29);  // the back-key Restore was never saved
+
+  // A Restore whose read fails says so and leaves the record alone.
+  TheControllerDevice().config.SetCode(33, 2);
+  ControllerEmulator::Faults faults;
+  faults.unplugAfterReports = 0;
+  env.emulator->SetFaults(faults);
+  env.boxes.clear();
+  Click(*window, "Reductionbtn");
+  EXPECT_EQ(Texts(), std::vector<QString>{"Data restore failed"});
+  EXPECT_EQ(TheControllerDevice().config.Code(33), 2);
+}
+
+TEST_F(EditCycleTest, LedAndDeadZonesFollowTheModel) {
+  auto window = Open();
+  Click(*window, "ControlKeybtn");
+  Click(*window, "LedModeOnOff");  // factory: off, constant, red
+  EXPECT_EQ(TheControllerDevice().config.Code(34), 0xFF01);
+  EXPECT_TRUE(ui::IsVisible(window->ledColorLayout));
+  Click(*window, "LedModeRotated");
+  EXPECT_FALSE(ui::IsVisible(window->ledColorLayout));
+  Click(*window, "LedModeOnOff");
+  EXPECT_EQ(TheControllerDevice().config.Code(34), 0xFF20);
+  Click(*window, "LedColor8");
+  EXPECT_EQ(TheControllerDevice().config.Code(35), 0xFF00);
+
+  ui::SetSliderValue(window->lsBoundaryDzSlider, 30);
+  Notify(*window, "valuechanged", "LS_BoundaryDzSlider");
+  EXPECT_EQ(ui::GetText(window->lsBoundaryDzValue), "30");
+  EXPECT_EQ(TheControllerDevice().config.Code(36), 30 << 8);
+
+  env.SetModel("SOMETHING-ELSE");
+  ui::SetSliderValue(window->rsCenterDzSlider, 7);
+  Notify(*window, "valuechanged", "RS_CenterDzSlider");
+  EXPECT_EQ(ui::GetText(window->rsCenterDzValue), "7");
+  EXPECT_EQ(TheControllerDevice().config.Code(37), 0);
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/controller_config.h"
+#include "device/debug_trace.h"
+#include "keys/key_codes.h"
+#include "pages/slot_capture.h"
+#include "pages/slot_editing.h"
+#include "tests/pages/fake_page_controls.h"
+
+namespace {
+
+std::array<QString, 8> Steps(std::initializer_list<const char*> pictures) {
+  std::array<QString, 8> steps;
+  std::size_t i = 0;
+  for (const char* picture : pictures) steps[i++] = QString::fromLatin1(picture);
+  return steps;
+}
+
+TEST(SlotRulesTest, AStepMayBeArmedOnceTheEarlierStepsOfItsButtonHoldKeys) {
+  const auto empty =
+      Steps({"NC.png", "NC.png", "NC.png", "NC.png", "NC.png", "NC.png", "NC.png", "NC.png"});
+  EXPECT_TRUE(pages::StepMayBeArmed(1, empty));
+  EXPECT_FALSE(pages::StepMayBeArmed(2, empty));
+  EXPECT_FALSE(pages::StepMayBeArmed(3, empty));
+  EXPECT_TRUE(pages::StepMayBeArmed(5, empty));  // the second button does not wait for the first
+  EXPECT_FALSE(pages::StepMayBeArmed(8, empty));
+
+  // Anything but exactly "NC.png" counts as a key, the empty name included.
+  const auto partly =
+      Steps({"Key_A.png", "", "NC.png", "NC.png", "nc.png", "Rocker_A.png", "NC.png", "NC.png"});
+  EXPECT_TRUE(pages::StepMayBeArmed(2, partly));
+  EXPECT_TRUE(pages::StepMayBeArmed(3, partly));
+  EXPECT_FALSE(pages::StepMayBeArmed(4, partly));
+  EXPECT_TRUE(pages::StepMayBeArmed(7, partly));
+  EXPECT_FALSE(pages::StepMayBeArmed(8, partly));
+  EXPECT_FALSE(pages::StepMayBeArmed(0, partly));
+  EXPECT_FALSE(pages::StepMayBeArmed(9, partly));
+  EXPECT_EQ(pages::StepSlot(1), 25);
+  EXPECT_EQ(pages::StepSlot(8), 32);
+  EXPECT_EQ(pages::StepSlot(9), -1);
+}
+
+TEST(SlotRulesTest, DelayTextsReadLikeTheWideStringToIntegerConversion) {
+  EXPECT_EQ(pages::DelayFromText("100"), 100);
+  EXPECT_EQ(pages::DelayFromText("  \t100ms"), 100);
+  EXPECT_EQ(pages::DelayFromText("+7"), 7);
+  EXPECT_EQ(pages::DelayFromText("-1"), 0xFFFF);
+  EXPECT_EQ(pages::DelayFromText("ms100"), 0);
+  EXPECT_EQ(pages::DelayFromText(""), 0);
+  EXPECT_EQ(pages::DelayFromText("- 5"), 0);
+  EXPECT_EQ(pages::DelayFromText("70000"), 4464);                   // low 16 bits of 0x11170
+  EXPECT_EQ(pages::DelayFromText("99999999999999999999"), 0xFFFF);  // saturates at 0x7FFFFFFF
+  EXPECT_EQ(pages::DelayFromText("-99999999999999999999"), 0);      // 0x80000000
+  // Item 1 stands for exactly 100.
+  EXPECT_EQ(pages::DelayComboItem(100), 1);
+  EXPECT_EQ(pages::DelayComboItem(0), 0);
+  EXPECT_EQ(pages::DelayComboItem(99), 0);
+  EXPECT_EQ(pages::DelayComboItem(300), 0);
+}
+
+TEST(SlotRulesTest, ArmingMovesThePressedLookAndDisarmingClearsIt) {
+  FakePageControls controls;
+  pages::ShowArmedSlot(controls, 25);
+  EXPECT_EQ(controls.Attr("BackKeySet1Btn", "normalimage"), "Key_push.png");
+  EXPECT_EQ(controls.Attr("BackKeySet1Btn", "hotimage"), "Key_push.png");
+  pages::ShowArmedSlot(controls, 10);
+  EXPECT_EQ(controls.Attr("BackKeySet1Btn", "normalimage"), "");
+  EXPECT_EQ(controls.Attr("BackKeySet1Btn", "hotimage"), "Key_hot.png");
+  EXPECT_EQ(controls.Attr("ConKeyABtn", "normalimage"), "Key_push.png");
+  pages::ShowArmedSlot(controls, 0xFFFF);
+  int buttons = 0;
+  for (const auto& [name, state] : controls.controls) {
+    EXPECT_EQ(state.attributes.at("normalimage"), "") << name;
+    EXPECT_EQ(state.attributes.at("pushedimage"), "Key_push.png") << name;
+    ++buttons;
+  }
+  EXPECT_EQ(buttons, 22);
+}
+
+class CaptureTest : public ::testing::Test {
+ protected:
+  CaptureTest() {
+    FillKeyTranslationTable(table);
+    SetDebugTraceHook([this](const std::wstring& line) { traces.push_back(line); });
+  }
+  ~CaptureTest() override { SetDebugTraceHook(nullptr); }
+
+  pages::CaptureTarget Armed(std::uint32_t slot) { return {controls, config, table, slot}; }
+
+  FakePageControls controls;
+  ControllerConfig config;
+  TranslationTable table{};
+  std::vector<std::wstring> traces;
+};
+
+constexpr std::intptr_t kExtended = std::intptr_t{1} << 24;
+std::intptr_t Scan(int code) {
+  return static_cast<std::intptr_t>(code) << 16;
+}
+
+TEST_F(CaptureTest, SidedKeysAreToldApartByTheirFlags) {
+  struct Case {
+    std::uint32_t vk;
+    std::intptr_t flags;
+    std::uint16_t code;
+    const char* picture;
+  };
+  const Case cases[] = {
+      {0x11, Scan(0x1D), 0xE0, "Ctrl.png"},
+      {0x11, Scan(0x1D) | kExtended, 0xE4, "Ctrl.png"},
+      {0x10, Scan(0x2A), 0xE1, "Shift.png"},
+      {0x10, Scan(0x36), 0xE5, "Shift.png"},
+      {0x0D, Scan(0x1C), 0x28, "Enter.png"},
+      {0x0D, Scan(0x1C) | kExtended, 0x58, "Enter.png"},
+      {0x5B, Scan(0x5B) | kExtended, 0xE3, "WIN.png"},
+      {0x46, Scan(0x21), 0x09, "Key_F.png"},
+  };
+  for (const Case& c : cases) {
+    pages::CaptureKeyRelease(Armed(10), c.vk, c.flags);
+    EXPECT_EQ(config.Code(10), c.code) << std::hex << c.vk;
+    EXPECT_EQ(controls.Attr("ConKeyABtn", "bkimage"), c.picture) << std::hex << c.vk;
+  }
+  // Alt and F10 are captured as they are pressed.
+  pages::CaptureSystemKey(Armed(25), 0x12, Scan(0x38));
+  EXPECT_EQ(config.Code(25), 0xE2);
+  pages::CaptureSystemKey(Armed(25), 0x12, Scan(0x38) | kExtended);
+  EXPECT_EQ(config.Code(25), 0xE6);
+  EXPECT_EQ(controls.Attr("BackKeySet1Btn", "bkimage"), "Alt.png");
+  pages::CaptureSystemKey(Armed(25), 0x79, Scan(0x44));
+  EXPECT_EQ(config.Code(25), 0x43);
+  EXPECT_EQ(controls.Attr("BackKeySet1Btn", "bkimage"), "F10.png");
+  pages::CaptureSystemKey(Armed(25), 0x41, Scan(0x1E));  // a letter held with Alt: nothing
+  EXPECT_EQ(config.Code(25), 0x43);
+  // The wheel: away from the user is up.
+  pages::CaptureWheelTurn(Armed(0), static_cast<std::uintptr_t>(120u << 16));
+  EXPECT_EQ(config.Code(0), 0xE8);
+  EXPECT_EQ(controls.Attr("ConMSRollUpBtn", "bkimage"), "MS_UP.png");
+  pages::CaptureWheelTurn(Armed(0), static_cast<std::uintptr_t>(0xFF880000u));
+  EXPECT_EQ(config.Code(0), 0xE9);
+  EXPECT_EQ(controls.Attr("ConMSRollUpBtn", "bkimage"), "MS_DOWN.png");
+}
+
+TEST_F(CaptureTest, KeysWithoutAControllerCodeChangeNothingButAreTraced) {
+  config.SetCode(25, 0x04);
+  pages::SetSlotPicture(controls, 25, "Key_A.png");
+  traces.clear();
+  pages::CaptureKeyRelease(Armed(25), 0x90, Scan(0x45));              // Num Lock
+  pages::CaptureKeyRelease(Armed(25), 0x5C, Scan(0x5C) | kExtended);  // right Windows key
+  EXPECT_EQ(config.Code(25), 0x04);
+  EXPECT_EQ(controls.Attr("BackKeySet1Btn", "bkimage"), "Key_A.png");
+  ASSERT_EQ(traces.size(), 6u);
+  EXPECT_EQ(traces[0], L"IsChooseKey:25,KeyCode:4");
+  EXPECT_EQ(traces[1], L"Type:1\uFF0CKeyCode:0");
+  EXPECT_EQ(traces[2], L"IsChooseKey:25,KeyCode:4");
+}
+
+TEST_F(CaptureTest, WithNoSlotArmedOnlySidedKeysTraceAndNothingIsStored) {
+  const ControllerConfig before = config;
+  pages::CaptureKeyRelease(Armed(0xFFFF), 0x11, Scan(0x1D));
+  pages::CaptureKeyRelease(Armed(0xFFFF), 0x46, Scan(0x21));
+  pages::CaptureWheelTurn(Armed(0xFFFF), static_cast<std::uintptr_t>(120u << 16));
+  ASSERT_EQ(traces.size(), 1u);
+  EXPECT_EQ(traces[0], L"Type:1\uFF0CKeyCode:e0");
+  EXPECT_TRUE(controls.controls.empty());
+  for (int slot = 0; slot < slots::kCount; ++slot) EXPECT_EQ(config.Code(slot), before.Code(slot));
+}
+
+}  // namespace
