@@ -9,6 +9,7 @@
 #include "app/demo_options.h"
 #include "app/program_entry.h"
 #include "config/controller_device.h"
+#include "device/debug_trace.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/system_language.h"
@@ -68,6 +69,12 @@ int main(int argc, char** argv) {
     return MakeEmulatorTransport(emulator);
   });
 
+  if (options->trace) {
+    SetDebugTraceHook([](const std::wstring& line) {
+      std::fprintf(stderr, "%s\n", QString::fromStdWString(line).toUtf8().constData());
+      std::fflush(stderr);
+    });
+  }
   if (options->lang)
     OverrideSystemLangId(*options->lang == "zh" ? kLangChinesePrc : kLangEnglishUs);
 

@@ -46,6 +46,8 @@ std::optional<DemoOptions> ParseDemoOptions(const std::vector<std::string>& args
       options.neverReady = true;
     } else if (arg == "--bad-checksum") {
       options.badChecksum = true;
+    } else if (arg == "--trace") {
+      options.trace = true;
     } else {
       return fail("unknown option: " + arg);
     }
@@ -64,5 +66,6 @@ std::string DemoUsage(const std::string& programName) {
          "  --unplugged     no controller attached\n"
          "  --never-ready   the controller never answers a read\n"
          "  --bad-checksum  the controller's replies fail their checksum\n"
+         "  --trace         print the debug trace (captured keys, shown codes) on stderr\n"
          "  --help          this text\n";
 }

@@ -12,6 +12,7 @@ struct DemoOptions {
   bool unplugged = false;
   bool neverReady = false;
   bool badChecksum = false;
+  bool trace = false;  // debug trace lines on standard error
   bool help = false;
 };
 

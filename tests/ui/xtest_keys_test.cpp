@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "tests/ui/ui_test_support.h"
-#include "tests/ui/xtest_keyboard.h"
+#include "tests/ui/xtest_input.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ const Expected kKeys[] = {
 }  // namespace
 
 TEST(RealKeys, XTestKeysReachHandleMessageWithWindowsFlags) {
-  XTestKeyboard keyboard;
+  XTestInput keyboard;
   if (!keyboard.Usable()) GTEST_SKIP() << "no X display with the XTEST extension";
 
   qputenv("QT_QPA_PLATFORM", "xcb");
