@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTest>
 #include <QWidget>
 
 #include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"
+#include "ui/controls.h"
 #include "ui/paint_manager.h"
 
 namespace {
@@ -47,6 +49,50 @@ TEST(Screenshots, MainWindowPerModelAndLanguage) {
       Save(*window, "backkeys_" + base);
       window->ShowWindow(false);
     }
+  }
+  EXPECT_TRUE(env.boxes.empty());
+}
+
+// A real mouse click on the control's widget, so the toolkit's own option handling runs too.
+void Click(MainWindow& window, const char* name) {
+  CControlUI* control = Control(window, name);
+  ASSERT_NE(control, nullptr) << name;
+  QTest::mouseClick(control->GetWidget(), Qt::LeftButton);
+}
+
+// Both pages after a few edits, with a slot still armed, as a user sees them before Save.
+TEST(Screenshots, PagesAfterEdits) {
+  ASSERT_TRUE(QDir().mkpath(ShotFolder()));
+  AppTestEnv env;
+  for (const char* lang : {"en", "zh"}) {
+    env.SetLanguage(QString(lang) == "zh" ? kLangChinesePrc : kLangEnglishUs);
+    auto window = env.MakeWindow();
+    window->ShowWindow(true);
+    window->HandleMessage(WM_SETFOCUS, 0, 0);
+    Click(*window, "BackKeybtn");
+    Click(*window, "BackKeySet2Btn");
+    window->HandleMessage(WM_KEYUP, 'Q', 0);
+    Click(*window, "BackKeySet3Btn");
+    window->HandleMessage(WM_KEYUP, 0x11, LPARAM{1} << 24);
+    ui::SelectComboItem(window->backKeyTimeCombo[0], 1);
+    Click(*window, "BackKeySet4Btn");
+    Save(*window, QString("edited_backkeys_%1").arg(lang));
+    Click(*window, "Backbtn");
+
+    Click(*window, "ControlKeybtn");
+    Click(*window, "Vib2");
+    Click(*window, "LedModeOnOff");
+    Click(*window, "LedModeBreathed");
+    Click(*window, "LedColor8");
+    ui::SetSliderValue(window->lsCenterDzSlider, 12);
+    TNotifyUI moved;
+    moved.sType = QStringLiteral("valuechanged");
+    moved.pSender = window->lsCenterDzSlider;
+    window->Notify(moved);
+    Click(*window, "ConKeyABtn");
+    window->HandleMessage(WM_KEYUP, 'F', 0);
+    Save(*window, QString("edited_controlkeys_%1").arg(lang));
+    window->ShowWindow(false);
   }
   EXPECT_TRUE(env.boxes.empty());
 }
