@@ -1,0 +1,105 @@
+// How much a page opening and a Save cost on top of their exchange with the controller: the
+// window driven as a click would drive it, against the in-process emulator with its real 5 ms
+// pauses. Read floor 55 ms, write floor 60 ms; what is left is the window's own work.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "app/main_window.h"
+#include "config/controller_device.h"
+#include "emulator/controller_emulator.h"
+#include "sysinfo/board_model.h"
+#include "ui/message_box.h"
+#include "ui/paint_manager.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kRuns = 20;
+constexpr double kReadFloorMs = 55.0;
+constexpr double kWriteFloorMs = 60.0;
+
+double Ms(Clock::duration d) {
+  return std::chrono::duration<double, std::milli>(d).count();
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+void Click(MainWindow& window, CControlUI* control) {
+  TNotifyUI msg;
+  msg.sType = QStringLiteral("click");
+  msg.pSender = control;
+  window.Notify(msg);
+}
+
+void Print(const char* name, const std::vector<double>& times, double floorMs) {
+  const double median = Median(times);
+  std::printf("%-22s median %7.2f ms  floor %5.1f ms  over floor %6.2f ms  ratio %.3f\n", name,
+              median, floorMs, median - floorMs, median / floorMs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+
+  auto emulator = std::make_shared<ControllerEmulator>();
+  emulator->SetVersion({0x01, 0x07, 0x02, 0x15});
+  SetControllerOpener([emulator] { return MakeEmulatorTransport(emulator); });
+  QTemporaryDir boardFolder;
+  QFile board(QDir(boardFolder.path()).filePath(QStringLiteral("board_name")));
+  if (!board.open(QIODevice::WriteOnly) || board.write("T2803-31\n") < 0) return 1;
+  board.close();
+  SetBoardModelRoot(boardFolder.path().toStdString());
+  CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + "Resources");
+
+  Clock::time_point messageShown;
+  int failures = 0;
+  SetMessageBoxHook([&](const MessageBoxRecord& record) {
+    messageShown = Clock::now();
+    if (record.text != QStringLiteral("Saved successfully !")) ++failures;
+    return IDOK;
+  });
+
+  MainWindow window;
+  window.Create(nullptr, QStringLiteral("PadMainWindow"), 0, 0);
+  window.ShowWindow(true);
+  QApplication::processEvents();
+
+  std::vector<double> controlPage, backPage, save;
+  for (int run = 0; run < kRuns; ++run) {
+    for (auto [button, times] :
+         {std::pair{window.controlKeyBtn, &controlPage}, std::pair{window.backKeyBtn, &backPage}}) {
+      const auto start = Clock::now();
+      Click(window, button);
+      QApplication::processEvents();  // laid out and painted
+      times->push_back(Ms(Clock::now() - start));
+      if (!ui::IsVisible(window.saveBtn)) ++failures;
+
+      const auto saveStart = Clock::now();
+      Click(window, window.saveBtn);
+      save.push_back(Ms(messageShown - saveStart));
+      Click(window, window.backBtn);
+      QApplication::processEvents();
+    }
+  }
+
+  std::printf("%d runs each, in-process emulator, real pauses, model T2803-31\n", kRuns);
+  Print("open control-key page", controlPage, kReadFloorMs);
+  Print("open back-key page", backPage, kReadFloorMs);
+  Print("save (to message)", save, kWriteFloorMs);
+  std::printf("failures %d\n", failures);
+  return failures == 0 ? 0 : 1;
+}
