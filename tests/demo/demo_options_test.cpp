@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/demo_options.h"
+#include "demo/demo_options.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/demo_options.h"
+#include "demo/demo_options.h"
 
 namespace {
 // The firmware table's product names are short printable text; a value that could not

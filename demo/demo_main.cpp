@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/demo_options.h"
+#include "demo/demo_options.h"
 #include "app/program_entry.h"
 #include "config/controller_device.h"
 #include "device/debug_trace.h"
