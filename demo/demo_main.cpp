@@ -50,13 +50,13 @@ int main(int argc, char** argv) {
   emulator->SetVersion(kDemoFirmware);
   if (options->stateFile) {
     const std::string& path = *options->stateFile;
-    if (std::filesystem::exists(path) && !emulator->LoadState(path, &error)) {
+    emulator = MakeEmulatorWithStateFile(path, &error);
+    if (!emulator) {
       // Refuse rather than overwrite a file we cannot read with the next save.
       std::fprintf(stderr, "%s: cannot use state file %s: %s\n", programName.c_str(), path.c_str(),
                    error.c_str());
       return 1;
     }
-    emulator->SetPersistencePath(path);
   }
   ControllerEmulator::Faults faults;
   faults.neverReady = options->neverReady;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 // One HID report as the program handles it: byte 0 is the report ID position.
 inline constexpr int kReportSize = 65;
@@ -16,4 +17,6 @@ class ReportTransport {
   // Fetches a 65-byte input report into `report` (whose byte 0 the caller set to the
   // report ID). False when the platform reports a failure.
   virtual bool GetInputReport(Report& report) = 0;
+  // Where the controller was found, for people to read (a device node); may be empty.
+  virtual std::string Location() const { return {}; }
 };

@@ -1,6 +1,7 @@
 #include "emulator/controller_emulator.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 #include "config/controller_config.h"
@@ -108,6 +109,7 @@ bool ControllerEmulator::HandleOutputReport(const Report& report) {
           const auto& payload = s.pending[static_cast<std::size_t>(b)];
           if (!payload) continue;
           for (int m = 0; m < kWordsPerWriteBlock; ++m) {
+            if (b * kWordsPerWriteBlock + m == s.faults.stuckSlot) continue;
             s.memory[static_cast<std::size_t>(b * kWordsPerWriteBlock + m)] =
                 static_cast<std::uint16_t>((*payload)[static_cast<std::size_t>(2 * m)] |
                                            ((*payload)[static_cast<std::size_t>(2 * m + 1)] << 8));
@@ -265,4 +267,13 @@ bool ControllerEmulator::SaveState(const std::string& path, std::string* error) 
 void ControllerEmulator::SetPersistencePath(std::optional<std::string> path) {
   std::lock_guard lock(mutex_);
   state_->persistencePath = std::move(path);
+}
+
+std::shared_ptr<ControllerEmulator> MakeEmulatorWithStateFile(const std::string& path,
+                                                              std::string* error) {
+  auto emulator = std::make_shared<ControllerEmulator>();
+  std::error_code ignored;
+  if (std::filesystem::exists(path, ignored) && !emulator->LoadState(path, error)) return nullptr;
+  emulator->SetPersistencePath(path);
+  return emulator;
 }

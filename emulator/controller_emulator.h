@@ -14,14 +14,15 @@
 class ControllerEmulator {
  public:
   struct Faults {
-    int failSendNumber = 0;       // n > 0: the n-th output report (1-based) fails
-    int failFetchNumber = 0;      // n > 0: the n-th input report (1-based) fails
+    int failSendNumber = 0;   // n > 0: the n-th output report (1-based) fails
+    int failFetchNumber = 0;  // n > 0: the n-th input report (1-based) fails
     bool wrongReadChecksum = false;
     bool wrongWriteChecksum = false;
     bool neverReady = false;
     int notReadyReplies = 0;      // not-ready replies before each 0xAA start reply
     int unplugAfterReports = -1;  // n >= 0: every report after the first n fails
     bool garbageReplies = false;  // replies are noise
+    int stuckSlot = -1;           // n >= 0: a committed write silently leaves slot n as it was
   };
   struct Counters {
     int sends = 0;
@@ -64,5 +65,13 @@ class ControllerEmulator {
   std::unique_ptr<State> state_;
 };
 
-// An in-process transport that talks straight to an emulator.
-std::unique_ptr<ReportTransport> MakeEmulatorTransport(std::shared_ptr<ControllerEmulator> emulator);
+// An in-process transport that talks straight to an emulator; `location` is what it reports
+// as the place the controller was found.
+std::unique_ptr<ReportTransport> MakeEmulatorTransport(
+    std::shared_ptr<ControllerEmulator> emulator, std::string location = "emulated controller");
+
+// An emulator whose key map lives in the state file `path`: loaded from it when the file
+// exists, saved to it after every committed write. Null with a reason in `error` when the
+// file exists but cannot be used (it is then left alone rather than overwritten).
+std::shared_ptr<ControllerEmulator> MakeEmulatorWithStateFile(const std::string& path,
+                                                              std::string* error);

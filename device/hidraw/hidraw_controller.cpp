@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,7 +25,7 @@ constexpr const char* kNodePrefix = "hidraw";
 // An owned hidraw file descriptor; exchanges 65-byte output and input reports.
 class HidrawTransport final : public ReportTransport {
  public:
-  explicit HidrawTransport(int fd) : fd_(fd) {}
+  HidrawTransport(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
   ~HidrawTransport() override { ::close(fd_); }
   HidrawTransport(const HidrawTransport&) = delete;
   HidrawTransport& operator=(const HidrawTransport&) = delete;
@@ -39,6 +40,8 @@ class HidrawTransport final : public ReportTransport {
     return Ioctl(HIDIOCGINPUT(kReportSize), report.data()) >= 0;
   }
 
+  std::string Location() const override { return path_; }
+
  private:
   int Ioctl(unsigned long request, std::uint8_t* buffer) const {
     int result;
@@ -49,6 +52,7 @@ class HidrawTransport final : public ReportTransport {
   }
 
   int fd_;
+  std::string path_;
 };
 
 // The N of a directory entry named "hidrawN", or nothing for any other name.
@@ -97,7 +101,7 @@ std::unique_ptr<ReportTransport> OpenHidrawController() {
     // Shared access: other programs may keep the controller open at the same time.
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) continue;
-    if (IsController(fd)) return std::make_unique<HidrawTransport>(fd);
+    if (IsController(fd)) return std::make_unique<HidrawTransport>(fd, path);
     ::close(fd);
   }
   return nullptr;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_messages.h"
+#include "cli/slot_checks.h"
+
+// A backup of the controller's settings as a JSON file:
+//   "format": "padcontrols-backup", "formatVersion": 1,
+//   "firmware": the version text, "boardModel": the handheld's board model,
+//   "slots": the 64 words the controller takes, by slot,
+//   "settings": the same values by name, for people to read.
+// The slots are what a restore writes; "settings" must agree with them when present.
+inline constexpr const char* kBackupFormat = "padcontrols-backup";
+inline constexpr int kBackupFormatVersion = 1;
+
+struct Backup {
+  std::string firmware;
+  std::string boardModel;
+  SlotWords words{};
+};
+
+QByteArray EncodeBackup(const Backup& backup);
+
+// The backup in `bytes`, or nothing with every problem found in `problems`. `fileName` only
+// names the file in the messages. A backup is refused when it is not complete JSON, not ours,
+// of another format version, lacks any of the 64 words, holds a value the slot cannot take,
+// or names a setting whose value disagrees with the words.
+std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& fileName,
+                                   std::vector<Message>* problems);

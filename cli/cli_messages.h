@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Every message padctl prints for people, in English and Chinese. A message is an id and
+// its arguments, so the units that find problems stay free of the language choice and
+// tests can compare ids instead of wording.
+enum class MessageId {
+  kUsageHint,
+  kNoCommand,
+  kUnknownCommand,
+  kUnknownOption,
+  kMissingValue,
+  kUnexpectedArgument,
+  kMissingFile,
+  kNoAssignments,
+  kOptionNotForCommand,
+  kModelNeedsEmulator,
+  kNotAssignment,
+  kUnknownSetting,
+  kBadKeyName,
+  kBadNumber,
+  kBadChoice,
+  kBadColour,
+  kEmulatorState,
+  kNoController,
+  kReadFailed,
+  kWriteFailed,
+  kReadBackFailed,
+  kDifferentAfterWrite,
+  kSlotDifference,
+  kWrittenAndVerified,
+  kCannotReadFile,
+  kCannotWriteFile,
+  kBackupSaved,
+  kNotJson,
+  kNotBackup,
+  kWrongFormatVersion,
+  kBadSlotList,
+  kBadTextField,
+  kSlotNotKey,
+  kSlotBadRumble,
+  kSlotBadLedMode,
+  kViewDisagrees,
+  kNothingWritten,
+  kOtherBoard,
+  kResetNeedsYes,
+  kResetQuestion,
+};
+
+struct Message {
+  MessageId id;
+  std::vector<std::string> args;
+};
+
+// The text of a message, its arguments put in place of {1}, {2}, ...
+std::string RenderMessage(const Message& message, bool chinese);

@@ -1,0 +1,135 @@
+#include "cli/command_line.h"
+
+namespace {
+
+struct CommandWord {
+  const char* word;
+  Command command;
+};
+constexpr CommandWord kCommands[] = {
+    {"info", Command::kInfo},       {"show", Command::kShow}, {"backup", Command::kBackup},
+    {"restore", Command::kRestore}, {"set", Command::kSet},   {"reset", Command::kReset},
+    {"keys", Command::kKeys},       {"help", Command::kHelp},
+};
+
+}  // namespace
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, Message* error) {
+  auto fail = [&](MessageId id, std::vector<std::string> words = {}) -> std::optional<CommandLine> {
+    *error = Message{id, std::move(words)};
+    return std::nullopt;
+  };
+  CommandLine line;
+  std::optional<std::string> commandWord;
+  std::vector<std::string> operands;
+  bool help = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&]() -> std::optional<std::string> {
+      if (i + 1 >= args.size() || args[i + 1].empty()) return std::nullopt;
+      return args[++i];
+    };
+    if (arg == "--help" || arg == "-h") {
+      help = true;
+    } else if (arg == "--json") {
+      line.json = true;
+    } else if (arg == "--yes" || arg == "-y") {
+      line.yes = true;
+    } else if (arg == "--emulator") {
+      line.emulatorState = value();
+      if (!line.emulatorState) return fail(MessageId::kMissingValue, {arg});
+    } else if (arg == "--model") {
+      line.model = value();
+      if (!line.model) return fail(MessageId::kMissingValue, {arg});
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return fail(MessageId::kUnknownOption, {arg});
+    } else if (!commandWord) {
+      commandWord = arg;
+    } else {
+      operands.push_back(arg);
+    }
+  }
+  if (help) {
+    line.command = Command::kHelp;
+    return line;
+  }
+  if (!commandWord) return fail(MessageId::kNoCommand);
+  bool known = false;
+  for (const auto& entry : kCommands) {
+    if (*commandWord == entry.word) {
+      line.command = entry.command;
+      known = true;
+    }
+  }
+  if (!known) return fail(MessageId::kUnknownCommand, {*commandWord});
+  if (line.model && !line.emulatorState) return fail(MessageId::kModelNeedsEmulator);
+  if (line.json && line.command != Command::kShow) {
+    return fail(MessageId::kOptionNotForCommand, {"--json", *commandWord});
+  }
+  if (line.yes && line.command != Command::kReset) {
+    return fail(MessageId::kOptionNotForCommand, {"--yes", *commandWord});
+  }
+
+  switch (line.command) {
+    case Command::kBackup:
+    case Command::kRestore:
+      if (operands.empty()) return fail(MessageId::kMissingFile, {*commandWord});
+      line.file = operands.front();
+      operands.erase(operands.begin());
+      break;
+    case Command::kSet:
+      if (operands.empty()) return fail(MessageId::kNoAssignments);
+      line.assignments = std::move(operands);
+      operands.clear();
+      break;
+    default:
+      break;
+  }
+  if (!operands.empty()) return fail(MessageId::kUnexpectedArgument, {operands.front()});
+  return line;
+}
+
+std::string UsageText() {
+  return R"(Usage: padctl [--emulator STATEFILE [--model CODE]] COMMAND [ARGUMENTS]
+Read, change, back up and restore the settings of the handheld's built-in controller.
+
+Commands:
+  info               the device node, firmware version, board model and its layout
+  show [--json]      every setting by name (a table, or a JSON object)
+  backup FILE        save all settings to FILE (JSON)
+  restore FILE       check FILE, write it to the controller and verify every slot
+  set NAME=VALUE...  change settings by name in one write, then verify
+  reset [--yes]      write the factory values and verify (asks first without --yes)
+  keys               the key names that settings take
+  help               this text
+
+Settings (names as 'show' lists them):
+  kbm.wheel-up kbm.wheel-down kbm.home kbm.end kbm.button-a kbm.button-b
+  kbm.button-x kbm.button-y kbm.w kbm.s kbm.a kbm.d kbm.space kbm.enter
+                     keys sent in keyboard-and-mouse mode: a key name or "none"
+  l4.step1..l4.step4, r4.step1..r4.step4
+                     the rear buttons' key sequences: a key name or "none"
+  l4.delay1..l4.delay3, r4.delay1..r4.delay3
+                     delay in milliseconds after a step, 0 to 65535
+  rumble             0, 1 or 2
+  led.on             on or off
+  led.effect         constant, breathing or rotating
+  led.color          #RRGGBB
+  left-stick.center left-stick.boundary right-stick.center right-stick.boundary
+                     dead zones, 0 to 100
+
+Options:
+  --emulator STATEFILE  use the emulated controller whose key map is kept in STATEFILE
+                        (the demo's state file; created on the first write)
+  --model CODE          with --emulator: the board model to report (default T2803-31)
+  -h, --help            this text
+
+Exit status: 0 done, 1 controller missing or an exchange or verification failed,
+2 bad command line or bad file. Messages go to standard error, data to standard output.
+
+Example:
+  padctl backup ~/controller.json
+  padctl set l4.step1=F r4.step1=Space rumble=2 led.color=#00FF80
+  padctl restore ~/controller.json
+)";
+}

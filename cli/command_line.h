@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_messages.h"
+
+enum class Command { kHelp, kInfo, kShow, kBackup, kRestore, kSet, kReset, kKeys };
+
+// What one padctl command line asks for.
+struct CommandLine {
+  Command command = Command::kHelp;
+  std::string file;                      // backup, restore
+  std::vector<std::string> assignments;  // set: NAME=VALUE
+  bool json = false;                     // show
+  bool yes = false;                      // reset
+  std::optional<std::string> emulatorState;
+  std::optional<std::string> model;  // with the emulator: the board model it stands for
+};
+
+// Parses the arguments after the program name; options may come before or after the command.
+// On a bad command line returns nothing and puts the problem in `error`.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, Message* error);
+
+// The --help text; the man page says the same.
+std::string UsageText();

@@ -1,0 +1,232 @@
+#include "cli/commands.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <cstdio>
+#include <iomanip>
+#include <optional>
+
+#include "app/language_texts.h"
+#include "app/model_layout.h"
+#include "cli/backup_file.h"
+#include "cli/named_settings.h"
+#include "cli/verified_write.h"
+#include "config/controller_device.h"
+#include "device/wide_to_utf8.h"
+#include "keys/key_names.h"
+
+namespace {
+
+// A backup is a few kilobytes; anything far larger is not one and is not read whole.
+constexpr qint64 kMaxBackupBytes = 1 << 20;
+constexpr int kNameColumn = 22;
+
+class Runner {
+ public:
+  explicit Runner(CliContext& context) : c_(context) {
+    if (c_.pause) device_.pause = c_.pause;
+  }
+
+  int Run(const CommandLine& line) {
+    switch (line.command) {
+      case Command::kHelp:
+        c_.out << UsageText();
+        return kExitDone;
+      case Command::kKeys:
+        return Keys();
+      case Command::kInfo:
+        return Info();
+      case Command::kShow:
+        return Show(line.json);
+      case Command::kBackup:
+        return SaveBackup(line.file);
+      case Command::kRestore:
+        return Restore(line.file);
+      case Command::kSet:
+        return Set(line.assignments);
+      case Command::kReset:
+        return Reset(line.yes);
+    }
+    return kExitUsage;
+  }
+
+ private:
+  void Say(const Message& message) {
+    c_.err << "padctl: " << RenderMessage(message, c_.chinese) << '\n';
+  }
+  int Fail(const Message& message, int code) {
+    Say(message);
+    return code;
+  }
+
+  // Opens the controller and reads it; on failure says why and gives the exit code.
+  std::optional<int> OpenAndRead() {
+    if (!device_.OpenController()) return Fail({MessageId::kNoController, {}}, kExitController);
+    if (!device_.ReadSettings(device_.handle.get())) {
+      return Fail({MessageId::kReadFailed, {}}, kExitController);
+    }
+    return std::nullopt;
+  }
+
+  std::string Firmware() const { return WideToUtf8(device_.versionPartX + device_.versionPartK); }
+  std::string BoardModel() const { return c_.boardModel ? c_.boardModel() : std::string(); }
+
+  int Keys() {
+    for (const auto& key : KnownKeys()) {
+      char code[8];
+      std::snprintf(code, sizeof code, "0x%04X", key.keyCode);
+      c_.out << std::left << std::setw(kNameColumn) << KeyName(key.keyCode) << code << '\n';
+    }
+    return kExitDone;
+  }
+
+  int Info() {
+    if (auto failed = OpenAndRead()) return *failed;
+    const std::string board = BoardModel();
+    const int layout = LayoutNumberOf(board);
+    const auto yesNo = [](bool value) { return value ? "yes" : "no"; };
+    const Phrase& prefix = phrases::kVersionPrefix;
+    c_.out << "node      " << device_.handle->Location() << '\n'
+           << "firmware  " << (c_.chinese ? prefix.chinese : prefix.english) << Firmware() << '\n'
+           << "board     " << (board.empty() ? "(unknown)" : board) << '\n'
+           << "layout    ";
+    if (layout == 0) {
+      c_.out << "none: the plain window, no model-specific settings groups\n";
+    } else {
+      c_.out << layout << ": LED settings " << yesNo(ShowsLedGroups(board)) << ", dead zones "
+             << yesNo(ShowsDeadZoneGroup(board)) << ", rear buttons titled L4/R4 "
+             << yesNo(UsesRearButtonTitles(board)) << '\n';
+    }
+    return kExitDone;
+  }
+
+  int Show(bool json) {
+    if (auto failed = OpenAndRead()) return *failed;
+    if (json) {
+      c_.out << QJsonDocument(NamedView(device_.config)).toJson().toStdString();
+      return kExitDone;
+    }
+    for (const auto& setting : NamedSettings()) {
+      c_.out << std::left << std::setw(kNameColumn) << setting.name
+             << SettingText(device_.config, setting) << '\n';
+    }
+    return kExitDone;
+  }
+
+  int SaveBackup(const std::string& file) {
+    if (auto failed = OpenAndRead()) return *failed;
+    const Backup backup{Firmware(), BoardModel(), WrittenSlots(device_.config)};
+    QSaveFile out(QString::fromStdString(file));
+    const QByteArray bytes = EncodeBackup(backup);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+      return Fail({MessageId::kCannotWriteFile, {file, out.errorString().toStdString()}},
+                  kExitUsage);
+    }
+    Say({MessageId::kBackupSaved, {file}});
+    return kExitDone;
+  }
+
+  int Restore(const std::string& file) {
+    QFile in(QString::fromStdString(file));
+    if (!in.open(QIODevice::ReadOnly)) {
+      return Fail({MessageId::kCannotReadFile, {file, in.errorString().toStdString()}}, kExitUsage);
+    }
+    std::vector<Message> problems;
+    const auto backup = DecodeBackup(in.read(kMaxBackupBytes + 1), file, &problems);
+    if (!backup) {
+      for (const auto& problem : problems) Say(problem);
+      return Fail({MessageId::kNothingWritten, {}}, kExitUsage);
+    }
+    if (auto failed = OpenAndRead()) return *failed;
+    const std::string board = BoardModel();
+    if (backup->boardModel != board) Say({MessageId::kOtherBoard, {backup->boardModel, board}});
+    return WriteChecked(backup->words);
+  }
+
+  int Set(const std::vector<std::string>& assignments) {
+    // Every assignment is checked before the controller is touched, so a typo in the last
+    // one writes nothing.
+    std::vector<std::pair<const NamedSetting*, std::string>> changes;
+    ControllerConfig scratch;
+    for (const std::string& text : assignments) {
+      const std::size_t equals = text.find('=');
+      if (equals == std::string::npos) {
+        return Fail({MessageId::kNotAssignment, {text}}, kExitUsage);
+      }
+      const std::string name = text.substr(0, equals);
+      const NamedSetting* setting = FindSetting(name);
+      if (setting == nullptr) return Fail({MessageId::kUnknownSetting, {name}}, kExitUsage);
+      const std::string value = text.substr(equals + 1);
+      if (auto problem = ApplySetting(scratch, *setting, value)) return Fail(*problem, kExitUsage);
+      changes.emplace_back(setting, value);
+    }
+    if (auto failed = OpenAndRead()) return *failed;
+    ControllerConfig wanted = device_.config;
+    for (const auto& [setting, value] : changes) ApplySetting(wanted, *setting, value);
+    return WriteChecked(WrittenSlots(wanted));
+  }
+
+  int Reset(bool yes) {
+    if (auto failed = OpenAndRead()) return *failed;
+    if (!yes) {
+      if (!c_.confirm) return Fail({MessageId::kResetNeedsYes, {}}, kExitUsage);
+      c_.err << RenderMessage({MessageId::kResetQuestion, {}}, c_.chinese) << std::flush;
+      if (!c_.confirm()) return Fail({MessageId::kNothingWritten, {}}, kExitUsage);
+    }
+    ControllerConfig factory;
+    factory.LoadDefaults();
+    return WriteChecked(WrittenSlots(factory));
+  }
+
+  int WriteChecked(const SlotWords& words) {
+    const VerifiedWrite result = WriteAndVerify(device_, words);
+    switch (result.outcome) {
+      case WriteOutcome::kVerified:
+        Say({MessageId::kWrittenAndVerified, {std::to_string(slots::kWritten)}});
+        return kExitDone;
+      case WriteOutcome::kWriteFailed:
+        return Fail({MessageId::kWriteFailed, {}}, kExitController);
+      case WriteOutcome::kReadBackFailed:
+        return Fail({MessageId::kReadBackFailed, {}}, kExitController);
+      case WriteOutcome::kDifferent:
+        break;
+    }
+    Say({MessageId::kDifferentAfterWrite, {}});
+    for (const SlotDifference& difference : result.differences) {
+      c_.err << RenderMessage({MessageId::kSlotDifference,
+                               {std::to_string(difference.slot), SlotLabel(difference.slot),
+                                Hex(difference.wrote), Hex(difference.found)}},
+                              c_.chinese)
+             << '\n';
+    }
+    return kExitController;
+  }
+
+  static std::string Hex(std::uint16_t word) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%04X", word);
+    return text;
+  }
+
+  // The names of the settings a slot holds, or "-" for a slot carried as it is.
+  static std::string SlotLabel(int slot) {
+    std::string label;
+    for (const auto& setting : NamedSettings()) {
+      const bool colourHalf =
+          setting.kind == SettingKind::kLedColour && slot == slots::kLedGreenBlue;
+      if (setting.slot != slot && !colourHalf) continue;
+      label += (label.empty() ? "" : ", ") + std::string(setting.name);
+    }
+    return label.empty() ? "-" : label;
+  }
+
+  CliContext& c_;
+  ControllerDevice device_;
+};
+
+}  // namespace
+
+int RunCommand(const CommandLine& line, CliContext& context) {
+  return Runner(context).Run(line);
+}

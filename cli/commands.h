@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+#include "cli/command_line.h"
+
+enum ExitCode : int {
+  kExitDone = 0,
+  kExitController = 1,  // no controller, a failed exchange, or a write that did not verify
+  kExitUsage = 2,       // a bad command line or a bad file
+};
+
+// Where a command reads its world from and writes to. The controller comes from the
+// installed opener (SetControllerOpener), so the caller decides between hardware and emulator.
+struct CliContext {
+  CliContext(std::ostream& data, std::ostream& messages) : out(data), err(messages) {}
+  std::ostream& out;  // data
+  std::ostream& err;  // messages
+  bool chinese = false;
+  std::function<std::string()> boardModel;
+  std::function<bool()> confirm;   // asks before reset without --yes; null: refuse instead
+  std::function<void(int)> pause;  // between reports; null: real pauses
+};
+
+int RunCommand(const CommandLine& line, CliContext& context);

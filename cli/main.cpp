@@ -1,0 +1,60 @@
+// padctl: the controller's settings from a terminal. This entry only wires the world (the
+// real controller or the emulator, the board model, the terminal) to the commands.
+#include <unistd.h>
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "config/controller_device.h"
+#include "emulator/controller_emulator.h"
+#include "sysinfo/board_model.h"
+#include "sysinfo/system_language.h"
+
+namespace {
+
+bool AskYes() {
+  std::string answer;
+  if (!std::getline(std::cin, answer)) return false;
+  return answer == "y" || answer == "Y" || answer == "yes";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CliContext context(std::cout, std::cerr);
+  context.chinese = UseChinese();
+
+  Message error{};
+  const auto line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &error);
+  if (!line) {
+    std::cerr << "padctl: " << RenderMessage(error, context.chinese) << '\n'
+              << RenderMessage({MessageId::kUsageHint, {}}, context.chinese) << '\n';
+    return kExitUsage;
+  }
+
+  if (line->emulatorState) {
+    std::string reason;
+    auto emulator = MakeEmulatorWithStateFile(*line->emulatorState, &reason);
+    if (!emulator) {
+      std::cerr << "padctl: "
+                << RenderMessage({MessageId::kEmulatorState, {reason}}, context.chinese) << '\n';
+      return kExitUsage;
+    }
+    const std::string location = "emulator " + *line->emulatorState;
+    SetControllerOpener([emulator, location] { return MakeEmulatorTransport(emulator, location); });
+    const std::string model = line->model.value_or(kModelT2803_31);
+    context.boardModel = [model] { return model; };
+  } else {
+    context.boardModel = [] {
+      std::string model;
+      QueryBoardModel(model);
+      return model;
+    };
+  }
+  if (isatty(STDIN_FILENO)) context.confirm = AskYes;
+
+  return RunCommand(*line, context);
+}
