@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "cli/commands.h"
+#include "config/controller_device.h"
+#include "emulator/controller_emulator.h"
+
+// padctl's commands run in process against the emulator, as `padctl --emulator` wires them.
+namespace {
+
+class CommandsTest : public ::testing::Test {
+ protected:
+  CommandsTest() : emulator(std::make_shared<ControllerEmulator>()) {
+    SetControllerOpener([this]() -> std::unique_ptr<ReportTransport> {
+      if (unplugged) return nullptr;
+      return MakeEmulatorTransport(emulator, "emulator test");
+    });
+  }
+  ~CommandsTest() override { SetControllerOpener(nullptr); }
+
+  int Run(std::vector<std::string> args, bool chinese = false) {
+    out.str("");
+    err.str("");
+    Message error{};
+    const auto line = ParseCommandLine(args, &error);
+    EXPECT_TRUE(line) << RenderMessage(error, false);
+    if (!line) return -1;
+    CliContext context(out, err);
+    context.chinese = chinese;
+    context.boardModel = [] { return std::string("T2803-31"); };
+    context.pause = [](int) {};
+    context.confirm = confirm;
+    return RunCommand(*line, context);
+  }
+  std::string File(const char* name) { return dir.filePath(name).toStdString(); }
+  void WriteFile(const char* name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QByteArray ReadFile(const char* name) {
+    QFile file(dir.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+  }
+  int Writes() const { return emulator->GetCounters().sendsByCommand[0x20]; }
+
+  std::shared_ptr<ControllerEmulator> emulator;
+  bool unplugged = false;
+  std::function<bool()> confirm;
+  std::ostringstream out, err;
+  QTemporaryDir dir;
+};
+
+TEST_F(CommandsTest, BackupChangeAndRestoreBringBackEverySlot) {
+  emulator->SetWord(17, 0x1234);  // controller data the tool never edits
+  emulator->SetWord(50, 0xBEEF);
+  emulator->SetWord(36, 0x5AFB);
+  const auto original = emulator->Memory();
+
+  ASSERT_EQ(Run({"backup", File("b.json")}), kExitDone) << err.str();
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(Run({"set", "l4.step1=F", "r4.step4=Rocker_A", "rumble=2", "led.color=#00ff80",
+                 "led.on=on", "left-stick.center=7"}),
+            kExitDone)
+      << err.str();
+  EXPECT_EQ(err.str(), "padctl: written and verified (64 slots)\n");
+  EXPECT_EQ(emulator->Word(25), 0x09);
+  EXPECT_EQ(emulator->Word(32), 0xFF05);
+  EXPECT_EQ(emulator->Word(33), 2);
+  EXPECT_EQ(emulator->Word(34), 0x0001);
+  EXPECT_EQ(emulator->Word(35), 0x80FF);
+  EXPECT_EQ(emulator->Word(36), 0x5A07);
+  EXPECT_EQ(emulator->Word(17), 0x1234);
+
+  ASSERT_EQ(Run({"show", "--json"}), kExitDone);
+  const QJsonObject shown = QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+  EXPECT_EQ(shown.value("l4.step1").toString(), "F");
+  EXPECT_EQ(shown.value("led.color").toString(), "#00FF80");
+  EXPECT_EQ(shown.value("left-stick.boundary").toInt(), 90);
+
+  EXPECT_EQ(Run({"restore", File("b.json")}), kExitDone) << err.str();
+  const auto restored = emulator->Memory();
+  for (int slot = 0; slot < 128; ++slot) EXPECT_EQ(restored[slot], original[slot]) << slot;
+}
+
+TEST_F(CommandsTest, BadInputSaysWhyAndWritesNothing) {
+  ASSERT_EQ(Run({"backup", File("b.json")}), kExitDone);
+  const QByteArray good = ReadFile("b.json");
+  WriteFile("truncated.json", good.left(good.size() - 40));
+  WriteFile("v2.json", QByteArray(good).replace("\"formatVersion\": 1", "\"formatVersion\": 2"));
+  WriteFile("nokey.json", QByteArray(good)
+                              .replace("\"slots\": [\n        232", "\"slots\": [\n        83")
+                              .replace("\"kbm.wheel-up\": \"MS_UP\",", ""));
+  emulator->ResetCounters();
+
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"restore", File("truncated.json")}, "is not complete JSON"},
+      {{"restore", File("v2.json")}, "has format version 2; this padctl reads version 1"},
+      {{"restore", File("nokey.json")},
+       "slot 0 (kbm.wheel-up): 0x0053 is not a key of the vocabulary"},
+      {{"restore", File("missing.json")}, "cannot read"},
+      {{"set", "rumble=1", "rumble=3"}, "rumble: 3 is not a whole number from 0 to 2"},
+      {{"set", "kbm.w=Q", "turbo=on"}, "unknown setting: turbo"},
+      {{"set", "l4.step1"}, "expected NAME=VALUE, not l4.step1"},
+      {{"reset"}, "add --yes to confirm"},
+  };
+  for (const auto& [args, message] : cases) {
+    EXPECT_EQ(Run(args), kExitUsage) << args[1];
+    EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
+  }
+  EXPECT_EQ(Writes(), 0);
+
+  confirm = [] { return false; };
+  EXPECT_EQ(Run({"reset"}), kExitUsage);
+  EXPECT_NE(err.str().find("nothing was written"), std::string::npos);
+  EXPECT_EQ(Writes(), 0);
+
+  unplugged = true;
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"info"}, {"show"}, {"set", "rumble=2"}, {"restore", File("b.json")}}) {
+    EXPECT_EQ(Run(args), kExitController) << args[0];
+    EXPECT_EQ(err.str(), "padctl: no controller found\n");
+  }
+  EXPECT_EQ(Run({"info"}, true), kExitController);
+  EXPECT_EQ(err.str(), "padctl: 未找到手柄\n");
+}
+
+TEST_F(CommandsTest, AControllerThatKeepsAnotherValueIsReportedSlotBySlot) {
+  ControllerEmulator::Faults faults;
+  faults.stuckSlot = 31;
+  emulator->SetFaults(faults);
+  EXPECT_EQ(Run({"set", "r4.step3=F", "rumble=0"}), kExitController);
+  EXPECT_EQ(err.str(),
+            "padctl: the controller holds other values than were written:\n"
+            "  slot 31 (r4.step3): wrote 0x0009, controller has 0x004C\n");
+  EXPECT_EQ(emulator->Word(33), 0);
+
+  emulator->SetFaults({});
+  faults.wrongWriteChecksum = true;
+  emulator->SetFaults(faults);
+  EXPECT_EQ(Run({"reset", "--yes"}), kExitController);
+  EXPECT_EQ(err.str(), "padctl: writing the settings to the controller failed\n");
+}
+
+TEST_F(CommandsTest, ResetWritesTheFactoryValuesAndInfoNamesTheLayout) {
+  emulator->SetWord(25, 0x09);
+  emulator->SetWord(33, 2);
+  confirm = [] { return true; };
+  EXPECT_EQ(Run({"reset"}), kExitDone) << err.str();
+  EXPECT_EQ(emulator->Word(25), 0x29);
+  EXPECT_EQ(emulator->Word(33), 1);
+
+  EXPECT_EQ(Run({"info"}), kExitDone);
+  EXPECT_EQ(out.str(),
+            "node      emulator test\n"
+            "firmware  Ver:1.11 Firmware:X107K215\n"
+            "board     T2803-31\n"
+            "layout    3: LED settings yes, dead zones yes, rear buttons titled L4/R4 no\n");
+}
+
+}  // namespace

@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <set>
+
+#include "cli/backup_file.h"
+#include "cli/command_line.h"
+#include "cli/named_settings.h"
+#include "keys/key_names.h"
+
+namespace {
+
+ControllerConfig Factory() {
+  ControllerConfig config;
+  config.LoadDefaults();
+  return config;
+}
+
+std::vector<MessageId> Ids(const std::vector<Message>& messages) {
+  std::vector<MessageId> ids;
+  for (const auto& message : messages) ids.push_back(message.id);
+  return ids;
+}
+
+TEST(KeyNamesTest, PictureNamesWithQualifiersWhereAPictureIsShared) {
+  const std::pair<KeyCode, const char*> expected[] = {
+      {0x0000, "none"},     {0x0004, "A"},        {0x0029, "Esc"},       {0x00E8, "MS_UP"},
+      {0x001E, "1"},        {0x0059, "Num1"},     {0x0062, "Num0"},      {0x0028, "Enter"},
+      {0x0058, "NumEnter"}, {0x00E0, "Ctrl"},     {0x00E4, "RightCtrl"}, {0x004A, "Home"},
+      {0xFF11, "PadHome"},  {0xFF05, "Rocker_A"}, {0x0031, "Slash"},     {0x003A, "F1"},
+  };
+  for (const auto& [code, name] : expected) {
+    EXPECT_EQ(KeyName(code), name) << std::hex << code;
+    EXPECT_EQ(KeyCodeOfName(name), code) << name;
+  }
+  EXPECT_EQ(KeyCodeOfName("esc"), 0x29);
+  EXPECT_EQ(KeyCodeOfName("NONE"), 0);
+  EXPECT_FALSE(KeyCodeOfName("Key_A"));
+  EXPECT_FALSE(KeyCodeOfName(""));
+  EXPECT_EQ(KeyName(0x53), "");  // no row: not a key of the vocabulary
+  EXPECT_FALSE(IsKnownKeyCode(0xEA));
+  EXPECT_TRUE(IsKnownKeyCode(0));
+
+  // Every key of the vocabulary has a name of its own that leads back to it.
+  std::set<std::string> folded;
+  for (const auto& key : KnownKeys()) {
+    const std::string name = KeyName(key.keyCode);
+    std::string lower;
+    for (char c : name) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_TRUE(folded.insert(lower).second) << name;
+    EXPECT_EQ(KeyCodeOfName(name), key.keyCode) << name;
+  }
+}
+
+TEST(NamedSettingsTest, FactoryRecordReadsByName) {
+  const ControllerConfig config = Factory();
+  const std::pair<const char*, const char*> expected[] = {
+      {"kbm.wheel-up", "MS_UP"},  {"kbm.button-a", "Down"}, {"kbm.enter", "Enter"},
+      {"l4.step1", "Esc"},        {"l4.step2", "none"},     {"r4.step3", "Del"},
+      {"l4.delay1", "0"},         {"rumble", "1"},          {"led.on", "off"},
+      {"led.effect", "constant"}, {"led.color", "#FF0000"}, {"right-stick.boundary", "0"},
+  };
+  for (const auto& [name, value] : expected) {
+    const NamedSetting* setting = FindSetting(name);
+    ASSERT_NE(setting, nullptr) << name;
+    EXPECT_EQ(SettingText(config, *setting), value) << name;
+  }
+  const QJsonObject view = NamedView(config);
+  EXPECT_EQ(view.size(), kNamedSettingCount);
+  EXPECT_EQ(view.value("rumble"), QJsonValue(1));
+  EXPECT_EQ(view.value("led.on"), QJsonValue(false));
+  EXPECT_EQ(view.value("r4.step1"), QJsonValue("Ctrl"));
+
+  ControllerConfig odd = config;
+  odd.SetCode(36, 0x5AFB);  // centre -5, boundary 90
+  odd.SetCode(8, 0x53);     // a code without a key
+  odd.SetCode(33, 7);
+  EXPECT_EQ(SettingText(odd, *FindSetting("left-stick.center")), "-5");
+  EXPECT_EQ(SettingText(odd, *FindSetting("left-stick.boundary")), "90");
+  EXPECT_EQ(SettingText(odd, *FindSetting("kbm.w")), "unknown (0x0053)");
+  EXPECT_EQ(SettingText(odd, *FindSetting("rumble")), "unknown (0x0007)");
+}
+
+TEST(NamedSettingsTest, ApplyingTouchesOnlyTheSettingsBits) {
+  ControllerConfig config = Factory();
+  config.SetCode(34, 0x0011);  // on, breathing, red 0
+  auto apply = [&](const char* name, const char* value) {
+    return ApplySetting(config, *FindSetting(name), value);
+  };
+  EXPECT_FALSE(apply("led.color", "#99ff00"));
+  EXPECT_EQ(config.Code(34), 0x9911);
+  EXPECT_EQ(config.Code(35), 0x00FF);
+  EXPECT_FALSE(apply("led.effect", "rotating"));
+  EXPECT_EQ(config.Code(34), 0x9921);
+  EXPECT_FALSE(apply("led.on", "off"));
+  EXPECT_EQ(config.Code(34), 0x9920);
+  EXPECT_FALSE(apply("left-stick.center", "5"));
+  EXPECT_FALSE(apply("left-stick.boundary", "90"));
+  EXPECT_EQ(config.Code(36), 0x5A05);
+  EXPECT_FALSE(apply("l4.step2", "f"));
+  EXPECT_EQ(config.Code(26), 0x09);
+  EXPECT_FALSE(apply("r4.delay3", "100"));
+  EXPECT_EQ(config.Code(46), 100);
+  EXPECT_FALSE(apply("rumble", "2"));
+  EXPECT_EQ(config.Code(33), 2);
+
+  const ControllerConfig before = config;
+  const std::pair<const char*, const char*> refused[] = {
+      {"rumble", "3"},          {"rumble", "-1"},        {"rumble", "1.0"},
+      {"l4.delay1", "65536"},   {"l4.delay1", ""},       {"left-stick.center", "101"},
+      {"led.on", "yes"},        {"led.effect", "blink"}, {"led.color", "#12345"},
+      {"led.color", "#GG0000"}, {"led.color", "FF0000"}, {"kbm.a", "Key_A"},
+  };
+  for (const auto& [name, value] : refused) {
+    EXPECT_TRUE(apply(name, value)) << name << "=" << value;
+  }
+  EXPECT_EQ(config.entries.size(), before.entries.size());
+  for (int slot = 0; slot < slots::kCount; ++slot) EXPECT_EQ(config.Code(slot), before.Code(slot));
+}
+
+TEST(SlotChecksTest, KeysRumbleAndLedModeAreChecked) {
+  SlotWords words = WrittenSlots(Factory());
+  EXPECT_TRUE(CheckSlots(words).empty());
+  words[20] = 0xBEEF;  // carried as it is
+  words[36] = 0xFFFF;  // any two bytes are dead zones
+  words[40] = 5000;    // any delay
+  EXPECT_TRUE(CheckSlots(words).empty());
+
+  words[12] = 0x53;
+  words[30] = 0xFF1A;
+  words[33] = 3;
+  words[34] = 0xFF02;  // bit 1 of the mode byte
+  const auto problems = CheckSlots(words);
+  ASSERT_EQ(problems.size(), 4u);
+  EXPECT_EQ(problems[0].args, (std::vector<std::string>{"12", "kbm.space", "0x0053"}));
+  EXPECT_EQ(problems[1].args, (std::vector<std::string>{"30", "r4.step2", "0xFF1A"}));
+  EXPECT_EQ(Ids(problems),
+            (std::vector<MessageId>{MessageId::kSlotNotKey, MessageId::kSlotNotKey,
+                                    MessageId::kSlotBadRumble, MessageId::kSlotBadLedMode}));
+  words = WrittenSlots(Factory());
+  words[34] = 0x0031;  // effect 3
+  EXPECT_EQ(Ids(CheckSlots(words)), std::vector<MessageId>{MessageId::kSlotBadLedMode});
+}
+
+class BackupFileTest : public ::testing::Test {
+ protected:
+  Backup Sample() {
+    Backup backup{"X107K215", "T2803-31", WrittenSlots(Factory())};
+    backup.words[17] = 0x1234;  // slots the tool does not edit survive exactly
+    backup.words[63] = 0xBEEF;
+    backup.words[25] = 0x09;
+    return backup;
+  }
+  std::vector<MessageId> Refusals(const QByteArray& bytes) {
+    std::vector<Message> problems;
+    EXPECT_FALSE(DecodeBackup(bytes, "b.json", &problems));
+    return Ids(problems);
+  }
+  QByteArray Edited(const QString& from, const QString& to) {
+    QString text = QString::fromUtf8(EncodeBackup(Sample()));
+    EXPECT_TRUE(text.contains(from)) << from.toStdString();
+    return text.replace(from, to).toUtf8();
+  }
+};
+
+TEST_F(BackupFileTest, EncodedBackupDecodesToTheSameWords) {
+  const QByteArray bytes = EncodeBackup(Sample());
+  std::vector<Message> problems;
+  const auto decoded = DecodeBackup(bytes, "b.json", &problems);
+  ASSERT_TRUE(decoded);
+  EXPECT_TRUE(problems.empty());
+  EXPECT_EQ(decoded->words, Sample().words);
+  EXPECT_EQ(decoded->firmware, "X107K215");
+  EXPECT_EQ(decoded->boardModel, "T2803-31");
+  EXPECT_TRUE(bytes.contains("\"format\": \"padcontrols-backup\""));
+  EXPECT_TRUE(bytes.contains("\"l4.step1\": \"F\""));
+
+  // Without the readable view the words alone are a backup.
+  QJsonObject root = QJsonDocument::fromJson(bytes).object();
+  root.remove("settings");
+  EXPECT_TRUE(DecodeBackup(QJsonDocument(root).toJson(), "b.json", &problems));
+}
+
+TEST_F(BackupFileTest, DamagedOrForeignFilesAreRefused) {
+  const QByteArray whole = EncodeBackup(Sample());
+  EXPECT_EQ(Refusals(whole.left(whole.size() / 2)), std::vector<MessageId>{MessageId::kNotJson});
+  EXPECT_EQ(Refusals(""), std::vector<MessageId>{MessageId::kNotJson});
+  EXPECT_EQ(Refusals("[1, 2, 3]"), std::vector<MessageId>{MessageId::kNotBackup});
+  EXPECT_EQ(Refusals(R"({"format": "something-else", "formatVersion": 1})"),
+            std::vector<MessageId>{MessageId::kNotBackup});
+  EXPECT_EQ(Refusals(Edited("\"formatVersion\": 1", "\"formatVersion\": 2")),
+            std::vector<MessageId>{MessageId::kWrongFormatVersion});
+  EXPECT_EQ(Refusals(Edited("\"formatVersion\": 1", "\"formatVersion\": \"1\"")),
+            std::vector<MessageId>{MessageId::kWrongFormatVersion});
+  EXPECT_EQ(Refusals(Edited("48879", "70000")), std::vector<MessageId>{MessageId::kBadSlotList});
+  EXPECT_EQ(Refusals(Edited("48879", "1.5")), std::vector<MessageId>{MessageId::kBadSlotList});
+  EXPECT_EQ(Refusals(Edited(",\n        48879", "")),
+            std::vector<MessageId>{MessageId::kBadSlotList});
+  EXPECT_EQ(Refusals(Edited("\"firmware\": \"X107K215\"", "\"firmware\": 7")),
+            std::vector<MessageId>{MessageId::kBadTextField});
+}
+
+TEST_F(BackupFileTest, ValuesTheSlotsCannotTakeAndAnEditedViewAreRefused) {
+  // Slot 25 holds 9 (F); 83 (0x53) is no key of the vocabulary.
+  QJsonObject root = QJsonDocument::fromJson(EncodeBackup(Sample())).object();
+  QJsonArray words = root.value("slots").toArray();
+  words[25] = 0x53;
+  words[33] = 5;
+  root.insert("slots", words);
+  root.remove("settings");
+  EXPECT_EQ(Refusals(QJsonDocument(root).toJson()),
+            (std::vector<MessageId>{MessageId::kSlotNotKey, MessageId::kSlotBadRumble}));
+
+  EXPECT_EQ(Refusals(Edited("\"l4.step1\": \"F\"", "\"l4.step1\": \"G\"")),
+            std::vector<MessageId>{MessageId::kViewDisagrees});
+  EXPECT_EQ(Refusals(Edited("\"rumble\": 1", "\"rumble\": 1, \"turbo\": 1")),
+            std::vector<MessageId>{MessageId::kUnknownSetting});
+}
+
+TEST(CommandLineTest, CommandsOptionsAndTheirMistakes) {
+  Message error{};
+  auto parse = [&](std::vector<std::string> args) { return ParseCommandLine(args, &error); };
+
+  auto line = parse({"--emulator", "s.bin", "set", "rumble=2", "led.on=on"});
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->command, Command::kSet);
+  EXPECT_EQ(line->emulatorState, "s.bin");
+  EXPECT_EQ(line->assignments, (std::vector<std::string>{"rumble=2", "led.on=on"}));
+  line = parse({"show", "--json", "--emulator", "s.bin", "--model", "T2802-21"});
+  ASSERT_TRUE(line);
+  EXPECT_TRUE(line->json);
+  EXPECT_EQ(line->model, "T2802-21");
+  line = parse({"restore", "b.json"});
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->file, "b.json");
+  line = parse({"reset", "-y"});
+  ASSERT_TRUE(line && line->yes);
+  line = parse({"bogus", "--help"});
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->command, Command::kHelp);
+
+  const std::pair<std::vector<std::string>, MessageId> mistakes[] = {
+      {{}, MessageId::kNoCommand},
+      {{"shwo"}, MessageId::kUnknownCommand},
+      {{"show", "--jsn"}, MessageId::kUnknownOption},
+      {{"show", "--emulator"}, MessageId::kMissingValue},
+      {{"show", "extra"}, MessageId::kUnexpectedArgument},
+      {{"backup"}, MessageId::kMissingFile},
+      {{"restore", "a.json", "b.json"}, MessageId::kUnexpectedArgument},
+      {{"set"}, MessageId::kNoAssignments},
+      {{"info", "--json"}, MessageId::kOptionNotForCommand},
+      {{"set", "rumble=1", "--yes"}, MessageId::kOptionNotForCommand},
+      {{"info", "--model", "T2803-31"}, MessageId::kModelNeedsEmulator},
+  };
+  for (const auto& [args, id] : mistakes) {
+    error = Message{};
+    EXPECT_FALSE(parse(args));
+    EXPECT_EQ(error.id, id) << (args.empty() ? std::string() : args[0]);
+  }
+}
+
+TEST(CliMessagesTest, ArgumentsArePlacedOnceInEitherLanguage) {
+  const Message message{MessageId::kBadNumber, {"rumble", "{2}", "0", "2"}};
+  EXPECT_EQ(RenderMessage(message, false), "rumble: {2} is not a whole number from 0 to 2");
+  EXPECT_EQ(RenderMessage(message, true), "rumble：{2} 不是 0 到 2 之间的整数");
+  EXPECT_EQ(RenderMessage({MessageId::kNoController, {}}, true), "未找到手柄");
+}
+
+}  // namespace
