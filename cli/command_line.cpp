@@ -23,6 +23,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
   std::optional<std::string> commandWord;
   std::vector<std::string> operands;
   bool help = false;
+  bool version = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     auto value = [&]() -> std::optional<std::string> {
@@ -31,6 +32,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
     };
     if (arg == "--help" || arg == "-h") {
       help = true;
+    } else if (arg == "--version") {
+      version = true;
     } else if (arg == "--json") {
       line.json = true;
     } else if (arg == "--yes" || arg == "-y") {
@@ -49,8 +52,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       operands.push_back(arg);
     }
   }
-  if (help) {
-    line.command = Command::kHelp;
+  if (help || version) {
+    line.command = help ? Command::kHelp : Command::kVersion;
     return line;
   }
   if (!commandWord) return fail(MessageId::kNoCommand);
@@ -123,6 +126,7 @@ Options:
                         (the demo's state file; created on the first write)
   --model CODE          with --emulator: the board model to report (default T2803-31)
   -h, --help            this text
+  --version             the version of padctl
 
 Exit status: 0 done, 1 controller missing or an exchange or verification failed,
 2 bad command line or bad file. Messages go to standard error, data to standard output.
@@ -132,4 +136,8 @@ Example:
   padctl set l4.step1=F r4.step1=Space rumble=2 led.color=#00FF80
   padctl restore ~/controller.json
 )";
+}
+
+std::string VersionText() {
+  return "padctl (PadControls) " PADCONTROLS_VERSION "\n";
 }

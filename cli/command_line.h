@@ -6,7 +6,7 @@
 
 #include "cli/cli_messages.h"
 
-enum class Command { kHelp, kInfo, kShow, kBackup, kRestore, kSet, kReset, kKeys };
+enum class Command { kHelp, kVersion, kInfo, kShow, kBackup, kRestore, kSet, kReset, kKeys };
 
 // What one padctl command line asks for.
 struct CommandLine {
@@ -23,5 +23,7 @@ struct CommandLine {
 // On a bad command line returns nothing and puts the problem in `error`.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args, Message* error);
 
-// The --help text; the man page says the same.
+// The --help text; the man page is generated from it.
 std::string UsageText();
+// The --version line.
+std::string VersionText();

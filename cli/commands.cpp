@@ -33,6 +33,9 @@ class Runner {
       case Command::kHelp:
         c_.out << UsageText();
         return kExitDone;
+      case Command::kVersion:
+        c_.out << VersionText();
+        return kExitDone;
       case Command::kKeys:
         return Keys();
       case Command::kInfo:
