@@ -1,5 +1,7 @@
 #include "cli/cli_messages.h"
 
+#include <cstdio>
+
 namespace {
 
 struct MessageText {
@@ -93,5 +95,11 @@ std::string RenderMessage(const Message& message, bool chinese) {
       text += *p;
     }
   }
+  return text;
+}
+
+std::string HexText(unsigned value, int digits) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%0*X", digits, value);
   return text;
 }

@@ -54,5 +54,8 @@ struct Message {
   std::vector<std::string> args;
 };
 
+// A number as message arguments and data show it: "0x" and upper-case hex, `digits` wide.
+std::string HexText(unsigned value, int digits);
+
 // The text of a message, its arguments put in place of {1}, {2}, ...
 std::string RenderMessage(const Message& message, bool chinese);

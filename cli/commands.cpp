@@ -77,9 +77,8 @@ class Runner {
 
   int Keys() {
     for (const auto& key : KnownKeys()) {
-      char code[8];
-      std::snprintf(code, sizeof code, "0x%04X", key.keyCode);
-      c_.out << std::left << std::setw(kNameColumn) << KeyName(key.keyCode) << code << '\n';
+      c_.out << std::left << std::setw(kNameColumn) << KeyName(key.keyCode)
+             << HexText(key.keyCode, 4) << '\n';
     }
     return kExitDone;
   }
@@ -199,17 +198,11 @@ class Runner {
     for (const SlotDifference& difference : result.differences) {
       c_.err << RenderMessage({MessageId::kSlotDifference,
                                {std::to_string(difference.slot), SlotLabel(difference.slot),
-                                Hex(difference.wrote), Hex(difference.found)}},
+                                HexText(difference.wrote, 4), HexText(difference.found, 4)}},
                               c_.chinese)
              << '\n';
     }
     return kExitController;
-  }
-
-  static std::string Hex(std::uint16_t word) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", word);
-    return text;
   }
 
   // The names of the settings a slot holds, or "-" for a slot carried as it is.

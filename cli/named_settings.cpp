@@ -56,9 +56,7 @@ constexpr int kMinDeadZone = 0;
 constexpr int kMaxDeadZone = 100;
 
 std::string Unknown(unsigned value, int hexDigits) {
-  char text[32];
-  std::snprintf(text, sizeof text, "unknown (0x%0*X)", hexDigits, value);
-  return text;
+  return "unknown (" + HexText(value, hexDigits) + ")";
 }
 
 std::optional<int> WholeNumber(std::string_view text) {

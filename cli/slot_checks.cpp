@@ -1,18 +1,11 @@
 #include "cli/slot_checks.h"
 
-#include <cstdio>
 #include <string>
 
 #include "cli/named_settings.h"
 #include "keys/key_names.h"
 
 namespace {
-
-std::string Hex(unsigned value, int digits) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%0*X", digits, value);
-  return text;
-}
 
 constexpr std::uint8_t kLedReservedBits = 0x0E;
 
@@ -37,7 +30,8 @@ std::vector<Message> CheckSlots(const SlotWords& words) {
   for (int slot = 0; slot < slots::kWritten; ++slot) {
     const std::uint16_t word = words[static_cast<std::size_t>(slot)];
     if (const NamedSetting* key = KeySettingOfSlot(slot); key && !IsKnownKeyCode(word)) {
-      problems.push_back({MessageId::kSlotNotKey, {std::to_string(slot), key->name, Hex(word, 4)}});
+      problems.push_back(
+          {MessageId::kSlotNotKey, {std::to_string(slot), key->name, HexText(word, 4)}});
     }
   }
   const std::uint16_t rumble = words[slots::kVibration];
@@ -48,7 +42,7 @@ std::vector<Message> CheckSlots(const SlotWords& words) {
   const auto mode = static_cast<std::uint8_t>(words[slots::kLedModeAndRed] & 0xFF);
   if ((mode & kLedReservedBits) != 0 || static_cast<int>(LedEffectOf(mode)) > 2) {
     problems.push_back(
-        {MessageId::kSlotBadLedMode, {std::to_string(slots::kLedModeAndRed), Hex(mode, 2)}});
+        {MessageId::kSlotBadLedMode, {std::to_string(slots::kLedModeAndRed), HexText(mode, 2)}});
   }
   return problems;
 }
