@@ -24,5 +24,5 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/70-padcontrols.rules
         DESTINATION ${PADCONTROLS_UDEV_RULES_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/padcontrols.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${PADCONTROLS_RESOURCE_DIR}/padcontrols.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps OPTIONAL)
+# The icon theme's size folders, drawn by the artwork generator.
+install(DIRECTORY ${PADCONTROLS_THEME_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

@@ -11,7 +11,7 @@ packages=(
   umockdev libumockdev-dev
   xvfb xauth x11-utils libx11-dev libxtst-dev
   fonts-noto-cjk fonts-dejavu-core
-  help2man
+  help2man file
 )
 
 missing=()

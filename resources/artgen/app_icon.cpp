@@ -1,5 +1,6 @@
 #include "app_icon.h"
 
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainterPath>
 
@@ -62,4 +63,21 @@ void DrawIcon(QPainter& painter) {
 
 void AddAppIcon(PictureSink& sink) {
   sink.Add(QStringLiteral("padcontrols.png"), {256, 256}, DrawIcon);
+}
+
+void WriteThemeIcons(const QDir& root, QStringList& failures) {
+  constexpr int kDrawnSize = 256;
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+    const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+    const QString file = root.filePath(folder + QStringLiteral("/padcontrols.png"));
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+      QPainter painter(&image);
+      painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+      painter.scale(static_cast<double>(size) / kDrawnSize, static_cast<double>(size) / kDrawnSize);
+      DrawIcon(painter);
+    }
+    if (!root.mkpath(folder) || !image.save(file, "PNG")) failures << file;
+  }
 }

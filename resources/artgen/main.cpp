@@ -1,9 +1,10 @@
 // Draws every picture of the skin into the given folder, at 1x and 2x.
 //
-//   padcontrols_artgen <output folder> <key table> [--preview <folder>]
+//   padcontrols_artgen <output folder> <key table> [--preview <folder>] [--icons <folder>]
 //
 // With --preview it also writes, for each handheld, the control-key page with empty key
-// buttons placed where the program puts them, for checking the artwork by eye.
+// buttons placed where the program puts them, for checking the artwork by eye. With --icons
+// it writes the application icon into that folder as an icon theme's size folders.
 
 #include <QDir>
 #include <QGuiApplication>
@@ -41,10 +42,24 @@ void WritePreviews(const QDir& out, const QDir& resources) {
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments();
-  if (args.size() != 3 && !(args.size() == 5 && args[3] == QLatin1String("--preview"))) {
+  QString previewFolder;
+  QString iconFolder;
+  bool usable = args.size() >= 3;
+  for (int i = 3; usable && i < args.size(); i += 2) {
+    if (i + 1 >= args.size()) {
+      usable = false;
+    } else if (args[i] == QLatin1String("--preview")) {
+      previewFolder = args[i + 1];
+    } else if (args[i] == QLatin1String("--icons")) {
+      iconFolder = args[i + 1];
+    } else {
+      usable = false;
+    }
+  }
+  if (!usable) {
     std::fprintf(stderr,
                  "usage: padcontrols_artgen <output folder> <key table> "
-                 "[--preview <folder>]\n");
+                 "[--preview <folder>] [--icons <folder>]\n");
     return 2;
   }
   QDir out(args[1]);
@@ -66,10 +81,12 @@ int main(int argc, char** argv) {
   AddDevicePictures(sink);
   AddAppIcon(sink);
 
-  for (const QString& name : sink.Failures()) errors << QStringLiteral("cannot write ") + name;
+  QStringList failures = sink.Failures();
+  if (!iconFolder.isEmpty()) WriteThemeIcons(QDir(iconFolder), failures);
+  for (const QString& name : failures) errors << QStringLiteral("cannot write ") + name;
   for (const QString& e : errors) std::fprintf(stderr, "%s\n", qPrintable(e));
-  if (args.size() == 5) {
-    QDir previews(args[4]);
+  if (!previewFolder.isEmpty()) {
+    QDir previews(previewFolder);
     previews.mkpath(QStringLiteral("."));
     WritePreviews(previews, out);
   }

@@ -7,13 +7,32 @@
 #include <QMap>
 #include <QPainter>
 #include <QRectF>
+#include <QTemporaryDir>
 
+#include "app_icon.h"
 #include "handheld_model.h"
 #include "key_pictures.h"
 #include "key_table.h"
 #include "skin_document.h"
 
 namespace {
+
+TEST(ThemeIconsTest, EverySizeFolderGetsTheIconAtItsSize) {
+  QTemporaryDir root;
+  QStringList failures;
+  WriteThemeIcons(QDir(root.path()), failures);
+  EXPECT_TRUE(failures.isEmpty()) << qPrintable(failures.join(' '));
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+    const QImage icon(root.filePath(QStringLiteral("%1x%1/apps/padcontrols.png").arg(size)));
+    ASSERT_EQ(icon.size(), QSize(size, size)) << size;
+    // The tile fills the middle and leaves the corners of its rounded square clear.
+    EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+  }
+  QStringList unwritable;
+  WriteThemeIcons(QDir(QStringLiteral("/proc/no-such-folder")), unwritable);
+  EXPECT_EQ(unwritable.size(), 9);
+}
 
 TEST(KeyTableTest, ReadsRowsSkipsCommentsAndKeepsPunctuationLabels) {
   std::vector<KeyPictureSpec> rows;
