@@ -49,6 +49,10 @@ constexpr MessageText kTexts[] = {
     {MessageId::kCannotReadFile, "cannot read {1}: {2}", "无法读取 {1}：{2}"},
     {MessageId::kCannotWriteFile, "cannot write {1}: {2}", "无法写入 {1}：{2}"},
     {MessageId::kBackupSaved, "backup saved to {1}", "备份已保存到 {1}"},
+    {MessageId::kBackupNotRestorable,
+     "note: the controller holds values that restore refuses, so this backup cannot be restored "
+     "as it is:",
+     "注意：手柄中有恢复时会被拒绝的值，此备份无法按原样恢复："},
     {MessageId::kNotJson, "{1} is not complete JSON: {2}", "{1} 不是完整的 JSON：{2}"},
     {MessageId::kNotBackup, "{1} is not a padctl backup", "{1} 不是 padctl 备份文件"},
     {MessageId::kWrongFormatVersion, "{1} has format version {2}; this padctl reads version {3}",

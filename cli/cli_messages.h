@@ -34,6 +34,7 @@ enum class MessageId {
   kCannotReadFile,
   kCannotWriteFile,
   kBackupSaved,
+  kBackupNotRestorable,
   kNotJson,
   kNotBackup,
   kWrongFormatVersion,

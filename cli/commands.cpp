@@ -126,6 +126,10 @@ class Runner {
                   kExitUsage);
     }
     Say({MessageId::kBackupSaved, {file}});
+    // Said now rather than on the day the backup is needed.
+    const std::vector<Message> unrestorable = CheckSlots(backup.words);
+    if (!unrestorable.empty()) Say({MessageId::kBackupNotRestorable, {}});
+    for (const auto& problem : unrestorable) Say(problem);
     return kExitDone;
   }
 

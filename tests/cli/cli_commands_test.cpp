@@ -89,6 +89,17 @@ TEST_F(CommandsTest, BackupChangeAndRestoreBringBackEverySlot) {
   for (int slot = 0; slot < 128; ++slot) EXPECT_EQ(restored[slot], original[slot]) << slot;
 }
 
+TEST_F(CommandsTest, ABackupOfValuesRestoreRefusesSaysSoAtOnce) {
+  emulator->SetWord(9, 0x53);
+  EXPECT_EQ(Run({"backup", File("b.json")}), kExitDone);
+  EXPECT_EQ(err.str(),
+            "padctl: backup saved to " + File("b.json") +
+                "\npadctl: note: the controller holds values that restore refuses, so this "
+                "backup cannot be restored as it is:\n"
+                "padctl: slot 9 (kbm.s): 0x0053 is not a key of the vocabulary\n");
+  EXPECT_EQ(Run({"restore", File("b.json")}), kExitUsage);
+}
+
 TEST_F(CommandsTest, BadInputSaysWhyAndWritesNothing) {
   ASSERT_EQ(Run({"backup", File("b.json")}), kExitDone);
   const QByteArray good = ReadFile("b.json");
