@@ -5,7 +5,7 @@
 #include <string>
 
 #include "config/controller_config.h"
-#include "device/report_transport.h"
+#include "device/controller_search.h"
 
 // The one process-wide controller object: the open device, the settings record and the
 // firmware version texts. The exchanges with the controller are member functions whose
@@ -18,6 +18,9 @@ class ControllerDevice {
   std::wstring versionPartX;
   std::wstring versionPartK;
 
+  // The controller node the last search found but was not allowed to open; empty otherwise.
+  std::string deniedNode;
+
   // Pause between reports, in milliseconds. Real sleep unless a test replaces it.
   std::function<void(int)> pause;
 
@@ -26,9 +29,20 @@ class ControllerDevice {
   // Finds and opens the controller through the installed opener (hidraw by default).
   bool OpenController();
   // Reads all 128 slots and the version texts; all or nothing (see device/settings_exchange).
+  // When the controller's node has gone away (suspend, reset, replug), the search runs once
+  // more and the whole exchange is repeated once on the node it finds.
   bool ReadSettings(ReportTransport* deviceHandle);
-  // Writes slots 0..63 with the write handshake.
+  // Writes slots 0..63 with the write handshake; reconnects like ReadSettings.
   bool WriteSettings(ReportTransport* deviceHandle);
+
+ private:
+  using Exchange = bool (*)(ControllerDevice&, ReportTransport&);
+  // Runs the exchange; when it failed because the node went away, reconnects and runs it
+  // once more.
+  bool ExchangeOnceMore(ReportTransport* deviceHandle, Exchange exchange);
+  // Searches again after the node went away. True with `handle` replaced when the
+  // controller is back; otherwise everything stays as it was.
+  bool Reconnect();
 };
 
 // The shared instance: created (zeroed, then defaults) on first use, never destroyed.
@@ -36,5 +50,5 @@ ControllerDevice& TheControllerDevice();
 
 // How OpenController finds the controller. The default walks the system's hidraw nodes;
 // the demo and the tests install the emulator instead.
-using ControllerOpener = std::function<std::unique_ptr<ReportTransport>()>;
+using ControllerOpener = std::function<ControllerSearch()>;
 void SetControllerOpener(ControllerOpener opener);

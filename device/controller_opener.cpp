@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "config/controller_device.h"
+#include "device/debug_trace.h"
 #include "device/hidraw/hidraw_controller.h"
 
 namespace {
@@ -17,6 +18,19 @@ ControllerOpener& InstalledOpener() {
   return *opener;
 }
 
+ControllerSearch Search() {
+  ControllerOpener opener;
+  {
+    std::lock_guard lock(OpenerMutex());
+    opener = InstalledOpener();
+  }
+  ControllerSearch search = opener();
+  if (!search.transport && !search.deniedNode.empty()) {
+    DebugTrace(L"OpenController: no permission to open %s", search.deniedNode.c_str());
+  }
+  return search;
+}
+
 }  // namespace
 
 void SetControllerOpener(ControllerOpener opener) {
@@ -25,11 +39,20 @@ void SetControllerOpener(ControllerOpener opener) {
 }
 
 bool ControllerDevice::OpenController() {
-  ControllerOpener opener;
-  {
-    std::lock_guard lock(OpenerMutex());
-    opener = InstalledOpener();
-  }
-  handle = opener();
+  ControllerSearch search = Search();
+  handle = std::move(search.transport);
+  deniedNode = handle ? std::string() : std::move(search.deniedNode);
   return handle != nullptr;
+}
+
+bool ControllerDevice::Reconnect() {
+  ControllerSearch search = Search();
+  if (!search.transport) {
+    DebugTrace(L"Reconnect: the controller is gone");
+    return false;
+  }
+  DebugTrace(L"Reconnect: the controller is back at %s",
+             search.node.empty() ? "a new node" : search.node.c_str());
+  handle = std::move(search.transport);
+  return true;
 }

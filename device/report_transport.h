@@ -8,6 +8,13 @@
 inline constexpr int kReportSize = 65;
 using Report = std::array<std::uint8_t, kReportSize>;
 
+// Why the last failed send or fetch failed, as far as the platform tells.
+enum class TransportFault {
+  kOther,        // the device answered with an error, or the cause is unknown
+  kGone,         // the device node went away (unplugged, suspended, reset): look again
+  kUnsupported,  // the system cannot make this request at all (a kernel too old)
+};
+
 // The seam between the exchange protocol and the platform's HID service.
 class ReportTransport {
  public:
@@ -19,4 +26,6 @@ class ReportTransport {
   virtual bool GetInputReport(Report& report) = 0;
   // Where the controller was found, for people to read (a device node); may be empty.
   virtual std::string Location() const { return {}; }
+  // Meaningful after a call returned false.
+  virtual TransportFault LastFault() const { return TransportFault::kOther; }
 };

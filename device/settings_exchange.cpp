@@ -27,11 +27,8 @@ bool StartExchange(ReportTransport& device, std::uint8_t startCommand,
   }
 }
 
-}  // namespace
-
-bool ControllerDevice::ReadSettings(ReportTransport* deviceHandle) {
-  if (!handle || deviceHandle == nullptr) return false;
-  ReportTransport& device = *deviceHandle;
+bool ReadOnce(ControllerDevice& self, ReportTransport& device) {
+  const auto& pause = self.pause;
 
   Report reply{};
   if (!StartExchange(device, command::kReadStart, pause, reply)) return false;
@@ -65,16 +62,16 @@ bool ControllerDevice::ReadSettings(ReportTransport* deviceHandle) {
   if (sum != ReplyChecksum(checksumReply)) return false;
 
   for (int slot = 0; slot < slots::kCount; ++slot) {
-    config.SetCode(slot, staged[static_cast<std::size_t>(slot)]);
+    self.config.SetCode(slot, staged[static_cast<std::size_t>(slot)]);
   }
-  versionPartX = VersionPartXText(version);
-  versionPartK = VersionPartKText(version);
+  self.versionPartX = VersionPartXText(version);
+  self.versionPartK = VersionPartKText(version);
   return true;
 }
 
-bool ControllerDevice::WriteSettings(ReportTransport* deviceHandle) {
-  if (!handle || deviceHandle == nullptr) return false;
-  ReportTransport& device = *deviceHandle;
+bool WriteOnce(ControllerDevice& self, ReportTransport& device) {
+  const auto& pause = self.pause;
+  ControllerConfig& config = self.config;
 
   Report reply{};
   if (!StartExchange(device, command::kWriteStart, pause, reply)) return false;
@@ -105,4 +102,23 @@ bool ControllerDevice::WriteSettings(ReportTransport* deviceHandle) {
 
   pause(kPauseMs);
   return device.SendOutputReport(BuildRequest(command::kWriteEnd));
+}
+
+}  // namespace
+
+bool ControllerDevice::ExchangeOnceMore(ReportTransport* deviceHandle, Exchange exchange) {
+  if (!handle || deviceHandle == nullptr) return false;
+  if (exchange(*this, *deviceHandle)) return true;
+  // Each exchange starts from the beginning, so repeating it whole on the new node is safe;
+  // the old node is closed by the reconnect and not touched again.
+  if (deviceHandle->LastFault() != TransportFault::kGone || !Reconnect()) return false;
+  return exchange(*this, *handle);
+}
+
+bool ControllerDevice::ReadSettings(ReportTransport* deviceHandle) {
+  return ExchangeOnceMore(deviceHandle, ReadOnce);
+}
+
+bool ControllerDevice::WriteSettings(ReportTransport* deviceHandle) {
+  return ExchangeOnceMore(deviceHandle, WriteOnce);
 }

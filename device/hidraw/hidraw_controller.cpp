@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -11,16 +12,43 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "device/report_descriptor.h"
 
 namespace {
 
 constexpr const char* kHidrawClassFolder = "/sys/class/hidraw";
 constexpr const char* kDeviceFolder = "/dev/";
 constexpr const char* kNodePrefix = "hidraw";
+
+// What a failed report ioctl's error says about the device.
+TransportFault FaultOf(int error, int fd) {
+  switch (error) {
+    case ENODEV:
+    case ENOENT:
+    case EIO:
+    case ESHUTDOWN:
+      return TransportFault::kGone;
+    case ENOTTY:
+    case EINVAL:
+      // Kernels before 5.11 know neither report ioctl and refuse it this way.
+      return TransportFault::kUnsupported;
+    default:
+      break;
+  }
+  // Some failures only show on the descriptor itself: a removed device hangs up.
+  pollfd probe{fd, POLLIN, 0};
+  if (::poll(&probe, 1, 0) > 0 && (probe.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+    return TransportFault::kGone;
+  }
+  return TransportFault::kOther;
+}
 
 // An owned hidraw file descriptor; exchanges 65-byte output and input reports.
 class HidrawTransport final : public ReportTransport {
@@ -33,26 +61,30 @@ class HidrawTransport final : public ReportTransport {
   bool SendOutputReport(const Report& report) override {
     // The ioctl takes a writable buffer even though it only reads it.
     Report buffer = report;
-    return Ioctl(HIDIOCSOUTPUT(kReportSize), buffer.data()) >= 0;
+    return Ioctl(HIDIOCSOUTPUT(kReportSize), buffer.data());
   }
 
   bool GetInputReport(Report& report) override {
-    return Ioctl(HIDIOCGINPUT(kReportSize), report.data()) >= 0;
+    return Ioctl(HIDIOCGINPUT(kReportSize), report.data());
   }
 
   std::string Location() const override { return path_; }
+  TransportFault LastFault() const override { return fault_; }
 
  private:
-  int Ioctl(unsigned long request, std::uint8_t* buffer) const {
+  bool Ioctl(unsigned long request, std::uint8_t* buffer) {
     int result;
     do {
       result = ::ioctl(fd_, request, buffer);
     } while (result < 0 && errno == EINTR);
-    return result;
+    if (result >= 0) return true;
+    fault_ = FaultOf(errno, fd_);
+    return false;
   }
 
   int fd_;
   std::string path_;
+  TransportFault fault_ = TransportFault::kOther;
 };
 
 // The N of a directory entry named "hidrawN", or nothing for any other name.
@@ -85,6 +117,11 @@ std::vector<unsigned> ListNodeNumbers() {
   return numbers;
 }
 
+std::string SysfsDeviceFile(unsigned number, const char* name) {
+  return std::string(kHidrawClassFolder) + "/" + kNodePrefix + std::to_string(number) + "/device/" +
+         name;
+}
+
 bool IsController(int fd) {
   hidraw_devinfo info{};
   if (::ioctl(fd, HIDIOCGRAWINFO, &info) < 0) return false;
@@ -93,16 +130,67 @@ bool IsController(int fd) {
          static_cast<std::uint16_t>(info.product) == kControllerProductId;
 }
 
+// The IDs as sysfs publishes them (HID_ID=bus:vendor:product in the HID device's uevent),
+// for a node that cannot be opened to ask.
+bool SysfsSaysController(unsigned number) {
+  std::ifstream uevent(SysfsDeviceFile(number, "uevent"));
+  std::string line;
+  while (std::getline(uevent, line)) {
+    unsigned bus = 0, vendor = 0, product = 0;
+    if (std::sscanf(line.c_str(), "HID_ID=%x:%x:%x", &bus, &vendor, &product) == 3) {
+      return vendor == kControllerVendorId && product == kControllerProductId;
+    }
+  }
+  return false;
+}
+
+// The interface's report descriptor, from sysfs or else from the node itself; empty when
+// neither gives it.
+std::vector<std::uint8_t> ReadReportDescriptor(unsigned number, int fd) {
+  std::ifstream file(SysfsDeviceFile(number, "report_descriptor"), std::ios::binary);
+  std::vector<std::uint8_t> bytes;
+  if (file) {
+    bytes.assign(std::istreambuf_iterator<char>(file), {});
+    if (bytes.size() > HID_MAX_DESCRIPTOR_SIZE) bytes.clear();
+    if (!bytes.empty()) return bytes;
+  }
+  int size = 0;
+  if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) < 0 || size <= 0 || size > HID_MAX_DESCRIPTOR_SIZE) {
+    return {};
+  }
+  hidraw_report_descriptor descriptor{};
+  descriptor.size = static_cast<__u32>(size);
+  if (::ioctl(fd, HIDIOCGRDESC, &descriptor) < 0) return {};
+  return std::vector<std::uint8_t>(descriptor.value, descriptor.value + size);
+}
+
+bool IsKeyboardOrMouseInterface(unsigned number, int fd) {
+  const std::vector<std::uint8_t> descriptor = ReadReportDescriptor(number, fd);
+  return IsKeyboardOrMouseOnly(SummarizeReportDescriptor(descriptor.data(), descriptor.size()));
+}
+
 }  // namespace
 
-std::unique_ptr<ReportTransport> OpenHidrawController() {
+ControllerSearch OpenHidrawController() {
+  ControllerSearch search;
   for (const unsigned number : ListNodeNumbers()) {
     const std::string path = kDeviceFolder + std::string(kNodePrefix) + std::to_string(number);
     // Shared access: other programs may keep the controller open at the same time.
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) continue;
-    if (IsController(fd)) return std::make_unique<HidrawTransport>(fd, path);
+    if (fd < 0) {
+      const bool denied = errno == EACCES || errno == EPERM;
+      if (denied && search.deniedNode.empty() && SysfsSaysController(number)) {
+        search.deniedNode = path;
+      }
+      continue;
+    }
+    if (IsController(fd) && !IsKeyboardOrMouseInterface(number, fd)) {
+      search.transport = std::make_unique<HidrawTransport>(fd, path);
+      search.node = path;
+      search.deniedNode.clear();
+      return search;
+    }
     ::close(fd);
   }
-  return nullptr;
+  return search;
 }

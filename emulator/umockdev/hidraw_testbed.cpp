@@ -8,6 +8,7 @@
 
 #include <linux/hidraw.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -21,6 +22,7 @@ namespace {
 struct Node {
   HidrawInterface fake;
   UMockdevIoctlBase* handler = nullptr;
+  std::atomic<bool> removed{false};
   std::atomic<int> opens{0};
   std::atomic<int> idQueries{0};
 };
@@ -82,13 +84,18 @@ void ServeBuffer(UMockdevIoctlClient* client, std::size_t size, long success, Se
     return;
   }
   const bool ok = serve(data->data);
-  Complete(client, ok ? success : -1, ok ? 0 : EIO);
+  // A device that refuses a request stalls it; the kernel reports that as EPIPE.
+  Complete(client, ok ? success : -1, ok ? 0 : EPIPE);
   g_object_unref(data);
 }
 
 gboolean HandleIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer user) {
   Node& node = *static_cast<Node*>(user);
   const unsigned long request = umockdev_ioctl_client_get_request(client);
+  if (node.removed) {
+    Complete(client, -1, ENODEV);
+    return TRUE;
+  }
   if (request == HIDIOCGRAWINFO) {
     node.idQueries++;
     ServeBuffer(client, sizeof(hidraw_devinfo), 0, [&node](guint8* bytes) {
@@ -143,6 +150,8 @@ void TakeError(GError* gerror, std::string* error, const char* what) {
 struct HidrawTestbed::Impl {
   UMockdevTestbed* testbed = nullptr;
   std::map<unsigned, std::unique_ptr<Node>> nodes;
+  // Removed nodes stay alive while their handler may still answer an open descriptor.
+  std::vector<std::unique_ptr<Node>> removed;
 };
 
 HidrawTestbed::HidrawTestbed() : impl_(std::make_unique<Impl>()) {
@@ -151,18 +160,26 @@ HidrawTestbed::HidrawTestbed() : impl_(std::make_unique<Impl>()) {
 
 HidrawTestbed::~HidrawTestbed() {
   // Detach first so that no handler runs while its node is freed.
-  for (auto& [number, node] : impl_->nodes) {
-    if (node->handler == nullptr) continue;
-    const std::string dev = "/dev/hidraw" + std::to_string(number);
+  auto detach = [this](Node& node) {
+    if (node.handler == nullptr) return;
+    const std::string dev = "/dev/hidraw" + std::to_string(node.fake.number);
     umockdev_testbed_detach_ioctl(impl_->testbed, dev.c_str(), nullptr);
-    g_object_unref(node->handler);
-  }
+    g_object_unref(node.handler);
+  };
+  for (auto& [number, node] : impl_->nodes) detach(*node);
+  for (auto& node : impl_->removed) detach(*node);
   g_object_unref(impl_->testbed);
 }
 
 bool HidrawTestbed::Add(const HidrawInterface& interface, std::string* error) {
-  if (impl_->nodes.count(interface.number) != 0) {
-    SetError(error, "hidraw" + std::to_string(interface.number) + " exists already");
+  const auto sameNumber = [&interface](const std::unique_ptr<Node>& node) {
+    return node->fake.number == interface.number;
+  };
+  if (impl_->nodes.count(interface.number) != 0 ||
+      std::any_of(impl_->removed.begin(), impl_->removed.end(), sameNumber)) {
+    // The kernel hands out a fresh number on replug; a reused one would meet the old
+    // node's handler.
+    SetError(error, "hidraw" + std::to_string(interface.number) + " was used already");
     return false;
   }
   GError* gerror = nullptr;
@@ -175,6 +192,12 @@ bool HidrawTestbed::Add(const HidrawInterface& interface, std::string* error) {
   const std::string parentLink = "../../../" + ParentName(interface);
   umockdev_testbed_set_attribute_link(impl_->testbed, SysPath(interface).c_str(), "device",
                                       parentLink.c_str());
+  if (!interface.reportDescriptor.empty()) {
+    std::vector<guint8> bytes = interface.reportDescriptor;  // umockdev wants a mutable copy
+    umockdev_testbed_set_attribute_binary(impl_->testbed, ParentPath(interface).c_str(),
+                                          "report_descriptor", bytes.data(),
+                                          static_cast<gssize>(bytes.size()));
+  }
   auto node = std::make_unique<Node>();
   node->fake = interface;
   const std::string dev = "/dev/hidraw" + std::to_string(interface.number);
@@ -199,6 +222,22 @@ bool HidrawTestbed::Add(const HidrawInterface& interface, std::string* error) {
     }
   }
   impl_->nodes.emplace(interface.number, std::move(node));
+  return true;
+}
+
+bool HidrawTestbed::Remove(unsigned number, std::string* error) {
+  const auto found = impl_->nodes.find(number);
+  if (found == impl_->nodes.end()) {
+    SetError(error, "hidraw" + std::to_string(number) + " is not there");
+    return false;
+  }
+  std::unique_ptr<Node> node = std::move(found->second);
+  impl_->nodes.erase(found);
+  node->removed = true;
+  umockdev_testbed_uevent(impl_->testbed, SysPath(node->fake).c_str(), "remove");
+  umockdev_testbed_remove_device(impl_->testbed, SysPath(node->fake).c_str());
+  umockdev_testbed_remove_device(impl_->testbed, ParentPath(node->fake).c_str());
+  impl_->removed.push_back(std::move(node));
   return true;
 }
 

@@ -4,11 +4,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "device/report_transport.h"
 
-// How a fake hidraw interface answers the two report ioctls. An empty function makes that
-// ioctl fail with EIO, as an unplugged device would.
+// How a fake hidraw interface answers the two report ioctls. A handler that returns false,
+// or an empty one, makes that ioctl fail with EPIPE, as a device that refuses the request
+// would; a removed interface fails every ioctl with ENODEV.
 struct ReportHandlers {
   std::function<bool(const Report&)> output;
   std::function<bool(Report&)> input;
@@ -27,6 +29,8 @@ struct HidrawInterface {
   std::uint16_t product = 0;
   HidrawNodeKind kind = HidrawNodeKind::kServed;
   ReportHandlers reports;
+  // Published as the HID device's sysfs report_descriptor; none when empty.
+  std::vector<std::uint8_t> reportDescriptor = {};
 };
 
 // A fake /sys and /dev built with umockdev inside the current process. The process must
@@ -42,6 +46,13 @@ class HidrawTestbed {
 
   // False with a message in `error` when umockdev refused the device.
   bool Add(const HidrawInterface& interface, std::string* error = nullptr);
+
+  // Unplugs the interface as the kernel does: its /sys entries and /dev node disappear and
+  // every ioctl on a descriptor still open fails with ENODEV. (umockdev alone removes the
+  // files but keeps answering open descriptors, and after a detach the pseudo-terminal
+  // behind the node answers the report ioctls with 0, so the testbed answers them itself.)
+  // Its number is not given out again.
+  bool Remove(unsigned number, std::string* error = nullptr);
 
   // How often a served node was opened and asked for its IDs so far (0 for other kinds).
   // Every open node is a pseudo-terminal in this process: /proc/self/fd shows it as

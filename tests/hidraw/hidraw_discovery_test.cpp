@@ -55,7 +55,7 @@ class HidrawDiscovery : public ::testing::Test {
 };
 
 TEST_F(HidrawDiscovery, NothingPresentGivesNull) {
-  EXPECT_EQ(OpenHidrawController(), nullptr);
+  EXPECT_EQ(OpenHidrawController().transport, nullptr);
 }
 
 TEST_F(HidrawDiscovery, NonMatchingIdsAreOpenedQueriedAndClosed) {
@@ -64,7 +64,7 @@ TEST_F(HidrawDiscovery, NonMatchingIdsAreOpenedQueriedAndClosed) {
   AddAll({Other(0, 0x046D, 0xC52B), Other(1, 0x2F24, 0x0136), Other(2, 0x0135, 0x2F24),
           Other(3, 0xAF24, 0x0135)});
   const int nodesBefore = OpenTestbedNodes();
-  EXPECT_EQ(OpenHidrawController(), nullptr);
+  EXPECT_EQ(OpenHidrawController().transport, nullptr);
   EXPECT_EQ(OpenTestbedNodes(), nodesBefore);
   for (unsigned n = 0; n < 4; ++n) {
     EXPECT_EQ(testbed_.OpenCount(n), 1) << "hidraw" << n;
@@ -80,7 +80,7 @@ TEST_F(HidrawDiscovery, UnusableInterfacesAreSkippedAndTheSearchGoesOn) {
           Other(2, kControllerVendorId, kControllerProductId, HidrawNodeKind::kNoIoctl),
           Controller(3, 0x33)});
   const int nodesBefore = OpenTestbedNodes();
-  auto transport = OpenHidrawController();
+  auto transport = OpenHidrawController().transport;
   ASSERT_NE(transport, nullptr);
   EXPECT_EQ(MarkOf(*transport), 0x33);
   EXPECT_EQ(OpenTestbedNodes(), nodesBefore + 1);  // only the controller stays open
@@ -90,7 +90,7 @@ TEST_F(HidrawDiscovery, UnusableInterfacesAreSkippedAndTheSearchGoesOn) {
 
 TEST_F(HidrawDiscovery, FirstMatchingInterfaceWinsAndLaterOnesStayUnopened) {
   AddAll({Other(0, 0x046D, 0xC52B), Controller(1, 0x11), Controller(2, 0x22)});
-  auto transport = OpenHidrawController();
+  auto transport = OpenHidrawController().transport;
   ASSERT_NE(transport, nullptr);
   EXPECT_EQ(MarkOf(*transport), 0x11);
   EXPECT_EQ(testbed_.OpenCount(1), 1);
@@ -100,11 +100,38 @@ TEST_F(HidrawDiscovery, FirstMatchingInterfaceWinsAndLaterOnesStayUnopened) {
 TEST_F(HidrawDiscovery, NodesAreWalkedInNumericNotTextOrder) {
   // Text order would visit hidraw10 and hidraw11 before hidraw2.
   AddAll({Controller(10, 0x10), Other(11, 0x046D, 0xC52B), Controller(2, 0x02)});
-  auto transport = OpenHidrawController();
+  auto transport = OpenHidrawController().transport;
   ASSERT_NE(transport, nullptr);
   EXPECT_EQ(MarkOf(*transport), 0x02);
   EXPECT_EQ(testbed_.OpenCount(10), 0);
   EXPECT_EQ(testbed_.OpenCount(11), 0);
+}
+
+TEST_F(HidrawDiscovery, KeyboardAndMouseInterfacesOfTheControllerArePassedOver) {
+  // One controller, three interfaces with the same IDs, as the kernel numbers them.
+  HidrawInterface keyboard = Controller(0, 0x10);
+  keyboard.reportDescriptor = {0x05, 0x01, 0x09, 0x06, 0xA1, 0x01, 0x05, 0x07, 0x19, 0xE0,
+                               0x29, 0xE7, 0x75, 0x01, 0x95, 0x08, 0x81, 0x02, 0xC0};
+  HidrawInterface mouse = Controller(1, 0x11);
+  mouse.reportDescriptor = {0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0x09, 0x01, 0xA1, 0x00,
+                            0x05, 0x09, 0x19, 0x01, 0x29, 0x03, 0x81, 0x02, 0xC0, 0xC0};
+  HidrawInterface vendor = Controller(2, 0x12);
+  vendor.reportDescriptor = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x85, 0x01, 0x09,
+                             0x02, 0x75, 0x08, 0x95, 0x40, 0x81, 0x02, 0x91, 0x02, 0xC0};
+  AddAll({keyboard, mouse, vendor});
+  const int nodesBefore = OpenTestbedNodes();
+  auto transport = OpenHidrawController().transport;
+  ASSERT_NE(transport, nullptr);
+  EXPECT_EQ(MarkOf(*transport), 0x12);
+  EXPECT_EQ(OpenTestbedNodes(), nodesBefore + 1);
+  // A damaged descriptor says nothing about the kind: the interface stays a candidate.
+  HidrawInterface damaged = Controller(3, 0x13);
+  damaged.reportDescriptor = {0x05, 0x01, 0x09, 0x06, 0xA1};
+  testbed_.Remove(2);
+  AddAll({damaged});
+  transport = OpenHidrawController().transport;
+  ASSERT_NE(transport, nullptr);
+  EXPECT_EQ(MarkOf(*transport), 0x13);
 }
 
 TEST_F(HidrawDiscovery, TransportCarriesWholeReportsBothWays) {
@@ -124,7 +151,7 @@ TEST_F(HidrawDiscovery, TransportCarriesWholeReportsBothWays) {
     return true;
   };
   AddAll({controller});
-  auto transport = OpenHidrawController();
+  auto transport = OpenHidrawController().transport;
   ASSERT_NE(transport, nullptr);
 
   Report request{};

@@ -77,4 +77,62 @@ TEST_F(HidrawRoundTrip, DeviceFailuresEndTheExchangesWithFalse) {
   EXPECT_LE(emulator_->GetCounters().sends + emulator_->GetCounters().fetches, 4);
 }
 
+TEST_F(HidrawRoundTrip, ExchangesFollowTheControllerToItsNewNode) {
+  ASSERT_TRUE(device_.WriteSettings(device_.handle.get()));
+  EXPECT_EQ(emulator_->GetCounters().commits, 1);
+
+  // Suspend and resume: the interface comes back under another number; the old
+  // descriptor now fails every request.
+  auto resumed = std::make_shared<ControllerEmulator>();
+  std::string error;
+  ASSERT_TRUE(testbed_.Remove(4, &error)) << error;
+  ASSERT_TRUE(testbed_.Add({7, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed,
+                            ServeEmulator(resumed)},
+                           &error))
+      << error;
+  device_.config.SetCode(slots::kA, 0x09);
+  ReportTransport* const before = device_.handle.get();
+  ASSERT_TRUE(device_.WriteSettings(device_.handle.get()));
+  EXPECT_NE(device_.handle.get(), before);
+  EXPECT_EQ(resumed->GetCounters().commits, 1);
+  EXPECT_EQ(resumed->Word(slots::kA), 0x09);
+  EXPECT_EQ(emulator_->GetCounters().commits, 1);
+
+  // Reads follow it too, after one more move.
+  auto again = std::make_shared<ControllerEmulator>();
+  again->SetWord(100, 0xBEEF);
+  ASSERT_TRUE(testbed_.Remove(7, &error)) << error;
+  ASSERT_TRUE(testbed_.Add(
+      {9, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed, ServeEmulator(again)},
+      &error))
+      << error;
+  ASSERT_TRUE(device_.ReadSettings(device_.handle.get()));
+  EXPECT_EQ(device_.config.Code(100), 0xBEEF);
+}
+
+TEST_F(HidrawRoundTrip, WithTheControllerGoneForGoodNothingChanges) {
+  ASSERT_TRUE(device_.ReadSettings(device_.handle.get()));
+  const ControllerConfig before = device_.config;
+  const std::wstring version = device_.versionPartX + device_.versionPartK;
+  std::string error;
+  ASSERT_TRUE(testbed_.Remove(4, &error)) << error;
+  device_.config.SetCode(slots::kA, 0x09);
+  EXPECT_FALSE(device_.WriteSettings(device_.handle.get()));
+  EXPECT_FALSE(device_.ReadSettings(device_.handle.get()));
+  EXPECT_EQ(device_.config.Code(slots::kA), 0x09);
+  for (int slot = slots::kWritten; slot < slots::kCount; ++slot) {
+    ASSERT_EQ(device_.config.Code(slot), before.Code(slot)) << "slot " << slot;
+  }
+  EXPECT_EQ(device_.versionPartX + device_.versionPartK, version);
+  EXPECT_EQ(emulator_->GetCounters().commits, 0);
+
+  // Once it is back, the next exchange finds it.
+  ASSERT_TRUE(testbed_.Add({5, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed,
+                            ServeEmulator(emulator_)},
+                           &error))
+      << error;
+  EXPECT_TRUE(device_.WriteSettings(device_.handle.get()));
+  EXPECT_EQ(emulator_->Word(slots::kA), 0x09);
+}
+
 }  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "device/report_transport.h"
+
+// What a search for the controller found: the open controller, or nothing and, when a
+// matching node exists that the user may not open, that node's path.
+struct ControllerSearch {
+  std::unique_ptr<ReportTransport> transport;
+  std::string node;        // the opened node's path, when the search knows it
+  std::string deniedNode;  // set only when nothing was opened
+
+  ControllerSearch() = default;
+  // A search that only ever finds or misses (the emulator, tests) returns the transport.
+  ControllerSearch(std::unique_ptr<ReportTransport> found) : transport(std::move(found)) {}
+};

@@ -1,0 +1,103 @@
+#include "device/report_descriptor.h"
+
+namespace {
+
+constexpr std::uint16_t kGenericDesktopPage = 0x01;
+constexpr std::uint16_t kMouse = 0x02;
+constexpr std::uint16_t kKeyboard = 0x06;
+constexpr std::uint16_t kKeypad = 0x07;
+
+constexpr std::uint8_t kLongItemPrefix = 0xFE;
+constexpr int kTypeMain = 0;
+constexpr int kTypeGlobal = 1;
+constexpr int kTypeLocal = 2;
+constexpr int kTagCollection = 0xA;
+constexpr int kTagEndCollection = 0xC;
+constexpr int kTagUsagePage = 0x0;
+constexpr int kTagPush = 0xA;
+constexpr int kTagPop = 0xB;
+constexpr int kTagUsage = 0x0;
+constexpr int kTagUsageMinimum = 0x1;
+// Real descriptors push a level or two; a deeper stack is noise, not a device.
+constexpr std::size_t kMaxPushDepth = 16;
+
+std::uint32_t LittleEndian(const std::uint8_t* bytes, std::size_t count) {
+  std::uint32_t value = 0;
+  for (std::size_t i = 0; i < count; ++i) value |= std::uint32_t{bytes[i]} << (8 * i);
+  return value;
+}
+
+}  // namespace
+
+DescriptorSummary SummarizeReportDescriptor(const std::uint8_t* data, std::size_t size) {
+  DescriptorSummary summary;
+  if (data == nullptr) return summary;
+  std::uint16_t usagePage = 0;
+  std::vector<std::uint16_t> pushedPages;
+  // The first usage named since the last main item: it names the collection that follows.
+  bool haveUsage = false;
+  CollectionUsage firstUsage;
+  std::size_t depth = 0;
+
+  std::size_t at = 0;
+  while (at < size) {
+    const std::uint8_t prefix = data[at];
+    if (prefix == kLongItemPrefix) {
+      // Long items carry vendor data only; skip them whole.
+      if (at + 2 >= size) return summary;
+      const std::size_t length = data[at + 1];
+      if (size - at - 3 < length) return summary;
+      at += 3 + length;
+      continue;
+    }
+    const std::size_t length = (prefix & 0x3) == 3 ? 4 : (prefix & 0x3);
+    if (size - at - 1 < length) return summary;
+    const std::uint32_t value = LittleEndian(data + at + 1, length);
+    const int type = (prefix >> 2) & 0x3;
+    const int tag = prefix >> 4;
+    at += 1 + length;
+
+    if (type == kTypeGlobal) {
+      if (tag == kTagUsagePage) usagePage = static_cast<std::uint16_t>(value);
+      if (tag == kTagPush) {
+        if (pushedPages.size() >= kMaxPushDepth) return summary;
+        pushedPages.push_back(usagePage);
+      }
+      if (tag == kTagPop) {
+        if (pushedPages.empty()) return summary;
+        usagePage = pushedPages.back();
+        pushedPages.pop_back();
+      }
+    } else if (type == kTypeLocal) {
+      if ((tag == kTagUsage || tag == kTagUsageMinimum) && !haveUsage) {
+        haveUsage = true;
+        // A four-byte usage names its own page in the high half.
+        firstUsage = length == 4 ? CollectionUsage{static_cast<std::uint16_t>(value >> 16),
+                                                   static_cast<std::uint16_t>(value & 0xFFFF)}
+                                 : CollectionUsage{usagePage, static_cast<std::uint16_t>(value)};
+      }
+    } else if (type == kTypeMain) {
+      if (tag == kTagCollection) {
+        if (depth == 0) summary.topLevel.push_back(haveUsage ? firstUsage : CollectionUsage{});
+        ++depth;
+      } else if (tag == kTagEndCollection) {
+        if (depth == 0) return summary;
+        --depth;
+      }
+      haveUsage = false;  // local items last until the next main item
+    }
+  }
+  summary.wellFormed = depth == 0;
+  return summary;
+}
+
+bool IsKeyboardOrMouseOnly(const DescriptorSummary& summary) {
+  if (!summary.wellFormed || summary.topLevel.empty()) return false;
+  for (const CollectionUsage& collection : summary.topLevel) {
+    const bool held = collection.page == kGenericDesktopPage &&
+                      (collection.usage == kKeyboard || collection.usage == kKeypad ||
+                       collection.usage == kMouse);
+    if (!held) return false;
+  }
+  return true;
+}

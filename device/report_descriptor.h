@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+// What a HID report descriptor says about the interface it describes: the usages of its
+// top-level collections. A pure function over the descriptor bytes.
+
+struct CollectionUsage {
+  std::uint16_t page = 0;
+  std::uint16_t usage = 0;
+  bool operator==(const CollectionUsage&) const = default;
+};
+
+struct DescriptorSummary {
+  // False when the bytes end inside an item or a collection, or close a collection that was
+  // never opened: the interface's kind is then unknown.
+  bool wellFormed = false;
+  std::vector<CollectionUsage> topLevel;
+};
+
+DescriptorSummary SummarizeReportDescriptor(const std::uint8_t* data, std::size_t size);
+
+// True when the descriptor is well formed and every top-level collection is a keyboard,
+// keypad or mouse: the interfaces a desktop system keeps for itself. Anything else, an
+// unknown or damaged descriptor included, may be the configuration interface.
+bool IsKeyboardOrMouseOnly(const DescriptorSummary& summary);
