@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "config/controller_device.h"
 #include "device/debug_trace.h"
 #include "emulator/controller_emulator.h"
+#include "emulator/emulated_plug.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/system_language.h"
 
@@ -21,6 +23,21 @@ namespace {
 constexpr const char* kDemoGuardName = "KQVPAD3CONTROLS-demo";
 // Firmware version bytes the emulated controller reports (shown as X107K215).
 constexpr std::array<std::uint8_t, 4> kDemoFirmware{0x01, 0x07, 0x02, 0x15};
+
+// The plug the signal handlers pull; set once before they are installed.
+EmulatedPlug* signalPlug = nullptr;
+
+void OnReplugSignal(int) {
+  signalPlug->Replug();
+}
+
+void OnTogglePlugSignal(int) {
+  if (signalPlug->PluggedIn()) {
+    signalPlug->Unplug();
+  } else {
+    signalPlug->Plug();
+  }
+}
 
 bool WriteBoardName(const QString& folder, const std::string& model) {
   QFile file(QDir(folder).filePath(QStringLiteral("board_name")));
@@ -63,11 +80,15 @@ int main(int argc, char** argv) {
   faults.wrongReadChecksum = options->badChecksum;
   emulator->SetFaults(faults);
 
-  const bool unplugged = options->unplugged;
-  SetControllerOpener([emulator, unplugged]() -> std::unique_ptr<ReportTransport> {
-    if (unplugged) return nullptr;
-    return MakeEmulatorTransport(emulator);
-  });
+  auto plug = EmulatedPlug::Create(emulator);
+  if (options->unplugged) plug->Unplug();
+  if (options->unplugAfterExchanges) {
+    plug->UnplugAfterExchanges(*options->unplugAfterExchanges, options->comesBack);
+  }
+  SetControllerOpener([plug] { return plug->Open(); });
+  signalPlug = plug.get();  // the opener keeps the plug alive for the whole run
+  std::signal(SIGUSR1, OnReplugSignal);
+  std::signal(SIGUSR2, OnTogglePlugSignal);
 
   if (options->trace) {
     SetDebugTraceHook([](const std::wstring& line) {

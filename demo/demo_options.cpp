@@ -42,6 +42,16 @@ std::optional<DemoOptions> ParseDemoOptions(const std::vector<std::string>& args
       options.stateFile = path;
     } else if (arg == "--unplugged") {
       options.unplugged = true;
+    } else if (arg == "--replug-after" || arg == "--unplug-after") {
+      std::string count;
+      if (!value(count)) return fail(arg + " needs a number of exchanges");
+      if (options.unplugAfterExchanges) return fail("only one of --replug-after, --unplug-after");
+      if (count.empty() || count.size() > 6 ||
+          count.find_first_not_of("0123456789") != std::string::npos) {
+        return fail(arg + ": not a number of exchanges: " + count);
+      }
+      options.unplugAfterExchanges = std::stoi(count);
+      options.comesBack = arg == "--replug-after";
     } else if (arg == "--never-ready") {
       options.neverReady = true;
     } else if (arg == "--bad-checksum") {
@@ -64,6 +74,10 @@ std::string DemoUsage(const std::string& programName) {
          "  --lang zh|en    window language (default: the system's)\n"
          "  --state FILE    keep the emulated controller's key map in FILE between runs\n"
          "  --unplugged     no controller attached\n"
+         "  --replug-after N  after N reads and writes the controller is unplugged and\n"
+         "                  comes back under a new node, as after suspend and resume\n"
+         "  --unplug-after N  after N reads and writes the controller is unplugged for good\n"
+         "                  (while it runs: SIGUSR1 replugs it, SIGUSR2 unplugs or plugs it)\n"
          "  --never-ready   the controller never answers a read\n"
          "  --bad-checksum  the controller's replies fail their checksum\n"
          "  --trace         print the debug trace (captured keys, shown codes) on stderr\n"

@@ -10,6 +10,10 @@ struct DemoOptions {
   std::optional<std::string> lang;  // "zh" or "en"; unset follows the system
   std::optional<std::string> stateFile;
   bool unplugged = false;
+  // The controller goes away when the exchange after this many starts (a read or a
+  // write); with `comesBack` it returns at once under a new node, as after resume.
+  std::optional<int> unplugAfterExchanges;
+  bool comesBack = false;
   bool neverReady = false;
   bool badChecksum = false;
   bool trace = false;  // debug trace lines on standard error

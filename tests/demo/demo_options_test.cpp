@@ -26,12 +26,33 @@ TEST(DemoOptionsTest, EveryOptionIsRead) {
   EXPECT_EQ(options->stateFile, "/tmp/s.bin");
   EXPECT_TRUE(options->unplugged && options->neverReady && options->badChecksum);
   EXPECT_TRUE(ParseDemoOptions({"--help"}, &error)->help);
+  EXPECT_FALSE(options->unplugAfterExchanges);
+
+  const auto replug = ParseDemoOptions({"--replug-after", "2"}, &error);
+  ASSERT_TRUE(replug) << error;
+  EXPECT_EQ(replug->unplugAfterExchanges, 2);
+  EXPECT_TRUE(replug->comesBack);
+  const auto unplug = ParseDemoOptions({"--unplug-after", "0"}, &error);
+  ASSERT_TRUE(unplug) << error;
+  EXPECT_EQ(unplug->unplugAfterExchanges, 0);
+  EXPECT_FALSE(unplug->comesBack);
 }
 
 TEST(DemoOptionsTest, BadCommandLinesAreRefusedWithAReason) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--lang"},      {"--lang", "fr"}, {"--model"},         {"--state"},
-      {"--state", ""}, {"--frobnicate"}, {"--model", "A\nB"}, {"--model", std::string(65, 'x')},
+      {"--lang"},
+      {"--lang", "fr"},
+      {"--model"},
+      {"--state"},
+      {"--state", ""},
+      {"--frobnicate"},
+      {"--model", "A\nB"},
+      {"--model", std::string(65, 'x')},
+      {"--replug-after"},
+      {"--replug-after", "-1"},
+      {"--unplug-after", "two"},
+      {"--replug-after", "1", "--unplug-after", "1"},
+      {"--unplug-after", "99999999"},
   };
   for (const auto& args : bad) {
     std::string error;
