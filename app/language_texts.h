@@ -30,6 +30,15 @@ inline constexpr Phrase kCaption{"提示", "prompt"};
 inline constexpr Phrase kVersionPrefix{"版本:1.11 固件:", "Ver:1.11 Firmware:"};
 inline constexpr Phrase kAlreadyRunning{"程序已在运行中！", "program already in executing"};
 inline constexpr Phrase kInitFailed{"初始化失败", "initialization failed"};
+// Second lines of the start-up failure, when the system said why.
+inline constexpr Phrase kNoPermission{
+    "没有打开控制器的权限：请安装 udev 规则 70-padcontrols.rules，或执行 README 中的安装步骤。",
+    "No permission to open the controller: install the udev rule 70-padcontrols.rules, or "
+    "run the install step in the README."};
+inline constexpr Phrase kKernelTooOld{
+    "系统内核不能与控制器交换 HID 报告：需要 Linux 5.11 或更新的版本。",
+    "The system's kernel cannot exchange HID reports with the controller: Linux 5.11 or "
+    "newer is needed."};
 inline constexpr Phrase kReadFailed{"读取数据失败", "data reading failure"};
 inline constexpr Phrase kRestoreFailed{"还原数据失败", "Data restore failed"};
 inline constexpr Phrase kSaveFailed{"保存失败", "Save failed !"};

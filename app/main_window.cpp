@@ -17,6 +17,16 @@ constexpr std::uint32_t kLedColours[] = {0xFF0000, 0xFF3300, 0xFF6600, 0xFF9900,
                                          0x99FF00, 0x00FF00, 0x00FFFF, 0x0000FF, 0x6600FF,
                                          0xFF00FF, 0xFF0066, 0xFFFFFF};
 constexpr int kGamepadTimerId = 0;
+
+// What the system told about a failed start beyond "no", as a line for the user.
+const Phrase* StartFailureReason(const ControllerDevice& device) {
+  if (!device.handle && !device.deniedNode.empty()) return &phrases::kNoPermission;
+  if (device.handle && device.handle->LastFault() == TransportFault::kUnsupported) {
+    return &phrases::kKernelTooOld;
+  }
+  return nullptr;
+}
+
 constexpr unsigned kGamepadTimerPeriodMs = 10;
 }  // namespace
 
@@ -136,7 +146,7 @@ void MainWindow::OnWindowReady() {
     SetTimer(kGamepadTimerId, kGamepadTimerPeriodMs);
     return;
   }
-  ShowMessage(phrases::kInitFailed);
+  ShowMessage(phrases::kInitFailed, StartFailureReason(TheControllerDevice()));
   PostQuitMessage(0);
 }
 

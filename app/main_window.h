@@ -76,8 +76,9 @@ class MainWindow : public WindowImplBase {
   void StoreDeadZones();
   void ShowDeadZones(std::uint16_t left, std::uint16_t right);
 
-  // Shows a modal message in the system language, owned by this window.
-  void ShowMessage(const Phrase& message);
+  // Shows a modal message in the system language, owned by this window; `secondLine`, when
+  // given, follows the message on a line of its own.
+  void ShowMessage(const Phrase& message, const Phrase* secondLine = nullptr);
 
   // State -------------------------------------------------------------------
   QString skinFile;

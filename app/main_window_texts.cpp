@@ -36,7 +36,9 @@ void MainWindow::ApplyLanguageTexts() {
   }
 }
 
-void MainWindow::ShowMessage(const Phrase& message) {
+void MainWindow::ShowMessage(const Phrase& message, const Phrase* secondLine) {
   const bool chinese = UseChinese();
-  MessageBox(GetHWND(), message.In(chinese), phrases::kCaption.In(chinese), MB_OK);
+  QString text = message.In(chinese);
+  if (secondLine != nullptr) text += QLatin1Char('\n') + secondLine->In(chinese);
+  MessageBox(GetHWND(), text, phrases::kCaption.In(chinese), MB_OK);
 }

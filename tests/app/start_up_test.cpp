@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/main_window.h"
+#include "config/controller_device.h"
+#include "device/debug_trace.h"
 #include "sysinfo/system_language.h"
 #include "keys/key_slots.h"
 #include "tests/app/app_test_env.h"
@@ -164,6 +168,51 @@ TEST_F(StartUpTest, UnreadableControllerIsAnInitFailureToo) {
   auto window = env.MakeWindow();
   ASSERT_EQ(env.boxes.size(), 1u);
   EXPECT_EQ(env.boxes[0].text, "initialization failed");
+  EXPECT_EQ(RunLoopFor(3000), 0);
+}
+
+// A node that a kernel before 5.11 opens but cannot send reports to.
+class OldKernelTransport final : public ReportTransport {
+ public:
+  bool SendOutputReport(const Report&) override { return false; }
+  bool GetInputReport(Report&) override { return false; }
+  TransportFault LastFault() const override { return TransportFault::kUnsupported; }
+};
+
+TEST_F(StartUpTest, FailureSaysWhyWhenTheSystemToldWhy) {
+  std::vector<std::wstring> trace;
+  SetDebugTraceHook([&trace](const std::wstring& line) { trace.push_back(line); });
+  SetControllerOpener([] {
+    ControllerSearch search;
+    search.deniedNode = "/dev/hidraw3";
+    return search;
+  });
+  for (std::uint16_t lang : {kLangEnglishUs, kLangChinesePrc}) {
+    env.boxes.clear();
+    env.SetLanguage(lang);
+    auto window = env.MakeWindow();
+    ASSERT_EQ(env.boxes.size(), 1u);
+    EXPECT_EQ(env.boxes[0].text,
+              lang == kLangChinesePrc
+                  ? "初始化失败\n没有打开控制器的权限：请安装 udev 规则 70-padcontrols.rules，"
+                    "或执行 README 中的安装步骤。"
+                  : "initialization failed\nNo permission to open the controller: install the "
+                    "udev rule 70-padcontrols.rules, or run the install step in the README.");
+    EXPECT_EQ(RunLoopFor(3000), 0);
+  }
+  SetDebugTraceHook(nullptr);
+  EXPECT_NE(
+      std::find(trace.begin(), trace.end(), L"OpenController: no permission to open /dev/hidraw3"),
+      trace.end());
+
+  SetControllerOpener([] { return ControllerSearch(std::make_unique<OldKernelTransport>()); });
+  env.boxes.clear();
+  env.SetLanguage(kLangEnglishUs);
+  auto window = env.MakeWindow();
+  ASSERT_EQ(env.boxes.size(), 1u);
+  EXPECT_EQ(env.boxes[0].text,
+            "initialization failed\nThe system's kernel cannot exchange HID reports with the "
+            "controller: Linux 5.11 or newer is needed.");
   EXPECT_EQ(RunLoopFor(3000), 0);
 }
 
