@@ -10,31 +10,76 @@
 
 namespace {
 
-constexpr int kNoCommand = -1;
 constexpr std::array<std::uint8_t, 4> kFactoryVersion = {0x01, 0x07, 0x02, 0x15};
+constexpr std::uint8_t kRequestLead = 0xA5;
+constexpr std::uint8_t kRequestTrail = 0x5A;
 
-using WriteBlockPayload = std::array<std::uint8_t, kWritePayloadBytes>;
+// Where the firmware is in the protocol.
+enum class Phase { kIdle, kReadStarting, kReading, kWriteStarting, kWriting };
+// What the next fetch answers.
+enum class Due { kNothing, kStartPoll, kBlock, kReadChecksum, kWriteChecksum };
+
+using KeyMap = std::array<std::uint16_t, 128>;
+
+// Why the request's bytes are not exactly those of a known command; null when they are.
+// Checked byte by byte here rather than with the program's own encoder, so a mistake there
+// shows up as a refusal instead of being shared.
+const char* RequestProblem(const Report& report) {
+  if (report[0] != 0x01) return "report ID is not 0x01";
+  const std::uint8_t cmd = report[2];
+  if (report[1] != kRequestLead || report[3] != kRequestTrail) return "bad header bytes";
+  if (report[4] != static_cast<std::uint8_t>(0xFF - cmd)) return "bad command complement";
+  const bool known = (cmd >= 0x10 && cmd <= 0x12) || (cmd >= 0x20 && cmd <= 0x23);
+  if (!known) return "unknown command";
+  if (report[5] != 0 || report[7] != 0) return "bytes 5 and 7 must be zero";
+  const int blockLimit = cmd == command::kReadBlock    ? kReadBlocks
+                         : cmd == command::kWriteBlock ? kWriteBlocks
+                                                       : 1;
+  if (report[6] >= blockLimit) return "block index out of range";
+  const std::size_t zeroFrom = cmd == command::kWriteBlock ? 24 : 8;
+  for (std::size_t i = zeroFrom; i < report.size(); ++i) {
+    if (report[i] != 0) return "padding bytes must be zero";
+  }
+  return nullptr;
+}
+
+// The sum of the bytes of `count` little-endian words: the checksum of a key map.
+std::uint32_t KeyMapByteSum(const KeyMap& words, int count) {
+  std::uint32_t sum = 0;
+  for (int i = 0; i < count; ++i) {
+    sum += (words[static_cast<std::size_t>(i)] & 0xFF) + (words[static_cast<std::size_t>(i)] >> 8);
+  }
+  return sum;
+}
 
 }  // namespace
 
 struct ControllerEmulator::State {
-  std::array<std::uint16_t, 128> memory{};
+  KeyMap memory{};
   std::array<std::uint8_t, 4> version = kFactoryVersion;
   Faults faults;
   Counters counters;
+  std::string lastRejection;
 
-  // The reply a fetch produces depends on the last accepted request.
-  int lastCommand = kNoCommand;
-  int lastBlock = 0;
+  Phase phase = Phase::kIdle;
+  Due due = Due::kNothing;
+  int dueBlock = 0;
   int notReadyLeft = 0;
-  std::uint32_t readSum = 0;  // bytes sent in block replies since the last read start
 
-  // A write is only staged until the end command arrives; a torn write never reaches memory.
-  bool writeOpen = false;
-  std::array<std::optional<WriteBlockPayload>, kWriteBlocks> pending{};
+  // A write is staged on a copy of the key map; only the end command, after all eight
+  // blocks and the checksum request, puts it into memory. A torn write never reaches it.
+  KeyMap staged{};
+  unsigned receivedBlocks = 0;  // bit b: block b arrived
+  bool checksumAsked = false;
 
   std::optional<std::string> persistencePath;
   std::uint32_t noise = 0x2545F491u;
+
+  bool Reject(const char* why) {
+    ++counters.rejected;
+    lastRejection = why;
+    return false;
+  }
 };
 
 namespace {
@@ -50,9 +95,19 @@ bool CountAndCheckFault(ControllerEmulator::Counters& counters,
   return !(failNumber > 0 && counter == failNumber);
 }
 
-void PutChecksum(Report& reply, std::uint32_t sum) {
+void PutChecksum(Report& reply, std::uint32_t sum, bool wrongByOne, bool corruptHighByte) {
+  if (wrongByOne) ++sum;
   reply[kChecksumLowByte] = static_cast<std::uint8_t>(sum & 0xFF);
   reply[kChecksumHighByte] = static_cast<std::uint8_t>((sum >> 8) & 0xFF);
+  if (corruptHighByte) reply[kChecksumHighByte] ^= 0xFF;
+}
+
+void SaveCommitted(const std::optional<std::string>& path, const EmulatorSnapshot& snapshot) {
+  if (!path) return;
+  std::string error;
+  if (!WriteFileAtomically(*path, EncodeEmulatorState(snapshot), &error)) {
+    std::fprintf(stderr, "controller emulator: %s\n", error.c_str());
+  }
 }
 
 }  // namespace
@@ -70,75 +125,66 @@ bool ControllerEmulator::HandleOutputReport(const Report& report) {
   State& s = *state_;
   if (!CountAndCheckFault(s.counters, s.faults, true)) return false;
   ++s.counters.sendsByCommand[report[2]];
-
-  // A malformed request is accepted by the transport but means nothing to the firmware.
-  s.lastCommand = kNoCommand;
-  if (!HasValidRequestHeader(report)) return true;
+  if (const char* problem = RequestProblem(report)) return s.Reject(problem);
 
   const std::uint8_t cmd = report[2];
   const int block = report[6];
+  const bool reading = s.phase == Phase::kReading;
+  const bool writing = s.phase == Phase::kWriting;
   switch (cmd) {
     case command::kReadStart:
-      s.notReadyLeft = s.faults.notReadyReplies;
-      s.readSum = 0;
-      break;
     case command::kWriteStart:
+      // A new start drops whatever exchange was under way.
+      s.phase = cmd == command::kReadStart ? Phase::kReadStarting : Phase::kWriteStarting;
+      s.due = Due::kStartPoll;
       s.notReadyLeft = s.faults.notReadyReplies;
-      s.writeOpen = true;
-      s.pending.fill(std::nullopt);
-      break;
+      s.staged = s.memory;
+      s.receivedBlocks = 0;
+      s.checksumAsked = false;
+      return true;
     case command::kReadBlock:
-      if (block >= kReadBlocks) return true;
-      break;
-    case command::kWriteBlock:
-      if (s.writeOpen && block < kWriteBlocks) {
-        WriteBlockPayload payload{};
-        for (int i = 0; i < kWritePayloadBytes; ++i) {
-          payload[static_cast<std::size_t>(i)] =
-              report[static_cast<std::size_t>(kWritePayloadOffset + i)];
-        }
-        s.pending[static_cast<std::size_t>(block)] = payload;
-      }
-      break;
     case command::kReadChecksum:
-    case command::kWriteChecksum:
-      break;
-    case command::kWriteEnd:
-      if (s.writeOpen) {
-        for (int b = 0; b < kWriteBlocks; ++b) {
-          const auto& payload = s.pending[static_cast<std::size_t>(b)];
-          if (!payload) continue;
-          for (int m = 0; m < kWordsPerWriteBlock; ++m) {
-            if (b * kWordsPerWriteBlock + m == s.faults.stuckSlot) continue;
-            s.memory[static_cast<std::size_t>(b * kWordsPerWriteBlock + m)] =
-                static_cast<std::uint16_t>((*payload)[static_cast<std::size_t>(2 * m)] |
-                                           ((*payload)[static_cast<std::size_t>(2 * m + 1)] << 8));
-          }
-        }
-        s.writeOpen = false;
-        s.pending.fill(std::nullopt);
-        ++s.counters.commits;
-        if (s.persistencePath) {
-          std::string error;
-          EmulatorSnapshot snapshot{s.memory, s.version};
-          if (!WriteFileAtomically(*s.persistencePath, EncodeEmulatorState(snapshot), &error)) {
-            std::fprintf(stderr, "controller emulator: %s\n", error.c_str());
-          }
-        }
+      if (!reading) return s.Reject("read request outside a started read");
+      s.due = cmd == command::kReadBlock ? Due::kBlock : Due::kReadChecksum;
+      s.dueBlock = block;
+      return true;
+    case command::kWriteBlock:
+      if (!writing) return s.Reject("block write outside a started write");
+      for (int m = 0; m < kWordsPerWriteBlock; ++m) {
+        const std::size_t at = static_cast<std::size_t>(kWritePayloadOffset + 2 * m);
+        s.staged[static_cast<std::size_t>(block * kWordsPerWriteBlock + m)] =
+            static_cast<std::uint16_t>(report[at] | (report[at + 1] << 8));
       }
-      break;
-    default:
+      s.receivedBlocks |= 1u << block;
+      s.checksumAsked = false;  // the checksum must cover every block
+      s.due = Due::kNothing;
+      return true;
+    case command::kWriteChecksum:
+      if (!writing) return s.Reject("checksum request outside a started write");
+      s.checksumAsked = true;
+      s.due = Due::kWriteChecksum;
+      return true;
+    default:  // the end command; RequestProblem lets no other through
+      if (!writing || s.receivedBlocks != (1u << kWriteBlocks) - 1 || !s.checksumAsked) {
+        return s.Reject("end of write before all blocks and the checksum request");
+      }
+      for (int slot = 0; slot < slots::kWritten; ++slot) {
+        if (slot == s.faults.stuckSlot) continue;
+        s.memory[static_cast<std::size_t>(slot)] = s.staged[static_cast<std::size_t>(slot)];
+      }
+      s.phase = Phase::kIdle;
+      s.due = Due::kNothing;
+      ++s.counters.commits;
+      SaveCommitted(s.persistencePath, EmulatorSnapshot{s.memory, s.version});
       return true;
   }
-  s.lastCommand = cmd;
-  s.lastBlock = block;
-  return true;
 }
 
 bool ControllerEmulator::HandleInputReport(Report& report) {
   std::lock_guard lock(mutex_);
   State& s = *state_;
   if (!CountAndCheckFault(s.counters, s.faults, false)) return false;
+  if (report[0] != kReportId) return s.Reject("fetch buffer without report ID 0x01");
 
   if (s.faults.garbageReplies) {
     for (auto& byte : report) {
@@ -153,42 +199,41 @@ bool ControllerEmulator::HandleInputReport(Report& report) {
   }
 
   Report reply = PreparedReply();
-  switch (s.lastCommand) {
-    case command::kReadStart:
-    case command::kWriteStart:
+  switch (s.due) {
+    case Due::kNothing:
+      return s.Reject("fetch with no reply due");
+    case Due::kStartPoll:
       if (s.faults.neverReady) break;
       if (s.notReadyLeft > 0) {
         --s.notReadyLeft;
         break;
       }
       reply[kReadyByte] = kReady;
-      if (s.lastCommand == command::kReadStart) {
+      if (s.phase == Phase::kReadStarting) {
         for (std::size_t i = 0; i < s.version.size(); ++i) reply[kVersionOffset + i] = s.version[i];
       }
+      s.phase = s.phase == Phase::kReadStarting ? Phase::kReading : Phase::kWriting;
+      s.due = Due::kNothing;
       break;
-    case command::kReadBlock:
+    case Due::kBlock:
       for (int k = 0; k < kWordsPerReadBlock; ++k) {
         const std::uint16_t word =
-            s.memory[static_cast<std::size_t>(s.lastBlock * kWordsPerReadBlock + k)];
+            s.memory[static_cast<std::size_t>(s.dueBlock * kWordsPerReadBlock + k)];
         reply[static_cast<std::size_t>(2 * k)] = static_cast<std::uint8_t>(word & 0xFF);
         reply[static_cast<std::size_t>(2 * k + 1)] = static_cast<std::uint8_t>(word >> 8);
       }
-      s.readSum += ReadBlockByteSum(reply);
+      s.due = Due::kNothing;
       break;
-    case command::kReadChecksum:
-      PutChecksum(reply, s.readSum + (s.faults.wrongReadChecksum ? 1 : 0));
+    case Due::kReadChecksum:
+      PutChecksum(reply, KeyMapByteSum(s.memory, slots::kCount), s.faults.wrongReadChecksum,
+                  s.faults.corruptChecksumHighByte);
+      s.due = Due::kNothing;
       break;
-    case command::kWriteChecksum: {
-      std::uint32_t sum = 0;
-      for (const auto& payload : s.pending) {
-        if (!payload) continue;
-        for (const std::uint8_t byte : *payload) sum += byte;
-      }
-      PutChecksum(reply, sum + (s.faults.wrongWriteChecksum ? 1 : 0));
+    case Due::kWriteChecksum:
+      PutChecksum(reply, KeyMapByteSum(s.staged, slots::kWritten), s.faults.wrongWriteChecksum,
+                  s.faults.corruptChecksumHighByte);
+      s.due = Due::kNothing;
       break;
-    }
-    default:
-      break;  // nothing to answer: a zeroed, not-ready reply
   }
   report = reply;
   return true;
@@ -239,6 +284,11 @@ ControllerEmulator::Counters ControllerEmulator::GetCounters() const {
 void ControllerEmulator::ResetCounters() {
   std::lock_guard lock(mutex_);
   state_->counters = Counters{};
+}
+
+std::string ControllerEmulator::LastRejection() const {
+  std::lock_guard lock(mutex_);
+  return state_->lastRejection;
 }
 
 bool ControllerEmulator::LoadState(const std::string& path, std::string* error) {

@@ -10,6 +10,10 @@
 #include "device/report_transport.h"
 
 // The controller's firmware side of the report protocol, for tests, benchmarks and the demo.
+// As strict as the firmware: a request whose bytes are not exactly a known command's, a
+// buffer without the report ID, or a request out of order (blocks before their start, a
+// commit before all the data, a fetch with no reply due) is refused: the report fails and
+// is counted in `rejected`, and nothing changes.
 // Thread-safe: the umockdev ioctl handler calls it from its own worker thread.
 class ControllerEmulator {
  public:
@@ -18,6 +22,7 @@ class ControllerEmulator {
     int failFetchNumber = 0;  // n > 0: the n-th input report (1-based) fails
     bool wrongReadChecksum = false;
     bool wrongWriteChecksum = false;
+    bool corruptChecksumHighByte = false;  // both checksum replies get a wrong high byte
     bool neverReady = false;
     int notReadyReplies = 0;      // not-ready replies before each 0xAA start reply
     int unplugAfterReports = -1;  // n >= 0: every report after the first n fails
@@ -27,7 +32,8 @@ class ControllerEmulator {
   struct Counters {
     int sends = 0;
     int fetches = 0;
-    int commits = 0;  // 0x23 reports that committed a write
+    int commits = 0;   // 0x23 reports that committed a write
+    int rejected = 0;  // reports refused as the firmware would refuse them
     std::array<int, 256> sendsByCommand{};
   };
 
@@ -50,6 +56,8 @@ class ControllerEmulator {
   Faults GetFaults() const;
   Counters GetCounters() const;
   void ResetCounters();
+  // Why the last refused report was refused; empty when none was.
+  std::string LastRejection() const;
 
   // Optional persistence: memory is loaded from and saved (atomically) to this file.
   // Load returns false with a message in `error` when the file is damaged or short.

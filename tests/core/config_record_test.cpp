@@ -1,34 +1,48 @@
 #include <gtest/gtest.h>
 
-#include "config/controller_device.h"
+#include <array>
 
-TEST(ControllerRecord, FreshObjectHoldsFactoryDefaults) {
+#include "config/controller_device.h"
+#include "emulator/controller_emulator.h"
+
+namespace {
+// The controller's factory key map, slots 0..63, as the slot table lists it.
+constexpr std::array<std::uint16_t, 64> kFactoryDefaults = {
+    0xE8, 0xE9, 0x4A,   0x4D, 0x51, 0x4F, 0x50, 0x52,  // 0..7
+    0x1A, 0x16, 0x04,   0x07, 0x2C, 0x28, 0,    0,     // 8..15
+    0,    0xEA, 0xEB,   0xEC, 0xED, 0,    0,    0,     // 16..23
+    0,    0x29, 0,      0,    0,    0xE0, 0xE2, 0x4C,  // 24..31
+    0,    1,    0xFF00, 0,    0,    0,    0,    0,     // 32..39
+    0,    0,    0,      300,  0,    0,    0,    300,   // 40..47
+};                                                     // 48..63 are zero
+}  // namespace
+
+TEST(ControllerRecord, FreshObjectAndFreshEmulatorHoldTheFactoryDefaults) {
   const ControllerDevice device;
   EXPECT_EQ(device.handle, nullptr);
   EXPECT_TRUE(device.versionPartX.empty());
   EXPECT_TRUE(device.versionPartK.empty());
-  const ControllerConfig& c = device.config;
-  EXPECT_EQ(c.Code(0), 0xE8);
-  EXPECT_EQ(c.Code(1), 0xE9);
-  EXPECT_EQ(c.Code(4), 0x51);
-  EXPECT_EQ(c.Code(13), 0x28);
-  EXPECT_EQ(c.Code(17), 0xEA);
-  EXPECT_EQ(c.Code(20), 0xED);
-  EXPECT_EQ(c.Code(25), 0x29);
-  EXPECT_EQ(c.Code(29), 0xE0);
-  EXPECT_EQ(c.Code(30), 0xE2);
-  EXPECT_EQ(c.Code(31), 0x4C);
-  EXPECT_EQ(c.Code(33), 1);
-  EXPECT_EQ(c.Code(34), 0xFF00);
-  EXPECT_EQ(c.Code(43), 300);
-  EXPECT_EQ(c.Code(47), 300);
-  for (int slot = 48; slot < 128; ++slot) EXPECT_EQ(c.Code(slot), 0) << "slot " << slot;
-  for (int slot = 0; slot < 64; ++slot) {
-    EXPECT_EQ(c.entries[static_cast<std::size_t>(slot)].slotNumber, slot);
-    EXPECT_EQ(c.Code(slot), DefaultCode(slot));
+  const ControllerEmulator emulator;
+  for (int slot = 0; slot < 128; ++slot) {
+    const std::uint16_t expected = slot < 64 ? kFactoryDefaults[static_cast<std::size_t>(slot)] : 0;
+    EXPECT_EQ(device.config.Code(slot), expected) << "slot " << slot;
+    EXPECT_EQ(emulator.Word(slot), expected) << "emulator slot " << slot;
+    if (slot < 64) {
+      EXPECT_EQ(device.config.entries[static_cast<std::size_t>(slot)].slotNumber, slot);
+    }
   }
-  EXPECT_EQ(DefaultCode(64), 0);
-  EXPECT_EQ(DefaultCode(-1), 0);
+}
+
+TEST(ControllerRecord, SlotsOutsideTheRecordAreRefused) {
+  ControllerConfig config;
+  config.LoadDefaults();
+  const ControllerConfig before = config;
+  for (int slot : {-1, 128, 0xFFFF, -2147483647 - 1}) {
+    EXPECT_EQ(config.Code(slot), 0) << slot;
+    config.SetCode(slot, 0x1234);
+    EXPECT_EQ(DefaultCode(slot), 0) << slot;
+  }
+  for (int slot = 0; slot < 128; ++slot) EXPECT_EQ(config.Code(slot), before.Code(slot));
 }
 
 TEST(ControllerRecord, SharedInstanceIsCreatedOnceWithDefaults) {

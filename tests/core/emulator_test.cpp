@@ -7,6 +7,7 @@
 
 #include "device/report_protocol.h"
 #include "emulator/controller_emulator.h"
+#include "tests/core/exchange_rig.h"
 
 namespace {
 
@@ -43,47 +44,177 @@ std::vector<char> ReadBytes(const std::string& path) {
 
 }  // namespace
 
-TEST(ControllerEmulator, MalformedRequestGetsNotReadyReply) {
-  ControllerEmulator emulator;
-  Report bad = BuildRequest(0x10);
-  bad[4] = 0x00;
-  EXPECT_TRUE(emulator.HandleOutputReport(bad));
-  EXPECT_FALSE(ParseStartReply(Fetch(emulator)).ready);
-  bad = BuildRequest(0x10);
-  bad[1] = 0x00;
-  EXPECT_TRUE(emulator.HandleOutputReport(bad));
-  EXPECT_FALSE(ParseStartReply(Fetch(emulator)).ready);
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildRequest(0x10)));
-  EXPECT_TRUE(ParseStartReply(Fetch(emulator)).ready);
+namespace {
+
+// A request as the firmware expects it, written out byte by byte rather than with the
+// program's encoder: report ID, A5, command, 5A, complement, 0, block, 0, then zeros.
+Report Request(std::uint8_t cmd, std::uint8_t block = 0) {
+  Report r{};
+  r[0] = 0x01;
+  r[1] = 0xA5;
+  r[2] = cmd;
+  r[3] = 0x5A;
+  r[4] = static_cast<std::uint8_t>(0xFF - cmd);
+  r[6] = block;
+  return r;
 }
 
-TEST(ControllerEmulator, BlockReplyIsLittleEndianMemory) {
-  ControllerEmulator emulator;
-  emulator.SetWord(32, 0x1234);
-  emulator.SetWord(63, 0xABCD);
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildRequest(0x11, 1)));
-  const Report reply = Fetch(emulator);
-  EXPECT_EQ(reply[0], 0x34);
-  EXPECT_EQ(reply[1], 0x12);
-  EXPECT_EQ(reply[62], 0xCD);
-  EXPECT_EQ(reply[63], 0xAB);
+Report WriteBlock(std::uint8_t block, std::uint16_t word) {
+  Report r = Request(0x21, block);
+  for (int m = 0; m < 8; ++m) {
+    r[static_cast<std::size_t>(8 + 2 * m)] = static_cast<std::uint8_t>(word & 0xFF);
+    r[static_cast<std::size_t>(9 + 2 * m)] = static_cast<std::uint8_t>(word >> 8);
+  }
+  return r;
 }
 
-TEST(ControllerEmulator, TornWriteNeverReachesMemory) {
+// Sends a start command and polls once: the emulator answers ready at once by default.
+void Start(ControllerEmulator& emulator, std::uint8_t cmd) {
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(cmd)));
+  ASSERT_TRUE(ParseStartReply(Fetch(emulator)).ready);
+}
+
+// A whole write of `word` into slots 0..63, in the firmware's order.
+void WriteAll(ControllerEmulator& emulator, std::uint16_t word) {
+  Start(emulator, 0x20);
+  for (std::uint8_t b = 0; b < 8; ++b)
+    ASSERT_TRUE(emulator.HandleOutputReport(WriteBlock(b, word)));
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x22)));
+  Fetch(emulator);
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x23)));
+}
+
+}  // namespace
+
+TEST(ControllerEmulator, RefusesRequestsThatAreNotExactlyACommand) {
   ControllerEmulator emulator;
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildRequest(0x20)));
-  EXPECT_TRUE(ParseStartReply(Fetch(emulator)).ready);
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildWriteBlockRequest(0, {1, 2, 3, 4, 5, 6, 7, 8})));
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildRequest(0x22)));
-  EXPECT_EQ(ReplyChecksum(Fetch(emulator)), 36);
-  EXPECT_EQ(emulator.Word(0), 0xE8);
-  // A new write start drops the unfinished one; an end command now commits nothing from it.
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildRequest(0x20)));
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildRequest(0x23)));
-  EXPECT_EQ(emulator.Word(0), 0xE8);
-  // An end command without a write start is ignored.
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildRequest(0x23)));
+  const auto memory = emulator.Memory();
+  auto changed = [](Report r, std::size_t at, std::uint8_t value) {
+    r[at] = value;
+    return r;
+  };
+  const std::vector<std::pair<const char*, Report>> bad = {
+      {"report ID 0", changed(Request(0x10), 0, 0x00)},
+      {"report ID 2", changed(Request(0x20), 0, 0x02)},
+      {"lead byte", changed(Request(0x10), 1, 0xA4)},
+      {"trail byte", changed(Request(0x10), 3, 0x5B)},
+      {"complement", changed(Request(0x10), 4, 0xEE)},
+      {"unknown command", Request(0x13)},
+      {"byte 5", changed(Request(0x10), 5, 0x01)},
+      {"byte 7", changed(Request(0x20), 7, 0x01)},
+      {"block index on a start", Request(0x10, 1)},
+      {"read block 4", Request(0x11, 4)},
+      {"write block 8", WriteBlock(8, 0)},
+      {"payload on a read", changed(Request(0x12), 8, 0x01)},
+      {"padding after a write block", changed(WriteBlock(0, 0), 24, 0x01)},
+      {"last byte", changed(Request(0x23), 64, 0x01)},
+  };
+  int rejected = 0;
+  for (const auto& [name, request] : bad) {
+    Start(emulator, request[2] == 0x21 ? 0x20 : 0x10);
+    EXPECT_FALSE(emulator.HandleOutputReport(request)) << name;
+    EXPECT_EQ(emulator.GetCounters().rejected, ++rejected) << name;
+    EXPECT_FALSE(emulator.LastRejection().empty()) << name;
+  }
+  // A fetch buffer must carry the report ID too.
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x10)));
+  Report unmarked{};
+  EXPECT_FALSE(emulator.HandleInputReport(unmarked));
+  EXPECT_EQ(emulator.GetCounters().rejected, rejected + 1);
+  EXPECT_EQ(emulator.Memory(), memory);
+  EXPECT_EQ(emulator.GetCounters().commits, 0);
+}
+
+TEST(ControllerEmulator, RefusesRequestsOutOfOrder) {
+  ControllerEmulator emulator;
+  const auto memory = emulator.Memory();
+  // Nothing started: no block, checksum or end is taken, and no reply is due.
+  for (const Report& request :
+       {Request(0x11), Request(0x12), WriteBlock(0, 7), Request(0x22), Request(0x23)}) {
+    EXPECT_FALSE(emulator.HandleOutputReport(request)) << int{request[2]};
+  }
+  Report reply = PreparedReply();
+  EXPECT_FALSE(emulator.HandleInputReport(reply));
+  // A start that has not answered ready yet takes no block either.
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x10)));
+  EXPECT_FALSE(emulator.HandleOutputReport(Request(0x11)));
+  // Each block reply is fetched once.
+  Fetch(emulator);
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x11, 1)));
+  Fetch(emulator);
+  reply = PreparedReply();
+  EXPECT_FALSE(emulator.HandleInputReport(reply));
+  // Within a write: no read blocks, and no end before all eight blocks and the checksum.
+  Start(emulator, 0x20);
+  EXPECT_FALSE(emulator.HandleOutputReport(Request(0x11)));
+  for (std::uint8_t b = 0; b < 7; ++b) ASSERT_TRUE(emulator.HandleOutputReport(WriteBlock(b, 7)));
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x22)));
+  Fetch(emulator);
+  EXPECT_FALSE(emulator.HandleOutputReport(Request(0x23)));
+  ASSERT_TRUE(emulator.HandleOutputReport(WriteBlock(7, 7)));
+  EXPECT_FALSE(emulator.HandleOutputReport(Request(0x23)));  // checksum not asked since
+  EXPECT_EQ(emulator.Memory(), memory);
+  EXPECT_EQ(emulator.GetCounters().rejected, 11);
+  // A new start drops the unfinished write; its blocks never reach memory.
+  Start(emulator, 0x20);
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x22)));
+  Fetch(emulator);
+  EXPECT_FALSE(emulator.HandleOutputReport(Request(0x23)));
+  EXPECT_EQ(emulator.Memory(), memory);
+
+  WriteAll(emulator, 0x0707);
   EXPECT_EQ(emulator.GetCounters().commits, 1);
+  EXPECT_EQ(emulator.Word(0), 0x0707);
+  EXPECT_EQ(emulator.Word(63), 0x0707);
+  EXPECT_EQ(emulator.Word(64), memory[64]);
+}
+
+TEST(ControllerEmulator, ChecksumsComeFromTheKeyMapItHolds) {
+  ControllerEmulator emulator;
+  std::array<std::uint16_t, 128> ones;
+  ones.fill(0x0101);
+  emulator.SetMemory(ones);
+  // Read: 256 bytes of 1 sum to 256, however many blocks were fetched.
+  Start(emulator, 0x10);
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x11, 2)));
+  EXPECT_EQ(Fetch(emulator)[0], 0x01);  // block replies are little-endian memory
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x12)));
+  Report checksum = Fetch(emulator);
+  EXPECT_EQ(checksum[24], 0x00);
+  EXPECT_EQ(checksum[25], 0x01);
+  // Write: a block sent twice counts once, with its last data.
+  Start(emulator, 0x20);
+  ASSERT_TRUE(emulator.HandleOutputReport(WriteBlock(0, 0xFFFF)));
+  for (std::uint8_t b = 0; b < 8; ++b)
+    ASSERT_TRUE(emulator.HandleOutputReport(WriteBlock(b, 0x0102)));
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x22)));
+  checksum = Fetch(emulator);
+  EXPECT_EQ(checksum[24], 192);  // 64 slots of 1 + 2
+  EXPECT_EQ(checksum[25], 0);
+
+  // The high-byte fault leaves the low byte right.
+  ControllerEmulator::Faults faults;
+  faults.corruptChecksumHighByte = true;
+  emulator.SetFaults(faults);
+  emulator.SetMemory(ones);
+  Start(emulator, 0x10);
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x12)));
+  checksum = Fetch(emulator);
+  EXPECT_EQ(checksum[24], 0x00);
+  EXPECT_EQ(checksum[25], 0xFE);
+}
+
+TEST(ControllerEmulator, ProgramExchangesFailOnAChecksumWithAWrongHighByte) {
+  ExchangeRig rig;
+  ControllerEmulator::Faults faults;
+  faults.corruptChecksumHighByte = true;
+  rig.emulator->SetFaults(faults);
+  const auto before = RecordCodes(rig.device.config);
+  EXPECT_FALSE(rig.Read());
+  EXPECT_EQ(RecordCodes(rig.device.config), before);
+  EXPECT_FALSE(rig.Write());
+  EXPECT_EQ(rig.emulator->GetCounters().commits, 0);
+  EXPECT_EQ(rig.emulator->GetCounters().rejected, 0);
 }
 
 TEST(ControllerEmulator, StatePersistsAcrossInstances) {
@@ -145,16 +276,16 @@ TEST(ControllerEmulator, CommittedWriteIsSavedWhenPersistent) {
   const std::string path = dir.File("live.bin");
   ControllerEmulator emulator;
   emulator.SetPersistencePath(path);
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildRequest(0x20)));
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildWriteBlockRequest(1, {0xAAAA})));
+  Start(emulator, 0x20);
+  ASSERT_TRUE(emulator.HandleOutputReport(WriteBlock(1, 0xAAAA)));
   EXPECT_FALSE(std::filesystem::exists(path));
-  EXPECT_TRUE(emulator.HandleOutputReport(BuildRequest(0x23)));
+  WriteAll(emulator, 0xAAAA);
 
   ControllerEmulator reloaded;
   std::string error;
   ASSERT_TRUE(reloaded.LoadState(path, &error)) << error;
   EXPECT_EQ(reloaded.Word(8), 0xAAAA);
-  EXPECT_EQ(reloaded.Word(9), 0);
+  EXPECT_EQ(reloaded.Word(64), 0);
 }
 
 TEST(ControllerEmulator, ConcurrentExchangesKeepCountersConsistent) {
