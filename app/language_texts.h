@@ -30,6 +30,10 @@ inline constexpr Phrase kCaption{"提示", "prompt"};
 inline constexpr Phrase kVersionPrefix{"版本:1.11 固件:", "Ver:1.11 Firmware:"};
 inline constexpr Phrase kAlreadyRunning{"程序已在运行中！", "program already in executing"};
 inline constexpr Phrase kInitFailed{"初始化失败", "initialization failed"};
+inline constexpr Phrase kSkinBroken{
+    "窗口皮肤文件 Resources/XmlMainWindow.xml 缺失或已损坏，请重新安装程序。",
+    "The window's skin Resources/XmlMainWindow.xml is missing or damaged: reinstall the "
+    "program."};
 // Second lines of the start-up failure, when the system said why.
 inline constexpr Phrase kNoPermission{
     "没有打开控制器的权限：请安装 udev 规则 70-padcontrols.rules，或执行 README 中的安装步骤。",

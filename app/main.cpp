@@ -2,9 +2,12 @@
 
 #include "app/program_entry.h"
 
-// The program takes no options; the controller is found among the system's hidraw nodes
-// (the default opener).
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
+// The program takes no options, and neither does its toolkit: Qt would read its own
+// (-platform, -style, -reverse, ...) from the command line, so it sees the program's name
+// alone. The controller is found among the system's hidraw nodes (the default opener).
+int main(int, char** argv) {
+  static int toolkitArgc = 1;
+  static char* toolkitArgv[] = {argv[0], nullptr};
+  QApplication application(toolkitArgc, toolkitArgv);
   return RunPadControls(kInstanceGuardName);
 }

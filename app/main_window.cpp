@@ -132,6 +132,13 @@ void MainWindow::ApplyModelLayout() {
 
 void MainWindow::OnWindowReady() {
   CenterWindow();
+  if (m_pm.GetRoot() == nullptr) {
+    // Without its skin the window has no controls at all: say so rather than show a blank
+    // window. The trace has the toolkit's reason.
+    ShowMessage(phrases::kSkinBroken);
+    PostQuitMessage(0);
+    return;
+  }
   // Keys are captured as plain key events; an input method would compose them into text.
   ImmDisableIME(0);
   FindControls();

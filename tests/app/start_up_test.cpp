@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <algorithm>
 
 #include "app/main_window.h"
@@ -169,6 +171,38 @@ TEST_F(StartUpTest, UnreadableControllerIsAnInitFailureToo) {
   ASSERT_EQ(env.boxes.size(), 1u);
   EXPECT_EQ(env.boxes[0].text, "initialization failed");
   EXPECT_EQ(RunLoopFor(3000), 0);
+}
+
+// A window whose skin file is not the program's.
+class OtherSkinWindow : public MainWindow {
+ public:
+  QString SkinFileName() override { return skin; }
+  static inline QString skin;
+};
+
+TEST_F(StartUpTest, MissingOrBrokenSkinIsToldAndNothingElseHappens) {
+  QTemporaryDir folder;
+  const QString broken = folder.filePath(QStringLiteral("broken.xml"));
+  QFile file(broken);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<Window size=\"10,10\"><Label name=\"a\"></Window>");
+  file.close();
+  for (const QString& skin : {folder.filePath(QStringLiteral("missing.xml")), broken}) {
+    for (std::uint16_t lang : {kLangEnglishUs, kLangChinesePrc}) {
+      env.boxes.clear();
+      env.SetLanguage(lang);
+      OtherSkinWindow::skin = skin;
+      auto window = env.MakeWindow<OtherSkinWindow>();
+      ASSERT_EQ(env.boxes.size(), 1u) << skin.toStdString();
+      EXPECT_EQ(env.boxes[0].text,
+                lang == kLangChinesePrc
+                    ? "窗口皮肤文件 Resources/XmlMainWindow.xml 缺失或已损坏，请重新安装程序。"
+                    : "The window's skin Resources/XmlMainWindow.xml is missing or damaged: "
+                      "reinstall the program.");
+      EXPECT_EQ(RunLoopFor(3000), 0);
+    }
+  }
+  EXPECT_EQ(env.emulator->GetCounters().sends, 0);  // the controller was not touched
 }
 
 // A node that a kernel before 5.11 opens but cannot send reports to.
