@@ -13,13 +13,16 @@ constexpr int kPauseMs = 5;
 constexpr int kMaxStartPolls = 200;
 
 // Sends a start command and polls its reply until the controller reports ready.
-// The reply buffer is prepared once; later fetches overwrite it in place.
+// The reply buffer is prepared once; later fetches overwrite it in place. Byte 0 names the
+// report to fetch, so it is set again before each poll: a reply that put something else
+// there must not turn the next poll into a request for another report.
 bool StartExchange(ReportTransport& device, std::uint8_t startCommand,
                    const std::function<void(int)>& pause, Report& reply) {
   if (!device.SendOutputReport(BuildRequest(startCommand))) return false;
   pause(kPauseMs);
   reply = PreparedReply();
   for (int polls = 1;; ++polls) {
+    reply[0] = kReportId;
     if (!device.GetInputReport(reply)) return false;
     pause(kPauseMs);
     if (ParseStartReply(reply).ready) return true;

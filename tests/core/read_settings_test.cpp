@@ -110,6 +110,8 @@ TEST(ReadSettings, AnyFailureLeavesRecordUntouched) {
     EXPECT_EQ(RecordCodes(rig.device.config), before);
     EXPECT_EQ(rig.device.versionPartX, L"Xold");
     EXPECT_EQ(rig.device.versionPartK, L"Kold");
+    // Whatever came back, every report the program sent was one the firmware takes.
+    EXPECT_EQ(rig.emulator->GetCounters().rejected, 0) << rig.emulator->LastRejection();
   }
 }
 
