@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils libx11-dev libxtst-dev
   fonts-noto-cjk fonts-dejavu-core
   help2man file
+  clang libclang-rt-14-dev
 )
 
 missing=()
