@@ -10,12 +10,10 @@
 #include "sysinfo/system_language.h"
 #include "ui/paint_manager.h"
 
-AppTestEnv::AppTestEnv() : emulator(std::make_shared<ControllerEmulator>()) {
+AppTestEnv::AppTestEnv()
+    : emulator(std::make_shared<ControllerEmulator>()), plug(EmulatedPlug::Create(emulator)) {
   emulator->SetVersion({0x01, 0x07, 0x02, 0x15});
-  SetControllerOpener([this]() -> std::unique_ptr<ReportTransport> {
-    if (unplugged_) return nullptr;
-    return MakeEmulatorTransport(emulator);
-  });
+  SetControllerOpener([this] { return unplugged_ ? ControllerSearch() : plug->Open(); });
   ControllerDevice& device = TheControllerDevice();
   device.handle.reset();
   device.pause = [](int) {};

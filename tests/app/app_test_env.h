@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "emulator/controller_emulator.h"
+#include "emulator/emulated_plug.h"
 #include "ui/message_box.h"
 
 // The world a main-window test runs in: an emulated controller behind the opener (or none),
@@ -31,6 +32,8 @@ class AppTestEnv {
   }
 
   std::shared_ptr<ControllerEmulator> emulator;
+  // The emulated controller's connection: Replug() is a suspend and resume.
+  std::shared_ptr<EmulatedPlug> plug;
   std::vector<MessageBoxRecord> boxes;
 
  private:

@@ -78,6 +78,35 @@ TEST_F(EditCycleTest, SaveWithoutTheControllerFailsAndKeepsThePage) {
   EXPECT_EQ(env.emulator->Word(8), 0xE4);
 }
 
+TEST_F(EditCycleTest, SaveFollowsTheControllerToItsNewNodeAfterResume) {
+  auto window = Open();
+  Click(*window, "ControlKeybtn");
+  Click(*window, "ConKeyABtn");
+  Release(*window, 'F', 0x21 << 16);
+  Click(*window, "Savebtn");
+  // Suspend and resume: the controller is back under a new node; the window still holds
+  // the old one.
+  env.plug->Replug();
+  Click(*window, "ConKeyDBtn");
+  Release(*window, 'G', 0x22 << 16);
+  Click(*window, "Savebtn");
+  EXPECT_EQ(Texts(), (std::vector<QString>{"Saved successfully !", "Saved successfully !"}));
+  EXPECT_EQ(env.emulator->Word(10), 0x09);
+  EXPECT_EQ(env.emulator->Word(11), 0x0A);
+
+  // Gone for good: the failure message and nothing else; the edit stays in memory.
+  env.plug->Unplug();
+  const auto memory = env.emulator->Memory();
+  Click(*window, "ConKeyWBtn");
+  Release(*window, 'H', 0x23 << 16);
+  Click(*window, "Savebtn");
+  EXPECT_EQ(Texts(), (std::vector<QString>{"Saved successfully !", "Saved successfully !",
+                                           "Save failed !"}));
+  EXPECT_EQ(env.emulator->Memory(), memory);
+  EXPECT_EQ(TheControllerDevice().config.Code(8), 0x0B);
+  EXPECT_EQ(Attr(*window, "ConKeyWBtn", "bkimage"), "Key_H.png");
+}
+
 TEST_F(EditCycleTest, CaptureNeedsFocusAndTheWheelOnlyCountsOnTheControlKeyPage) {
   auto window = Open();
   Click(*window, "BackKeybtn");
