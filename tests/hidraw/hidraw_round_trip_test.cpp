@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "config/controller_device.h"
+#include "device/debug_trace.h"
 #include "device/hidraw/hidraw_controller.h"
 #include "emulator/umockdev/emulator_report_handlers.h"
 #include "emulator/umockdev/hidraw_testbed.h"
@@ -92,7 +94,13 @@ TEST_F(HidrawRoundTrip, ExchangesFollowTheControllerToItsNewNode) {
       << error;
   device_.config.SetCode(slots::kA, 0x09);
   ReportTransport* const before = device_.handle.get();
+  std::vector<std::wstring> trace;
+  SetDebugTraceHook([&trace](const std::wstring& line) { trace.push_back(line); });
   ASSERT_TRUE(device_.WriteSettings(device_.handle.get()));
+  SetDebugTraceHook(nullptr);
+  EXPECT_NE(
+      std::find(trace.begin(), trace.end(), L"Reconnect: the controller is back at /dev/hidraw7"),
+      trace.end());
   EXPECT_NE(device_.handle.get(), before);
   EXPECT_EQ(resumed->GetCounters().commits, 1);
   EXPECT_EQ(resumed->Word(slots::kA), 0x09);
