@@ -4,7 +4,9 @@
 #include "emulator/umockdev/hidraw_testbed.h"
 
 #include <sys/ioctl.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <linux/hidraw.h>
 
@@ -51,7 +53,7 @@ std::string SysPath(const HidrawInterface& fake) {
 std::string DeviceDescription(const HidrawInterface& fake) {
   const std::string n = std::to_string(fake.number);
   std::string text = "P: " + SysPath(fake).substr(4) + "\n";
-  if (fake.kind != HidrawNodeKind::kMissingNode && fake.kind != HidrawNodeKind::kOpenFails) {
+  if (fake.kind == HidrawNodeKind::kServed || fake.kind == HidrawNodeKind::kNoIoctl) {
     text += "N: hidraw" + n + "\n";
   }
   text += "E: DEVNAME=/dev/hidraw" + n + "\n";
@@ -210,6 +212,16 @@ bool HidrawTestbed::Add(const HidrawInterface& interface, std::string* error) {
       SetError(error, "cannot create " + path + ": " + std::strerror(errno));
       return false;
     }
+  }
+  if (interface.kind == HidrawNodeKind::kRootOnly) {
+    const std::string path = RootDir() + dev;
+    ::mkdir((RootDir() + "/dev").c_str(), 0755);  // may exist already
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+      SetError(error, "cannot create " + path + ": " + std::strerror(errno));
+      return false;
+    }
+    ::close(fd);
   }
   if (interface.kind == HidrawNodeKind::kServed) {
     node->handler = umockdev_ioctl_base_new();

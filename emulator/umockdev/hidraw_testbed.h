@@ -21,6 +21,7 @@ enum class HidrawNodeKind {
   kMissingNode,  // listed in /sys but has no /dev node
   kOpenFails,    // the /dev node exists but cannot be opened for reading and writing
   kNoIoctl,      // the /dev node opens but answers no ioctl at all
+  kRootOnly,     // the /dev node is a plain file only root may open (mode 0600)
 };
 
 struct HidrawInterface {

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <ftw.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -132,6 +137,47 @@ TEST_F(HidrawDiscovery, KeyboardAndMouseInterfacesOfTheControllerArePassedOver) 
   transport = OpenHidrawController().transport;
   ASSERT_NE(transport, nullptr);
   EXPECT_EQ(MarkOf(*transport), 0x13);
+}
+
+TEST_F(HidrawDiscovery, AControllerNodeTheUserMayNotOpenIsNamed) {
+  // Root opens anything, so the search runs in a child that gives up root first.
+  AddAll({Other(0, 0x046D, 0xC52B, HidrawNodeKind::kRootOnly),
+          Other(1, kControllerVendorId, kControllerProductId, HidrawNodeKind::kRootOnly),
+          Other(2, kControllerVendorId, kControllerProductId, HidrawNodeKind::kRootOnly)});
+  // The testbed's folders and umockdev's ioctl sockets must be open to the unprivileged
+  // user; the nodes stay 0600.
+  ASSERT_EQ(::nftw(
+                testbed_.RootDir().c_str(),
+                [](const char* path, const struct stat* info, int type, FTW*) {
+                  if (type == FTW_D) return ::chmod(path, 0755);
+                  return S_ISSOCK(info->st_mode) ? ::chmod(path, 0777) : 0;
+                },
+                16, FTW_PHYS),
+            0);
+  int result[2];
+  ASSERT_EQ(::pipe(result), 0);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::string denied = "cannot drop root";
+    if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+      const ControllerSearch search = OpenHidrawController();
+      denied = search.transport ? "opened" : search.deniedNode;
+    }
+    (void)!::write(result[1], denied.data(), denied.size());
+    ::_exit(0);
+  }
+  ::close(result[1]);
+  char text[128] = {};
+  (void)!::read(result[0], text, sizeof text - 1);
+  ::close(result[0]);
+  ::waitpid(child, nullptr, 0);
+  // The first node of the controller's; the other maker's node is not named.
+  EXPECT_STREQ(text, "/dev/hidraw1");
+  // As root the same nodes open but answer no ID query: nothing found, nothing denied.
+  const ControllerSearch search = OpenHidrawController();
+  EXPECT_EQ(search.transport, nullptr);
+  EXPECT_TRUE(search.deniedNode.empty());
 }
 
 TEST_F(HidrawDiscovery, TransportCarriesWholeReportsBothWays) {
