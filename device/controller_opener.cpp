@@ -1,4 +1,5 @@
 #include <mutex>
+#include <string>
 #include <utility>
 
 #include "config/controller_device.h"
@@ -51,8 +52,9 @@ bool ControllerDevice::Reconnect() {
     DebugTrace(L"Reconnect: the controller is gone");
     return false;
   }
-  DebugTrace(L"Reconnect: the controller is back at %s",
-             search.node.empty() ? "a new node" : search.node.c_str());
   handle = std::move(search.transport);
+  const std::string where = handle->Location();
+  DebugTrace(L"Reconnect: the controller is back at %s",
+             where.empty() ? "a new node" : where.c_str());
   return true;
 }

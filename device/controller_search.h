@@ -10,7 +10,6 @@
 // matching node exists that the user may not open, that node's path.
 struct ControllerSearch {
   std::unique_ptr<ReportTransport> transport;
-  std::string node;        // the opened node's path, when the search knows it
   std::string deniedNode;  // set only when nothing was opened
 
   ControllerSearch() = default;

@@ -1,5 +1,6 @@
 #include "emulator/emulated_plug.h"
 
+#include <string>
 #include <utility>
 
 #include "device/report_protocol.h"
@@ -14,6 +15,7 @@ class EmulatedPlug::Transport final : public ReportTransport {
   bool GetInputReport(Report& report) override {
     return plug_->NodeAlive(node_, nullptr) && plug_->emulator_->HandleInputReport(report);
   }
+  std::string Location() const override { return "emulated node " + std::to_string(node_); }
   TransportFault LastFault() const override {
     return plug_->node_ == node_ && plug_->pluggedIn_ ? TransportFault::kOther
                                                       : TransportFault::kGone;
@@ -33,9 +35,7 @@ std::shared_ptr<EmulatedPlug> EmulatedPlug::Create(std::shared_ptr<ControllerEmu
 
 ControllerSearch EmulatedPlug::Open() {
   if (!pluggedIn_ || !emulator_) return {};
-  ControllerSearch search(std::make_unique<Transport>(shared_from_this(), node_.load()));
-  search.node = "emulated node " + std::to_string(node_.load());
-  return search;
+  return ControllerSearch(std::make_unique<Transport>(shared_from_this(), node_.load()));
 }
 
 void EmulatedPlug::Unplug() {

@@ -186,7 +186,6 @@ ControllerSearch OpenHidrawController() {
     }
     if (IsController(fd) && !IsKeyboardOrMouseInterface(number, fd)) {
       search.transport = std::make_unique<HidrawTransport>(fd, path);
-      search.node = path;
       search.deniedNode.clear();
       return search;
     }
