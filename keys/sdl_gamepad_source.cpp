@@ -1,0 +1,137 @@
+#include "keys/sdl_gamepad_source.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+namespace {
+// The controller's configuration interface is a hidraw node this program talks to itself;
+// SDL's HID drivers would open it too, so SDL reads gamepads only through the input layer.
+void SetSdlHints() {
+  SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
+  // Interrupts and termination belong to the toolkit, not to SDL.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+}
+
+struct ButtonBit {
+  SDL_GameControllerButton button;
+  std::uint16_t bit;
+};
+constexpr ButtonBit kButtonBits[] = {
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, 0x0001},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, 0x0002},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0x0004},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0x0008},
+    {SDL_CONTROLLER_BUTTON_START, 0x0010},
+    {SDL_CONTROLLER_BUTTON_BACK, 0x0020},
+    {SDL_CONTROLLER_BUTTON_LEFTSTICK, 0x0040},
+    {SDL_CONTROLLER_BUTTON_RIGHTSTICK, 0x0080},
+    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, 0x0100},
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, 0x0200},
+    {SDL_CONTROLLER_BUTTON_GUIDE, 0x0400},
+    {SDL_CONTROLLER_BUTTON_A, 0x1000},
+    {SDL_CONTROLLER_BUTTON_B, 0x2000},
+    {SDL_CONTROLLER_BUTTON_X, 0x4000},
+    {SDL_CONTROLLER_BUTTON_Y, 0x8000},
+};
+
+// SDL's triggers run 0..32767; ours 0..255, rounded.
+std::uint8_t TriggerValue(Sint16 sdlValue) {
+  const int value = std::clamp<int>(sdlValue, 0, 32767);
+  return static_cast<std::uint8_t>((value * 255 + 16383) / 32767);
+}
+
+// SDL's Y grows downward; ours upward. Full up (-32768) has no positive twin in 16 bits.
+std::int16_t UpwardY(Sint16 sdlValue) {
+  return static_cast<std::int16_t>(std::min(-static_cast<int>(sdlValue), 32767));
+}
+
+GamepadState StateOf(SDL_GameController* pad) {
+  GamepadState state;
+  for (const ButtonBit& entry : kButtonBits) {
+    if (SDL_GameControllerGetButton(pad, entry.button) != 0) state.buttons |= entry.bit;
+  }
+  state.leftTrigger = TriggerValue(SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERLEFT));
+  state.rightTrigger =
+      TriggerValue(SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT));
+  state.leftX = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
+  state.leftY = UpwardY(SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY));
+  state.rightX = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTX);
+  state.rightY = UpwardY(SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTY));
+  return state;
+}
+}  // namespace
+
+bool StartSdlGamepads() {
+  SetSdlHints();
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return false;
+  // Nobody drains SDL's event queue: keep device and input events out of it. The device list
+  // itself still follows plugging when the controllers are updated.
+  SDL_GameControllerEventState(SDL_IGNORE);
+  SDL_JoystickEventState(SDL_IGNORE);
+  return true;
+}
+
+void StopSdlGamepads() {
+  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+SdlGamepadSource::~SdlGamepadSource() {
+  if (setup_ != Setup::kReady) return;
+  for (SDL_GameController* pad : pads_) {
+    if (pad != nullptr) SDL_GameControllerClose(pad);
+  }
+  StopSdlGamepads();
+}
+
+GamepadReadings SdlGamepadSource::Read() {
+  // Set up once; a machine where SDL cannot start simply has no gamepads.
+  if (setup_ == Setup::kNotYet) setup_ = StartSdlGamepads() ? Setup::kReady : Setup::kFailed;
+  GamepadReadings readings;
+  if (setup_ != Setup::kReady) return readings;
+
+  SDL_GameControllerUpdate();
+  DropUnplugged();
+  AdoptNewControllers();
+  for (int index = 0; index < kGamepadCount; ++index) {
+    if (pads_[index] != nullptr) readings[index] = StateOf(pads_[index]);
+  }
+  return readings;
+}
+
+void SdlGamepadSource::DropUnplugged() {
+  for (SDL_GameController*& pad : pads_) {
+    if (pad != nullptr && SDL_GameControllerGetAttached(pad) == SDL_FALSE) {
+      SDL_GameControllerClose(pad);
+      pad = nullptr;
+    }
+  }
+}
+
+void SdlGamepadSource::AdoptNewControllers() {
+  const int count = SDL_NumJoysticks();
+  for (int device = 0; device < count; ++device) {
+    const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(device);
+    bool known = false;
+    for (int index = 0; index < kGamepadCount; ++index) {
+      known = known || (pads_[index] != nullptr && instanceIds_[index] == id);
+    }
+    if (known || SDL_IsGameController(device) == SDL_FALSE) continue;
+    const int index = FreeIndexFor(SDL_JoystickGetDevicePlayerIndex(device));
+    if (index < 0) return;  // four controllers already: later ones wait for a free index
+    SDL_GameController* pad = SDL_GameControllerOpen(device);
+    if (pad == nullptr) continue;
+    pads_[index] = pad;
+    instanceIds_[index] = id;
+  }
+}
+
+int SdlGamepadSource::FreeIndexFor(int playerIndex) const {
+  if (playerIndex >= 0 && playerIndex < kGamepadCount && pads_[playerIndex] == nullptr) {
+    return playerIndex;
+  }
+  for (int index = 0; index < kGamepadCount; ++index) {
+    if (pads_[index] == nullptr) return index;
+  }
+  return -1;
+}
