@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/program_entry.h"
+#include "keys/sdl_gamepad_source.h"
 
 // The program takes no options, and neither does its toolkit: Qt would read its own
 // (-platform, -style, -reverse, ...) from the command line, so it sees the program's name
@@ -9,5 +10,6 @@ int main(int, char** argv) {
   static int toolkitArgc = 1;
   static char* toolkitArgv[] = {argv[0], nullptr};
   QApplication application(toolkitArgc, toolkitArgv);
-  return RunPadControls(kInstanceGuardName);
+  SdlGamepadSource gamepads;
+  return RunPadControls(kInstanceGuardName, EntryWiring{&gamepads, {}});
 }

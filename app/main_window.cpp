@@ -16,7 +16,6 @@ namespace {
 constexpr std::uint32_t kLedColours[] = {0xFF0000, 0xFF3300, 0xFF6600, 0xFF9900, 0xFFFF00,
                                          0x99FF00, 0x00FF00, 0x00FFFF, 0x0000FF, 0x6600FF,
                                          0xFF00FF, 0xFF0066, 0xFFFFFF};
-constexpr int kGamepadTimerId = 0;
 
 // What the system told about a failed start beyond "no", as a line for the user.
 const Phrase* StartFailureReason(const ControllerDevice& device) {
@@ -26,8 +25,6 @@ const Phrase* StartFailureReason(const ControllerDevice& device) {
   }
   return nullptr;
 }
-
-constexpr unsigned kGamepadTimerPeriodMs = 10;
 }  // namespace
 
 MainWindow::MainWindow()
@@ -150,7 +147,8 @@ void MainWindow::OnWindowReady() {
   ApplyLanguageTexts();
 
   if (StartDevice()) {
-    SetTimer(kGamepadTimerId, kGamepadTimerPeriodMs);
+    deviceStarted = true;
+    UpdateGamepadTick();
     return;
   }
   ShowMessage(phrases::kInitFailed, StartFailureReason(TheControllerDevice()));

@@ -15,6 +15,7 @@ class PageControls;
 // system language, opens the controller and then routes window messages to its hooks and
 // control notifications to Notify.
 struct Phrase;
+class GamepadSource;
 
 class MainWindow : public WindowImplBase {
  public:
@@ -39,6 +40,13 @@ class MainWindow : public WindowImplBase {
   virtual LRESULT CaptureSysKeyDown(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
   virtual LRESULT CaptureWheel(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
   virtual LRESULT PollGamepad(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+
+  // Where PollGamepad reads gamepads from; none means no gamepads. Not owned: the entry keeps
+  // the source alive as long as the window.
+  void SetGamepadSource(GamepadSource* source) { gamepads = source; }
+  // Runs the gamepad tick exactly while the poll can have an effect; called whenever the
+  // focus or the page changes.
+  void UpdateGamepadTick();
 
   // Start-up.
   bool StartDevice();
@@ -75,6 +83,9 @@ class MainWindow : public WindowImplBase {
   void ShowLedMode(std::uint8_t modeByte);
   void StoreDeadZones();
   void ShowDeadZones(std::uint16_t left, std::uint16_t right);
+
+  // Enables each delay selector of the rear-button page after a step that holds a key.
+  void UpdateDelaySelectors();
 
   // Shows a modal message in the system language, owned by this window; `secondLine`, when
   // given, follows the message on a line of its own.
@@ -120,6 +131,9 @@ class MainWindow : public WindowImplBase {
   std::array<CControlUI*, 3> vib{};
 
   std::vector<std::uint32_t> ledColourTable;
+  GamepadSource* gamepads = nullptr;
+  bool deviceStarted = false;  // the controller was opened and read at start-up
+  bool gamepadTickRunning = false;
 
   CControlUI* ledColorLayout = nullptr;
   CControlUI* ledModeLayout = nullptr;

@@ -37,9 +37,11 @@ bool MainWindow::OnPageButtonClick(CControlUI* sender) {
   } else if (sender == controlKeyBtn) {
     if (!LoadControlKeyPage()) ShowMessage(phrases::kReadFailed);
     currentPage = 2;
+    UpdateGamepadTick();
   } else if (sender == backKeyBtn) {
     if (!LoadBackKeyPage()) ShowMessage(phrases::kReadFailed);
     currentPage = 1;
+    UpdateGamepadTick();
   } else if (sender == backBtn) {
     ShowMainMenu(true);
     ShowBackKeyPage(false);
@@ -47,6 +49,7 @@ bool MainWindow::OnPageButtonClick(CControlUI* sender) {
     ShowPageButtons(false);
     selectedSlot = kNoSlot;
     currentPage = 0;
+    UpdateGamepadTick();
   } else if (sender == reductionBtn) {
     if (!RestorePageDefaults()) ShowMessage(phrases::kRestoreFailed);
   } else if (sender == saveBtn) {

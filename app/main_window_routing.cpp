@@ -101,15 +101,12 @@ LRESULT MainWindow::OnKeyDown(UINT, WPARAM, LPARAM, bool& bHandled) {
 
 LRESULT MainWindow::OnFocusLost(UINT, WPARAM, LPARAM, bool&) {
   hasFocus = 0;
+  UpdateGamepadTick();
   return 0;
 }
 
 LRESULT MainWindow::OnFocusGained(UINT, WPARAM, LPARAM, bool&) {
   hasFocus = 1;
-  return 0;
-}
-
-LRESULT MainWindow::PollGamepad(UINT, WPARAM, LPARAM, bool& bHandled) {
-  bHandled = false;
+  UpdateGamepadTick();
   return 0;
 }

@@ -15,7 +15,7 @@ constexpr UINT kWindowStyle = 0x96C80000;
 constexpr UINT kWindowExStyle = 0x100;
 }  // namespace
 
-int RunPadControls(const std::string& guardName) {
+int RunPadControls(const std::string& guardName, const EntryWiring& wiring) {
   if (AcquireInstanceLock(guardName) == InstanceLock::kAlreadyRunning) {
     const bool chinese = UseChinese();
     MessageBox(nullptr, phrases::kAlreadyRunning.In(chinese), phrases::kCaption.In(chinese), MB_OK);
@@ -30,10 +30,12 @@ int RunPadControls(const std::string& guardName) {
 
   // Lives as long as the process; the end of the process releases it.
   auto* window = new MainWindow();
+  window->SetGamepadSource(wiring.gamepads);
   window->Create(nullptr, QStringLiteral("PadMainWindow"), kWindowStyle, kWindowExStyle,
                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT);
   window->SetIcon(CPaintManagerUI::GetResourcePath() + QStringLiteral("/padcontrols.png"));
   window->ShowWindow(true);
+  if (wiring.beforeLoop) wiring.beforeLoop(*window);
   CPaintManagerUI::MessageLoop();
   return 0;
 }

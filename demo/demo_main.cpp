@@ -7,12 +7,15 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/main_window.h"
 #include "demo/demo_options.h"
 #include "app/program_entry.h"
 #include "config/controller_device.h"
 #include "device/debug_trace.h"
 #include "emulator/controller_emulator.h"
 #include "emulator/emulated_plug.h"
+#include "keys/sdl_gamepad_source.h"
+#include "keys/sdl_virtual_pad.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/system_language.h"
 
@@ -107,5 +110,26 @@ int main(int argc, char** argv) {
   }
   SetBoardModelRoot(boardFolder.path().toStdString());
 
-  return RunPadControls(kDemoGuardName);
+  SdlGamepadSource gamepads;
+  std::unique_ptr<SdlVirtualPad> virtualPad;
+  if (options->virtualPad) {
+    virtualPad = std::make_unique<SdlVirtualPad>();
+    if (!virtualPad->Attached()) {
+      std::fprintf(stderr, "%s: cannot attach a virtual gamepad\n", programName.c_str());
+      return 1;
+    }
+  }
+  EntryWiring wiring;
+  wiring.gamepads = &gamepads;
+  if (options->page) {
+    const bool back = *options->page == "back";
+    wiring.beforeLoop = [back](MainWindow& window) {
+      if (!window.deviceStarted) return;  // the window is on its way out already
+      TNotifyUI click;
+      click.sType = QStringLiteral("click");
+      click.pSender = back ? window.backKeyBtn : window.controlKeyBtn;
+      window.Notify(click);
+    };
+  }
+  return RunPadControls(kDemoGuardName, wiring);
 }

@@ -40,6 +40,15 @@ std::optional<DemoOptions> ParseDemoOptions(const std::vector<std::string>& args
       std::string path;
       if (!value(path) || path.empty()) return fail("--state needs a file name");
       options.stateFile = path;
+    } else if (arg == "--page") {
+      std::string page;
+      if (!value(page)) return fail("--page needs back or control");
+      if (page != "back" && page != "control") {
+        return fail("--page must be back or control, not " + page);
+      }
+      options.page = page;
+    } else if (arg == "--virtual-pad") {
+      options.virtualPad = true;
     } else if (arg == "--unplugged") {
       options.unplugged = true;
     } else if (arg == "--replug-after" || arg == "--unplug-after") {
@@ -73,6 +82,9 @@ std::string DemoUsage(const std::string& programName) {
          "                  T2804-12, T2802-21; anything else shows the plain skin)\n"
          "  --lang zh|en    window language (default: the system's)\n"
          "  --state FILE    keep the emulated controller's key map in FILE between runs\n"
+         "  --page back|control\n"
+         "                  open that settings page at start\n"
+         "  --virtual-pad   attach a gamepad that exists only in software (at rest)\n"
          "  --unplugged     no controller attached\n"
          "  --replug-after N  after N reads and writes the controller is unplugged and\n"
          "                  comes back under a new node, as after suspend and resume\n"

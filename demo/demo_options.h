@@ -9,6 +9,8 @@ struct DemoOptions {
   std::string model = "T2803-31";   // the handheld that shows every settings group
   std::optional<std::string> lang;  // "zh" or "en"; unset follows the system
   std::optional<std::string> stateFile;
+  std::optional<std::string> page;  // "back" or "control": opened at start as by a click
+  bool virtualPad = false;          // a gamepad that exists only inside SDL, at rest
   bool unplugged = false;
   // The controller goes away when the exchange after this many starts (a read or a
   // write); with `comesBack` it returns at once under a new node, as after resume.

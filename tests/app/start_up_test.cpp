@@ -250,30 +250,6 @@ TEST_F(StartUpTest, FailureSaysWhyWhenTheSystemToldWhy) {
   EXPECT_EQ(RunLoopFor(3000), 0);
 }
 
-// Counts the timer ticks that reach the gamepad poll.
-class TickCountingWindow : public MainWindow {
- public:
-  int ticks = 0;
-  LRESULT PollGamepad(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override {
-    ++ticks;
-    return MainWindow::PollGamepad(uMsg, wParam, lParam, bHandled);
-  }
-};
-
-TEST_F(StartUpTest, TimerRunsOnlyAfterASuccessfulStart) {
-  auto started = env.MakeWindow<TickCountingWindow>();
-  EXPECT_EQ(RunLoopFor(150), 99);
-  EXPECT_GE(started->ticks, 3);
-
-  env.Unplug();
-  auto failed = env.MakeWindow<TickCountingWindow>();
-  EXPECT_EQ(RunLoopFor(3000), 0);
-  const int before = failed->ticks;
-  EXPECT_EQ(RunLoopFor(150), 99);
-  EXPECT_EQ(failed->ticks, before);
-  EXPECT_EQ(before, 0);
-}
-
 TEST_F(StartUpTest, FocusTogglesTheCaptureFlag) {
   auto window = env.MakeWindow();
   window->hasFocus = 0;

@@ -11,20 +11,25 @@ TEST(DemoOptionsTest, DefaultsStandForTheFullModelAndTheSystemLanguage) {
   EXPECT_EQ(options->model, "T2803-31");
   EXPECT_FALSE(options->lang);
   EXPECT_FALSE(options->stateFile);
-  EXPECT_FALSE(options->unplugged || options->neverReady || options->badChecksum || options->help);
+  EXPECT_FALSE(options->page);
+  EXPECT_FALSE(options->unplugged || options->neverReady || options->badChecksum || options->help ||
+               options->virtualPad);
 }
 
 TEST(DemoOptionsTest, EveryOptionIsRead) {
   std::string error;
-  const auto options =
-      ParseDemoOptions({"--model", "T2802-21", "--lang", "zh", "--state", "/tmp/s.bin",
-                        "--unplugged", "--never-ready", "--bad-checksum"},
-                       &error);
+  const auto options = ParseDemoOptions(
+      {"--model", "T2802-21", "--lang", "zh", "--state", "/tmp/s.bin", "--unplugged",
+       "--never-ready", "--bad-checksum", "--page", "back", "--virtual-pad"},
+      &error);
   ASSERT_TRUE(options) << error;
   EXPECT_EQ(options->model, "T2802-21");
   EXPECT_EQ(options->lang, "zh");
   EXPECT_EQ(options->stateFile, "/tmp/s.bin");
-  EXPECT_TRUE(options->unplugged && options->neverReady && options->badChecksum);
+  EXPECT_EQ(options->page, "back");
+  EXPECT_TRUE(options->unplugged && options->neverReady && options->badChecksum &&
+              options->virtualPad);
+  EXPECT_EQ(ParseDemoOptions({"--page", "control"}, &error)->page, "control");
   EXPECT_TRUE(ParseDemoOptions({"--help"}, &error)->help);
   EXPECT_FALSE(options->unplugAfterExchanges);
 
@@ -53,6 +58,8 @@ TEST(DemoOptionsTest, BadCommandLinesAreRefusedWithAReason) {
       {"--unplug-after", "two"},
       {"--replug-after", "1", "--unplug-after", "1"},
       {"--unplug-after", "99999999"},
+      {"--page"},
+      {"--page", "main"},
   };
   for (const auto& args : bad) {
     std::string error;

@@ -1,0 +1,61 @@
+#include <array>
+
+#include "app/main_window.h"
+#include "config/controller_device.h"
+#include "keys/delay_selectors.h"
+#include "keys/gamepad_capture.h"
+#include "keys/gamepad_source.h"
+#include "keys/gamepad_tick.h"
+#include "keys/key_slots.h"
+#include "ui/controls.h"
+
+namespace {
+constexpr UINT_PTR kGamepadTimerId = 0;
+constexpr UINT kGamepadTimerPeriodMs = 10;
+}  // namespace
+
+void MainWindow::UpdateGamepadTick() {
+  const bool wanted = GamepadTickWanted(deviceStarted, hasFocus, currentPage);
+  if (wanted == gamepadTickRunning) return;
+  if (wanted) {
+    gamepadTickRunning = SetTimer(kGamepadTimerId, kGamepadTimerPeriodMs);
+  } else {
+    KillTimer(kGamepadTimerId);
+    gamepadTickRunning = false;
+  }
+}
+
+// Every tick captures whatever is held, with no memory of the last one: a held input keeps
+// rewriting the armed slot, and a key typed meanwhile is overwritten on the next tick.
+LRESULT MainWindow::PollGamepad(UINT, WPARAM, LPARAM, bool& bHandled) {
+  if (hasFocus == 0) return 0;
+  bHandled = false;
+  if (currentPage != 1) return 0;
+
+  const GamepadReadings readings = gamepads != nullptr ? gamepads->Read() : GamepadReadings{};
+  for (const auto& reading : readings) {
+    if (!reading) continue;
+    ControllerConfig& config = TheControllerDevice().config;
+    for (const GamepadCapture& capture : GamepadCaptures(*reading, KeyTranslationTable)) {
+      SetSlotImage(static_cast<int>(selectedSlot), capture.picture);
+      if (selectedSlot < static_cast<std::uint32_t>(slots::kCount)) {
+        config.SetCode(static_cast<int>(selectedSlot), capture.code);
+      }
+    }
+  }
+  UpdateDelaySelectors();
+  return 0;
+}
+
+void MainWindow::UpdateDelaySelectors() {
+  // All pictures first, then the selectors in order.
+  std::array<QString, kDelaySelectorCount> pictures;
+  for (int i = 0; i < kDelaySelectorCount; ++i) {
+    pictures[i] = ui::GetBkImage(backKeySetBtn[kDelayStepOfSelector[i]]);
+  }
+  const auto enabled = DelaySelectorsEnabled(pictures);
+  for (int i = 0; i < kDelaySelectorCount; ++i) {
+    ui::SetAttribute(backKeyTimeCombo[i], QStringLiteral("enabled"),
+                     enabled[i] ? QStringLiteral("true") : QStringLiteral("false"));
+  }
+}

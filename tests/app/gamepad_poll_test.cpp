@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include "config/controller_device.h"
+#include "tests/app/app_test_env.h"
+#include "tests/app/fake_gamepad_source.h"
+#include "ui/controls.h"
+#include "ui/paint_manager.h"
+
+namespace {
+
+class GamepadPollTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window = env.MakeWindow();
+    window->SetGamepadSource(&pad);
+  }
+  void Click(CControlUI* sender) {
+    TNotifyUI msg;
+    msg.sType = QStringLiteral("click");
+    msg.pSender = sender;
+    window->Notify(msg);
+  }
+  // The rear-button page with slot 25 (first step of L4) armed, as a click on its button would.
+  void ArmFirstStep() {
+    Click(window->backKeyBtn);
+    ASSERT_EQ(window->currentPage, 1u);
+    window->hasFocus = 1;
+    window->selectedSlot = 25;
+  }
+  // One tick; returns whether the poll kept the message to itself.
+  bool Tick() {
+    bool handled = true;
+    EXPECT_EQ(window->PollGamepad(WM_TIMER, 0, 0, handled), 0);
+    return handled;
+  }
+  std::uint16_t Slot(int slot) { return TheControllerDevice().config.Code(slot); }
+  QString FirstStepPicture() { return Attr(*window, "BackKeySet1Btn", "bkimage"); }
+
+  AppTestEnv env;
+  FakeGamepadSource pad;
+  std::unique_ptr<MainWindow> window;
+};
+
+std::vector<std::uint16_t> CodesOf(const ControllerConfig& config) {
+  std::vector<std::uint16_t> codes;
+  for (const KeyMapEntry& entry : config.entries) codes.push_back(entry.code);
+  return codes;
+}
+
+GamepadState Held(std::uint16_t buttons) {
+  GamepadState state;
+  state.buttons = buttons;
+  return state;
+}
+
+TEST_F(GamepadPollTest, AHeldOnTheRearPageFillsTheArmedSlotOnEveryTick) {
+  ArmFirstStep();
+  env.emulator->ResetCounters();
+  pad.readings[0] = Held(0x1000);
+  EXPECT_FALSE(Tick());
+  EXPECT_EQ(Slot(25), 0xFF05);
+  EXPECT_EQ(FirstStepPicture(), "Rocker_A.png");
+  EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "hotimage"), "Key_hot.png");
+  EXPECT_EQ(window->selectedSlot, 25u);  // still armed
+
+  // A key typed meanwhile is replaced on the next tick while A stays down.
+  TheControllerDevice().config.SetCode(25, 0x09);
+  EXPECT_FALSE(Tick());
+  EXPECT_EQ(Slot(25), 0xFF05);
+
+  // Two at once is no button; nothing changes.
+  TheControllerDevice().config.SetCode(25, 0x09);
+  pad.readings[0] = Held(0x3000);
+  EXPECT_FALSE(Tick());
+  EXPECT_EQ(Slot(25), 0x09);
+  EXPECT_EQ(env.emulator->GetCounters().sends, 0);  // capture never talks to the controller
+}
+
+TEST_F(GamepadPollTest, TheHighestAnsweringControllerHasTheLastWord) {
+  ArmFirstStep();
+  GamepadState stick;
+  stick.leftX = -4097;
+  stick.rightTrigger = 33;  // later in the order than the stick
+  pad.readings[0] = stick;
+  pad.readings[1] = Held(0x8000);
+  Tick();
+  EXPECT_EQ(Slot(25), 0xFF08);
+  EXPECT_EQ(FirstStepPicture(), "Rocker_Y.png");
+
+  pad.readings[1].reset();  // index 1 stops answering: index 0's last input stays
+  Tick();
+  EXPECT_EQ(Slot(25), 0xFF15);
+  EXPECT_EQ(FirstStepPicture(), "R2.png");
+
+  pad.readings[0]->leftX = -4096;
+  pad.readings[0]->rightTrigger = 32;
+  TheControllerDevice().config.SetCode(25, 0x09);
+  Tick();
+  EXPECT_EQ(Slot(25), 0x09);
+}
+
+TEST_F(GamepadPollTest, WithoutFocusOrOffTheRearPageThePadIsNotRead) {
+  ArmFirstStep();
+  pad.readings[0] = Held(0x1000);
+  const ControllerConfig before = TheControllerDevice().config;
+  const QString firstStep = FirstStepPicture();
+  const QString controlKeyA = Attr(*window, "ConKeyABtn", "bkimage");
+
+  window->hasFocus = 0;
+  EXPECT_TRUE(Tick());  // kept: the toolkit never sees it
+  window->hasFocus = 1;
+  window->currentPage = 2;
+  window->selectedSlot = 10;
+  EXPECT_FALSE(Tick());
+  window->currentPage = 0;
+  EXPECT_FALSE(Tick());
+
+  EXPECT_EQ(pad.reads, 0);
+  EXPECT_EQ(CodesOf(TheControllerDevice().config), CodesOf(before));
+  EXPECT_EQ(FirstStepPicture(), firstStep);
+  EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), controlKeyA);
+}
+
+TEST_F(GamepadPollTest, DelaySelectorsFollowTheirStepsWithOrWithoutSlotAndPad) {
+  ArmFirstStep();
+  window->selectedSlot = 0xFFFF;
+  GamepadState everything = Held(0x1000);
+  everything.leftX = 30000;
+  everything.leftTrigger = 255;
+  pad.readings[0] = everything;
+  const ControllerConfig before = TheControllerDevice().config;
+
+  // Steps 1..8; the fourth and eighth govern no selector.
+  const char* const pictures[8] = {"Key_A.png", "NC.png", "",       "Key_B.png",
+                                   "NC.png",    "L2.png", "NC.png", "NC.png"};
+  for (int step = 0; step < 8; ++step) window->SetSlotImage(25 + step, pictures[step]);
+  std::vector<QString> buttonsBefore;
+  for (CControlUI* button : window->backKeySetBtn) buttonsBefore.push_back(ui::GetBkImage(button));
+
+  auto selectors = [&] {
+    std::vector<QString> values;
+    for (int i = 1; i <= 6; ++i) {
+      const std::string name = "BackKeyTimeCombo" + std::to_string(i);
+      values.push_back(Attr(*window, name.c_str(), "enabled"));
+    }
+    return values;
+  };
+  EXPECT_FALSE(Tick());
+  EXPECT_EQ(selectors(), (std::vector<QString>{"true", "false", "true", "false", "true", "false"}));
+  // No slot armed: the pad's inputs change neither the record nor any button.
+  EXPECT_EQ(CodesOf(TheControllerDevice().config), CodesOf(before));
+  for (int step = 0; step < 8; ++step) {
+    EXPECT_EQ(ui::GetBkImage(window->backKeySetBtn[step]), buttonsBefore[step]) << step;
+  }
+
+  // No pad at all: the selectors still follow, both ways.
+  window->SetGamepadSource(nullptr);
+  const char* const flipped[8] = {"NC.png", "Key_C.png", "NC.png",   "NC.png",
+                                  "R1.png", "NC.png",    "Home.png", "Key_D.png"};
+  for (int step = 0; step < 8; ++step) window->SetSlotImage(25 + step, flipped[step]);
+  EXPECT_FALSE(Tick());
+  EXPECT_EQ(selectors(), (std::vector<QString>{"false", "true", "false", "true", "false", "true"}));
+}
+
+// Counts the timer ticks that reach the gamepad poll.
+class TickCountingWindow : public MainWindow {
+ public:
+  int ticks = 0;
+  LRESULT PollGamepad(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override {
+    ++ticks;
+    return MainWindow::PollGamepad(uMsg, wParam, lParam, bHandled);
+  }
+};
+
+TEST(GamepadTickTest, TicksOnlyOnTheRearPageWithFocusAfterASuccessfulStart) {
+  AppTestEnv env;
+  auto window = env.MakeWindow<TickCountingWindow>();
+  auto ticksDuring = [&](int ms) {
+    const int before = window->ticks;
+    EXPECT_EQ(RunLoopFor(ms), 99);
+    return window->ticks - before;
+  };
+  auto click = [&](CControlUI* sender) {
+    TNotifyUI msg;
+    msg.sType = QStringLiteral("click");
+    msg.pSender = sender;
+    window->Notify(msg);
+  };
+  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  EXPECT_EQ(ticksDuring(100), 0);  // main menu
+  click(window->backKeyBtn);
+  EXPECT_GE(ticksDuring(150), 3);
+  window->HandleMessage(WM_KILLFOCUS, 0, 0);
+  EXPECT_EQ(ticksDuring(100), 0);
+  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  EXPECT_GE(ticksDuring(150), 3);
+  click(window->backBtn);
+  EXPECT_EQ(ticksDuring(100), 0);
+  click(window->controlKeyBtn);
+  EXPECT_EQ(ticksDuring(100), 0);
+
+  env.Unplug();
+  auto failed = env.MakeWindow<TickCountingWindow>();
+  EXPECT_EQ(RunLoopFor(3000), 0);
+  failed->currentPage = 1;
+  failed->HandleMessage(WM_SETFOCUS, 0, 0);
+  EXPECT_EQ(RunLoopFor(150), 99);
+  EXPECT_EQ(failed->ticks, 0);
+}
+
+}  // namespace
