@@ -115,6 +115,9 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
   ui::ControlWidget* widget = c.widget.data();
   bool geometryChanged = false;
   bool repaint = true;
+  // False when the value is known to change nothing: code that keeps state up to date on a
+  // timer sets the same values again and again, and must not cost a restyle and repaint.
+  bool changed = true;
   bool known = true;
   if (name == "name") {
     c.name = value;
@@ -139,16 +142,22 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
   } else if (name == "textpadding") {
     Assign(c.textPadding, ui::ParseQuad(value), *this, name, value);
   } else if (name == "bkimage") {
+    changed = c.bkImage != value;
     c.bkImage = value;
   } else if (name == "normalimage") {
+    changed = c.normalImage != value;
     c.normalImage = value;
   } else if (name == "hotimage") {
+    changed = c.hotImage != value;
     c.hotImage = value;
   } else if (name == "pushedimage") {
+    changed = c.pushedImage != value;
     c.pushedImage = value;
   } else if (name == "selectedimage") {
+    changed = c.selectedImage != value;
     c.selectedImage = value;
   } else if (name == "disabledimage") {
+    changed = c.disabledImage != value;
     c.disabledImage = value;
   } else if (name == "bkcolor") {
     Assign(c.bkColor, ui::ParseColor(value), *this, name, value);
@@ -173,7 +182,10 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
       geometryChanged = true;
     }
   } else if (name == "enabled") {
-    if (Assign(c.enabled, ui::ParseBool(value), *this, name, value) && widget) {
+    const bool wasEnabled = c.enabled;
+    const bool parsed = Assign(c.enabled, ui::ParseBool(value), *this, name, value);
+    changed = c.enabled != wasEnabled;
+    if (parsed && widget) {
       widget->setEnabled(c.enabled);
       if (widget->Combo() != nullptr) widget->Combo()->setEnabled(c.enabled);
     }
@@ -199,6 +211,7 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
     if (name == "tooltip") widget->setAccessibleDescription(widget->toolTip());
   }
   if (geometryChanged) c.RelayoutParent();
+  if (!changed) return;
   if (widget && (widget->Combo() != nullptr || widget->Slider() != nullptr)) widget->SyncInner();
   if (repaint && widget) widget->update();
 }
