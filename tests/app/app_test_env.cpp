@@ -66,6 +66,13 @@ int RunLoopFor(int timeoutMs) {
   return CPaintManagerUI::MessageLoop();
 }
 
+void Click(MainWindow& window, CControlUI* sender) {
+  TNotifyUI msg;
+  msg.sType = QStringLiteral("click");
+  msg.pSender = sender;
+  window.Notify(msg);
+}
+
 CControlUI* Control(MainWindow& window, const char* name) {
   return window.GetManager().FindControl(QString::fromLatin1(name));
 }

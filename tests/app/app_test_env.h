@@ -46,6 +46,9 @@ class AppTestEnv {
 // Returns the loop's exit code.
 int RunLoopFor(int timeoutMs);
 
+// A click notification from `sender`, as the toolkit sends it.
+void Click(MainWindow& window, CControlUI* sender);
+
 // The window's control of that name (null when the skin lacks it).
 CControlUI* Control(MainWindow& window, const char* name);
 QString Attr(MainWindow& window, const char* name, const char* attribute);

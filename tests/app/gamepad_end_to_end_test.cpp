@@ -8,13 +8,6 @@
 
 namespace {
 
-void Click(MainWindow& window, CControlUI* sender) {
-  TNotifyUI msg;
-  msg.sType = QStringLiteral("click");
-  msg.pSender = sender;
-  window.Notify(msg);
-}
-
 // A pad that exists only in SDL, read through the program's own SDL source and window timer.
 TEST(GamepadEndToEndTest, APressedOnAPadReachesTheControllerThroughSave) {
   AppTestEnv env;

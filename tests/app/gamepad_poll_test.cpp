@@ -14,15 +14,9 @@ class GamepadPollTest : public ::testing::Test {
     window = env.MakeWindow();
     window->SetGamepadSource(&pad);
   }
-  void Click(CControlUI* sender) {
-    TNotifyUI msg;
-    msg.sType = QStringLiteral("click");
-    msg.pSender = sender;
-    window->Notify(msg);
-  }
   // The rear-button page with slot 25 (first step of L4) armed, as a click on its button would.
   void ArmFirstStep() {
-    Click(window->backKeyBtn);
+    Click(*window, window->backKeyBtn);
     ASSERT_EQ(window->currentPage, 1u);
     window->hasFocus = 1;
     window->selectedSlot = 25;
@@ -180,12 +174,7 @@ TEST(GamepadTickTest, TicksOnlyOnTheRearPageWithFocusAfterASuccessfulStart) {
     EXPECT_EQ(RunLoopFor(ms), 99);
     return window->ticks - before;
   };
-  auto click = [&](CControlUI* sender) {
-    TNotifyUI msg;
-    msg.sType = QStringLiteral("click");
-    msg.pSender = sender;
-    window->Notify(msg);
-  };
+  auto click = [&](CControlUI* sender) { Click(*window, sender); };
   window->HandleMessage(WM_SETFOCUS, 0, 0);
   EXPECT_EQ(ticksDuring(100), 0);  // main menu
   click(window->backKeyBtn);
