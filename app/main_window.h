@@ -84,9 +84,6 @@ class MainWindow : public WindowImplBase {
   void StoreDeadZones();
   void ShowDeadZones(std::uint16_t left, std::uint16_t right);
 
-  // Enables each delay selector of the rear-button page after a step that holds a key.
-  void UpdateDelaySelectors();
-
   // Shows a modal message in the system language, owned by this window; `secondLine`, when
   // given, follows the message on a line of its own.
   void ShowMessage(const Phrase& message, const Phrase* secondLine = nullptr);

@@ -1,13 +1,10 @@
-#include <array>
-
 #include "app/main_window.h"
 #include "config/controller_device.h"
-#include "keys/delay_selectors.h"
 #include "keys/gamepad_capture.h"
 #include "keys/gamepad_source.h"
 #include "keys/gamepad_tick.h"
-#include "keys/key_slots.h"
-#include "ui/controls.h"
+#include "pages/delay_selectors.h"
+#include "pages/slot_editing.h"
 
 namespace {
 constexpr UINT_PTR kGamepadTimerId = 0;
@@ -37,25 +34,9 @@ LRESULT MainWindow::PollGamepad(UINT, WPARAM, LPARAM, bool& bHandled) {
     if (!reading) continue;
     ControllerConfig& config = TheControllerDevice().config;
     for (const GamepadCapture& capture : GamepadCaptures(*reading, KeyTranslationTable)) {
-      SetSlotImage(static_cast<int>(selectedSlot), capture.picture);
-      if (selectedSlot < static_cast<std::uint32_t>(slots::kCount)) {
-        config.SetCode(static_cast<int>(selectedSlot), capture.code);
-      }
+      pages::CaptureIntoSlot(*pageControls_, config, selectedSlot, capture.code, capture.picture);
     }
   }
-  UpdateDelaySelectors();
+  pages::UpdateDelaySelectors(*pageControls_);
   return 0;
-}
-
-void MainWindow::UpdateDelaySelectors() {
-  // All pictures first, then the selectors in order.
-  std::array<QString, kDelaySelectorCount> pictures;
-  for (int i = 0; i < kDelaySelectorCount; ++i) {
-    pictures[i] = ui::GetBkImage(backKeySetBtn[kDelayStepOfSelector[i]]);
-  }
-  const auto enabled = DelaySelectorsEnabled(pictures);
-  for (int i = 0; i < kDelaySelectorCount; ++i) {
-    ui::SetAttribute(backKeyTimeCombo[i], QStringLiteral("enabled"),
-                     enabled[i] ? QStringLiteral("true") : QStringLiteral("false"));
-  }
 }

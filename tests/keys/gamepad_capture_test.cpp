@@ -3,7 +3,6 @@
 #include <utility>
 #include <vector>
 
-#include "keys/delay_selectors.h"
 #include "keys/gamepad_capture.h"
 #include "keys/gamepad_tick.h"
 
@@ -106,12 +105,6 @@ TEST(GamepadCaptureTest, AnInputTheTableCannotTranslateCapturesNothing) {
   state.buttons = 0x1000;
   state.leftTrigger = 255;
   EXPECT_TRUE(GamepadCaptures(state, empty).empty());
-}
-
-TEST(DelaySelectorTest, EnabledUnlessTheStepShowsNoKey) {
-  const std::array<QString, 6> pictures{"NC.png", "", "Key_A.png", "nc.png", "NC.png ", "NC.png"};
-  EXPECT_EQ(DelaySelectorsEnabled(pictures),
-            (std::array<bool, 6>{false, true, true, true, true, false}));
 }
 
 TEST(GamepadTickTest, RunsOnlyOnTheRearButtonPageWithFocusAfterAStart) {
