@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "keys/gamepad_capture.h"
-#include "keys/gamepad_tick.h"
 
 namespace {
 
@@ -105,14 +104,6 @@ TEST(GamepadCaptureTest, AnInputTheTableCannotTranslateCapturesNothing) {
   state.buttons = 0x1000;
   state.leftTrigger = 255;
   EXPECT_TRUE(GamepadCaptures(state, empty).empty());
-}
-
-TEST(GamepadTickTest, RunsOnlyOnTheRearButtonPageWithFocusAfterAStart) {
-  EXPECT_TRUE(GamepadTickWanted(true, 1, 1));
-  EXPECT_FALSE(GamepadTickWanted(false, 1, 1));
-  EXPECT_FALSE(GamepadTickWanted(true, 0, 1));
-  EXPECT_FALSE(GamepadTickWanted(true, 1, 0));
-  EXPECT_FALSE(GamepadTickWanted(true, 1, 2));
 }
 
 }  // namespace
