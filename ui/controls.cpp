@@ -120,7 +120,9 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
   bool changed = true;
   bool known = true;
   if (name == "name") {
+    changed = c.name != value;
     c.name = value;
+    if (changed && c.manager != nullptr) c.manager->ControlRenamed();
   } else if (name == "text") {
     c.text = value;
   } else if (name == "pos") {
@@ -183,9 +185,9 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
     }
   } else if (name == "enabled") {
     const bool wasEnabled = c.enabled;
-    const bool parsed = Assign(c.enabled, ui::ParseBool(value), *this, name, value);
+    Assign(c.enabled, ui::ParseBool(value), *this, name, value);
     changed = c.enabled != wasEnabled;
-    if (parsed && widget) {
+    if (changed && widget) {
       widget->setEnabled(c.enabled);
       if (widget->Combo() != nullptr) widget->Combo()->setEnabled(c.enabled);
     }

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFontDatabase>
+#include <QHash>
 #include <QPointer>
 #include <QSet>
 #include <QWindow>
@@ -79,10 +80,15 @@ struct CPaintManagerUI::Impl {
   bool hasCaption = false;
   ui::Quad caption;
   QString title;
+  // Controls by name, the first in skin order for a name used twice; built on the first find
+  // after the controls or their names change. Finds run on every tick of the gamepad poll.
+  mutable QHash<QString, CControlUI*> byName;
+  mutable bool byNameCurrent = false;
 
   void Clear() {
     root = nullptr;
     controls.clear();
+    byNameCurrent = false;
     fonts.clear();
     hasCaption = false;
     initSize = QSize();
@@ -176,6 +182,7 @@ bool CPaintManagerUI::LoadSkin(const QString& skinFile, QWidget* host) {
                     .arg(element.tag));
     }
   }
+  d.byNameCurrent = false;
   // The program finds controls by name; a second control of the same name is unreachable.
   QSet<QString> names;
   for (const auto& control : d.controls) {
@@ -199,10 +206,22 @@ QString CPaintManagerUI::LastError() const {
 
 CControlUI* CPaintManagerUI::FindControl(const QString& name) const {
   if (name.isEmpty()) return nullptr;
-  for (const auto& control : impl_->controls) {
-    if (control->GetName() == name) return control.get();
+  Impl& d = *impl_;
+  if (!d.byNameCurrent) {
+    d.byName.clear();
+    for (const auto& control : d.controls) {
+      const QString controlName = control->GetName();
+      if (!controlName.isEmpty() && !d.byName.contains(controlName)) {
+        d.byName.insert(controlName, control.get());
+      }
+    }
+    d.byNameCurrent = true;
   }
-  return nullptr;
+  return d.byName.value(name, nullptr);
+}
+
+void CPaintManagerUI::ControlRenamed() {
+  impl_->byNameCurrent = false;
 }
 
 CControlUI* CPaintManagerUI::GetRoot() const {

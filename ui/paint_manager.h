@@ -47,6 +47,8 @@ class CPaintManagerUI {
   QString LastError() const;
 
   CControlUI* FindControl(const QString& name) const;
+  // A control of this manager took a new name: finds by name see it from now on.
+  void ControlRenamed();
   CControlUI* GetRoot() const;
   // The options of a radio group, in skin order.
   std::vector<CControlUI*> FindOptionGroup(const QString& group) const;
