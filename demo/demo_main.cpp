@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "demo/demo_options.h"
 #include "app/program_entry.h"
 #include "config/controller_device.h"
+#include "demo/demo_options.h"
 #include "device/debug_trace.h"
 #include "emulator/controller_emulator.h"
 #include "emulator/emulated_plug.h"
