@@ -10,6 +10,9 @@
 #include "ui/window_impl_base.h"
 
 class PageControls;
+namespace pages {
+struct CaptureTarget;
+}
 
 // The program's one window. It builds the skin, adapts it to the handheld model and the
 // system language, opens the controller and then routes window messages to its hooks and
@@ -165,6 +168,8 @@ class MainWindow : public WindowImplBase {
   bool OnPageButtonClick(CControlUI* sender);
   bool OnSettingClick(CControlUI* sender);
   void OnValueChanged(CControlUI* sender);
+  // Where captured keys go: the armed slot of the settings record, and its button.
+  pages::CaptureTarget ArmedSlot();
 
   std::unique_ptr<PageControls> pageControls_;
 };

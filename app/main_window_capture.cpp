@@ -9,20 +9,20 @@ namespace {
 constexpr std::uint32_t kControlKeyPage = 2;
 }  // namespace
 
+pages::CaptureTarget MainWindow::ArmedSlot() {
+  return {*pageControls_, TheControllerDevice().config, KeyTranslationTable, selectedSlot};
+}
+
 LRESULT MainWindow::CaptureKeyUp(UINT, WPARAM wParam, LPARAM lParam, bool& bHandled) {
   if (hasFocus == 0) return 0;
-  pages::CaptureKeyRelease(
-      {*pageControls_, TheControllerDevice().config, KeyTranslationTable, selectedSlot},
-      static_cast<std::uint32_t>(wParam), lParam);
+  pages::CaptureKeyRelease(ArmedSlot(), static_cast<std::uint32_t>(wParam), lParam);
   bHandled = false;
   return 0;
 }
 
 LRESULT MainWindow::CaptureSysKeyDown(UINT, WPARAM wParam, LPARAM lParam, bool& bHandled) {
   if (hasFocus == 0 || selectedSlot == kNoSlot) return 0;
-  pages::CaptureSystemKey(
-      {*pageControls_, TheControllerDevice().config, KeyTranslationTable, selectedSlot},
-      static_cast<std::uint32_t>(wParam), lParam);
+  pages::CaptureSystemKey(ArmedSlot(), static_cast<std::uint32_t>(wParam), lParam);
   bHandled = false;
   return 0;
 }
@@ -31,8 +31,7 @@ LRESULT MainWindow::CaptureWheel(UINT, WPARAM wParam, LPARAM, bool& bHandled) {
   if (hasFocus == 0) return 0;
   // The wheel is a key only on the control-key page.
   if (currentPage == kControlKeyPage && selectedSlot != kNoSlot) {
-    pages::CaptureWheelTurn(
-        {*pageControls_, TheControllerDevice().config, KeyTranslationTable, selectedSlot}, wParam);
+    pages::CaptureWheelTurn(ArmedSlot(), wParam);
   }
   bHandled = false;
   return 0;
