@@ -22,7 +22,6 @@ AppTestEnv::AppTestEnv()
   SetLanguage(kLangEnglishUs);
   SetMessageBoxHook([this](const MessageBoxRecord& record) {
     boxes.push_back(record);
-    return IDOK;
   });
   CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + "Resources");
 }
@@ -55,7 +54,7 @@ void AppTestEnv::Unplug() {
 }
 
 void AppTestEnv::CreateWindow(MainWindow& window) {
-  window.Create(nullptr, QStringLiteral("PadMainWindow"), 0x96C80000, 0x100);
+  window.Create(nullptr, QStringLiteral("PadMainWindow"));
 }
 
 int RunLoopFor(int timeoutMs) {
@@ -64,6 +63,25 @@ int RunLoopFor(int timeoutMs) {
   QObject::connect(&guard, &QTimer::timeout, [] { PostQuitMessage(99); });
   guard.start(timeoutMs);
   return CPaintManagerUI::MessageLoop();
+}
+
+ui::KeyEvent KeyUp(std::uint32_t virtualKey, std::uint32_t scanCode, bool extended) {
+  ui::KeyEvent key;
+  key.virtualKey = virtualKey;
+  key.scanCode = scanCode;
+  key.extended = extended;
+  key.pressed = false;
+  return key;
+}
+
+ui::KeyEvent SysKeyDown(std::uint32_t virtualKey, std::uint32_t scanCode, bool extended) {
+  ui::KeyEvent key;
+  key.virtualKey = virtualKey;
+  key.scanCode = scanCode;
+  key.extended = extended;
+  key.pressed = true;
+  key.system = true;
+  return key;
 }
 
 void Click(MainWindow& window, CControlUI* sender) {
