@@ -32,5 +32,6 @@ std::optional<CapturedKey> SystemKeyPressed(const KeyStroke& key) {
 }
 
 CapturedKey WheelTurned(int delta) {
-  return delta > 0 ? Sided(ownkey::kWheelUp, "MS_UP.png") : Sided(ownkey::kWheelDown, "MS_DOWN.png");
+  return delta > 0 ? Sided(ownkey::kWheelUp, "MS_UP.png")
+                   : Sided(ownkey::kWheelDown, "MS_DOWN.png");
 }

@@ -18,8 +18,7 @@ inline constexpr std::uint32_t kBack = 0x08, kTab = 0x09, kReturn = 0x0D, kShift
                                kDivide = 0x6F, kF1 = 0x70, kF10 = 0x79, kF12 = 0x7B,
                                kNumLock = 0x90, kScroll = 0x91, kOem1 = 0xBA, kOemPlus = 0xBB,
                                kOemComma = 0xBC, kOemMinus = 0xBD, kOemPeriod = 0xBE, kOem2 = 0xBF,
-                               kOem3 = 0xC0, kOem4 = 0xDB, kOem5 = 0xDC, kOem6 = 0xDD,
-                               kOem7 = 0xDE;
+                               kOem3 = 0xC0, kOem4 = 0xDB, kOem5 = 0xDC, kOem6 = 0xDD, kOem7 = 0xDE;
 }  // namespace vk
 
 // The program's own window-side codes 0xFFDB..0xFFFE: the sides of the modifiers, the two

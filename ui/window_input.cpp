@@ -49,7 +49,8 @@ bool WindowInputFilter::OnKey(QEvent* event) {
   if (translated.vk == 0) return false;
 
   std::set<std::uint32_t>& held = window_->heldKeys;
-  const std::uint32_t id = translated.scanCode | (translated.extended ? scancode::kExtendedBit : 0u);
+  const std::uint32_t id =
+      translated.scanCode | (translated.extended ? scancode::kExtendedBit : 0u);
   const bool wasDown = qtKey->isAutoRepeat() || held.count(id) != 0;
   if (!up) held.insert(id);
   const bool altDown = held.count(kLeftAlt) != 0 || held.count(kRightAlt) != 0;

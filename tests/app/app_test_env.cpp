@@ -20,9 +20,7 @@ AppTestEnv::AppTestEnv()
   SetBoardModelRoot(boardFolder_.path().toStdString());
   SetModel("T2803-31");
   SetLanguage(kLangEnglishUs);
-  SetMessageBoxHook([this](const MessageBoxRecord& record) {
-    boxes.push_back(record);
-  });
+  SetMessageBoxHook([this](const MessageBoxRecord& record) { boxes.push_back(record); });
   CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + "Resources");
 }
 

@@ -151,7 +151,7 @@ TEST_F(CaptureTest, KeysWithoutAControllerCodeChangeNothingButAreTraced) {
   pages::SetSlotPicture(controls, 25, "Key_A.png");
   traces.clear();
   pages::CaptureKeyRelease(Armed(25), Key(vk::kNumLock, 0x45, true));  // Num Lock
-  pages::CaptureKeyRelease(Armed(25), Key(vk::kRWin, 0x5C, true));  // right Windows key
+  pages::CaptureKeyRelease(Armed(25), Key(vk::kRWin, 0x5C, true));     // right Windows key
   EXPECT_EQ(config.Code(25), 0x04);
   EXPECT_EQ(controls.Attr("BackKeySet1Btn", "bkimage"), "Key_A.png");
   ASSERT_EQ(traces.size(), 6u);
