@@ -215,9 +215,9 @@ TEST_F(WindowEvents, TickRunsAtItsPeriodUntilStopped) {
   WaitFor([] { return false; }, 40);
   EXPECT_EQ(window.Events<ui::Tick>().size(), ticks);
 
-  // A slow tick: none in the first 100 ms of a 300 ms period, one soon after.
+  // A slow tick: none in the first 100 ms of a 500 ms period, one soon after.
   window.events.clear();
-  ASSERT_TRUE(window.StartTick(300));
+  ASSERT_TRUE(window.StartTick(500));
   WaitFor([] { return false; }, 100);
   EXPECT_TRUE(window.Events<ui::Tick>().empty());
   EXPECT_TRUE(WaitFor([&] { return !window.Events<ui::Tick>().empty(); }, 3000));
@@ -237,9 +237,10 @@ TEST_F(WindowEvents, AConsumedKeyGoesNoFurther) {
   Key(QEvent::KeyPress, Qt::Key_G, 42);
   EXPECT_EQ(probe.keys, 1) << "consumed by the hook";
   EXPECT_EQ(window.Events<ui::KeyEvent>().size(), 2u);
-  EXPECT_TRUE(window.Deliver(ui::KeyEvent{'F', 0x21, false, true, false, false}));
+  const ui::KeyEvent press{.virtualKey = 'F', .scanCode = 0x21, .pressed = true};
+  EXPECT_TRUE(window.Deliver(press));
   window.keyDownConsumed = false;
-  EXPECT_FALSE(window.Deliver(ui::KeyEvent{'F', 0x21, false, true, false, false}));
+  EXPECT_FALSE(window.Deliver(press));
   host->removeEventFilter(&probe);
 }
 
