@@ -137,7 +137,7 @@ void MainWindow::OnWindowReady() {
     return;
   }
   // Keys are captured as plain key events; an input method would compose them into text.
-  ImmDisableIME(0);
+  DisableInputMethod();
   FindControls();
   ApplyModelLayout();
   ShowBackKeyPage(false);

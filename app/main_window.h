@@ -15,8 +15,8 @@ struct CaptureTarget;
 }
 
 // The program's one window. It builds the skin, adapts it to the handheld model and the
-// system language, opens the controller and then routes window messages to its hooks and
-// control notifications to Notify.
+// system language, opens the controller and then captures keys, the wheel and gamepads from
+// the toolkit's events and handles control notifications in Notify.
 struct Phrase;
 class GamepadSource;
 
@@ -27,22 +27,24 @@ class MainWindow : public WindowImplBase {
 
   QString WindowClassName() const override;
   QString SkinFileName() override;
-  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
   void OnWindowReady() override;
   void Notify(TNotifyUI& msg) override;
 
-  // Hooks replaced here; the others keep the toolkit's behaviour.
-  LRESULT OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
-  LRESULT OnMouseHover(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
-  LRESULT OnKeyDown(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
-  LRESULT OnFocusLost(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
-  LRESULT OnFocusGained(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+  // Hooks replaced here; the others keep the toolkit's behaviour. Each returns true when it
+  // consumed its event.
+  bool OnKeyUp(const ui::KeyEvent& key) override;
+  bool OnSysKeyDown(const ui::KeyEvent& key) override;
+  bool OnWheel(const ui::WheelEvent& wheel) override;
+  bool OnTick() override;
+  bool OnCloseRequest() override;
+  bool OnFocusLost() override;
+  bool OnFocusGained() override;
 
-  // Key, wheel and gamepad capture.
-  virtual LRESULT CaptureKeyUp(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
-  virtual LRESULT CaptureSysKeyDown(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
-  virtual LRESULT CaptureWheel(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
-  virtual LRESULT PollGamepad(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
+  // Key, wheel and gamepad capture. An unfocused window keeps the event to itself (true).
+  virtual bool CaptureKeyUp(const ui::KeyEvent& key);
+  virtual bool CaptureSysKeyDown(const ui::KeyEvent& key);
+  virtual bool CaptureWheel(const ui::WheelEvent& wheel);
+  virtual bool PollGamepad();
 
   // Where PollGamepad reads gamepads from; none means no gamepads. Not owned: the entry keeps
   // the source alive as long as the window.

@@ -3,36 +3,37 @@
 #include "keys/key_slots.h"
 #include "pages/slot_capture.h"
 
-// Keyboard and wheel capture. An unfocused window keeps the message (nothing is captured and
-// nothing else sees it); otherwise the message goes on to the toolkit after the capture.
+// Keyboard and wheel capture. An unfocused window keeps the event (nothing is captured and
+// nothing else sees it); otherwise the event goes on to the toolkit after the capture.
 namespace {
 constexpr std::uint32_t kControlKeyPage = 2;
+
+KeyStroke StrokeOf(const ui::KeyEvent& key) {
+  return KeyStroke{key.virtualKey, key.scanCode, key.extended};
+}
 }  // namespace
 
 pages::CaptureTarget MainWindow::ArmedSlot() {
   return {*pageControls_, TheControllerDevice().config, KeyTranslationTable, selectedSlot};
 }
 
-LRESULT MainWindow::CaptureKeyUp(UINT, WPARAM wParam, LPARAM lParam, bool& bHandled) {
-  if (hasFocus == 0) return 0;
-  pages::CaptureKeyRelease(ArmedSlot(), static_cast<std::uint32_t>(wParam), lParam);
-  bHandled = false;
-  return 0;
+bool MainWindow::CaptureKeyUp(const ui::KeyEvent& key) {
+  if (hasFocus == 0) return true;
+  pages::CaptureKeyRelease(ArmedSlot(), StrokeOf(key));
+  return false;
 }
 
-LRESULT MainWindow::CaptureSysKeyDown(UINT, WPARAM wParam, LPARAM lParam, bool& bHandled) {
-  if (hasFocus == 0 || selectedSlot == kNoSlot) return 0;
-  pages::CaptureSystemKey(ArmedSlot(), static_cast<std::uint32_t>(wParam), lParam);
-  bHandled = false;
-  return 0;
+bool MainWindow::CaptureSysKeyDown(const ui::KeyEvent& key) {
+  if (hasFocus == 0 || selectedSlot == kNoSlot) return true;
+  pages::CaptureSystemKey(ArmedSlot(), StrokeOf(key));
+  return false;
 }
 
-LRESULT MainWindow::CaptureWheel(UINT, WPARAM wParam, LPARAM, bool& bHandled) {
-  if (hasFocus == 0) return 0;
+bool MainWindow::CaptureWheel(const ui::WheelEvent& wheel) {
+  if (hasFocus == 0) return true;
   // The wheel is a key only on the control-key page.
   if (currentPage == kControlKeyPage && selectedSlot != kNoSlot) {
-    pages::CaptureWheelTurn(ArmedSlot(), wParam);
+    pages::CaptureWheelTurn(ArmedSlot(), wheel.delta);
   }
-  bHandled = false;
-  return 0;
+  return false;
 }

@@ -7,27 +7,25 @@
 #include "pages/slot_editing.h"
 
 namespace {
-constexpr UINT_PTR kGamepadTimerId = 0;
-constexpr UINT kGamepadTimerPeriodMs = 10;
+constexpr int kGamepadTickPeriodMs = 10;
 }  // namespace
 
 void MainWindow::UpdateGamepadTick() {
   const bool wanted = GamepadTickWanted(deviceStarted, hasFocus, currentPage);
   if (wanted == gamepadTickRunning) return;
   if (wanted) {
-    gamepadTickRunning = SetTimer(kGamepadTimerId, kGamepadTimerPeriodMs);
+    gamepadTickRunning = StartTick(kGamepadTickPeriodMs);
   } else {
-    KillTimer(kGamepadTimerId);
+    StopTick();
     gamepadTickRunning = false;
   }
 }
 
 // Every tick captures whatever is held, with no memory of the last one: a held input keeps
 // rewriting the armed slot, and a key typed meanwhile is overwritten on the next tick.
-LRESULT MainWindow::PollGamepad(UINT, WPARAM, LPARAM, bool& bHandled) {
-  if (hasFocus == 0) return 0;
-  bHandled = false;
-  if (currentPage != 1) return 0;
+bool MainWindow::PollGamepad() {
+  if (hasFocus == 0) return true;
+  if (currentPage != 1) return false;
 
   const GamepadReadings readings = gamepads != nullptr ? gamepads->Read() : GamepadReadings{};
   for (const auto& reading : readings) {
@@ -38,5 +36,5 @@ LRESULT MainWindow::PollGamepad(UINT, WPARAM, LPARAM, bool& bHandled) {
     }
   }
   pages::UpdateDelaySelectors(*pageControls_);
-  return 0;
+  return false;
 }

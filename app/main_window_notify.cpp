@@ -33,7 +33,7 @@ bool MainWindow::OnPageButtonClick(CControlUI* sender) {
     // Nothing is saved on the way out: only Save writes to the controller.
     PostQuitMessage(0);
   } else if (sender == minBtn) {
-    SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Minimize();
   } else if (sender == controlKeyBtn) {
     if (!LoadControlKeyPage()) ShowMessage(phrases::kReadFailed);
     currentPage = 2;

@@ -40,5 +40,5 @@ void MainWindow::ShowMessage(const Phrase& message, const Phrase* secondLine) {
   const bool chinese = UseChinese();
   QString text = message.In(chinese);
   if (secondLine != nullptr) text += QLatin1Char('\n') + secondLine->In(chinese);
-  MessageBox(GetHWND(), text, phrases::kCaption.In(chinese), MB_OK);
+  MessageBox(GetHost(), text, phrases::kCaption.In(chinese));
 }

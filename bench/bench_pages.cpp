@@ -70,11 +70,10 @@ int main(int argc, char** argv) {
   SetMessageBoxHook([&](const MessageBoxRecord& record) {
     messageShown = Clock::now();
     if (record.text != QStringLiteral("Saved successfully !")) ++failures;
-    return IDOK;
   });
 
   MainWindow window;
-  window.Create(nullptr, QStringLiteral("PadMainWindow"), 0, 0);
+  window.Create(nullptr, QStringLiteral("PadMainWindow"));
   window.ShowWindow(true);
   QApplication::processEvents();
 

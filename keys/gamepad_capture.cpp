@@ -1,5 +1,7 @@
 #include "keys/gamepad_capture.h"
 
+#include "keys/key_constants.h"
+
 namespace {
 // A stick counts as pushed only beyond this distance from centre, a trigger only above the
 // other value: small drift of a resting pad must not fill a slot.
@@ -12,30 +14,30 @@ struct ButtonInput {
   UiKeyCode uiKeyCode;
 };
 constexpr ButtonInput kButtons[] = {
-    {0x0001, 0xFFF6},  // d-pad up
-    {0x0002, 0xFFF5},  // d-pad down
-    {0x0004, 0xFFF4},  // d-pad left
-    {0x0008, 0xFFF3},  // d-pad right
-    {0x0010, 0xFFE7},  // Start
-    {0x0020, 0xFFE6},  // Back
-    {0x0040, 0xFFE9},  // L3
-    {0x0080, 0xFFE8},  // R3
-    {0x0100, 0xFFE4},  // L1
-    {0x0200, 0xFFE3},  // R1
-    {0x0400, 0xFFE5},  // Home
-    {0x1000, 0xFFF2},  // A
-    {0x2000, 0xFFF1},  // B
-    {0x4000, 0xFFEF},  // X
-    {0x8000, 0xFFEE},  // Y
+    {padbutton::kDpadUp, ownkey::kDpadUp},
+    {padbutton::kDpadDown, ownkey::kDpadDown},
+    {padbutton::kDpadLeft, ownkey::kDpadLeft},
+    {padbutton::kDpadRight, ownkey::kDpadRight},
+    {padbutton::kStart, ownkey::kPadStart},
+    {padbutton::kBack, ownkey::kPadBack},
+    {padbutton::kLeftThumb, ownkey::kLeftThumb},
+    {padbutton::kRightThumb, ownkey::kRightThumb},
+    {padbutton::kLeftShoulder, ownkey::kLeftShoulder},
+    {padbutton::kRightShoulder, ownkey::kRightShoulder},
+    {padbutton::kHome, ownkey::kPadHome},
+    {padbutton::kA, ownkey::kPadA},
+    {padbutton::kB, ownkey::kPadB},
+    {padbutton::kX, ownkey::kPadX},
+    {padbutton::kY, ownkey::kPadY},
 };
 
 struct StickInputs {
   UiKeyCode left, right, down, up;
 };
-constexpr StickInputs kLeftStick{0xFFEB, 0xFFEA, 0xFFEC, 0xFFED};
-constexpr StickInputs kRightStick{0xFFDE, 0xFFDD, 0xFFDF, 0xFFE0};
-constexpr UiKeyCode kLeftTrigger = 0xFFE2;
-constexpr UiKeyCode kRightTrigger = 0xFFE1;
+constexpr StickInputs kLeftStick{ownkey::kLeftStickLeft, ownkey::kLeftStickRight,
+                                 ownkey::kLeftStickDown, ownkey::kLeftStickUp};
+constexpr StickInputs kRightStick{ownkey::kRightStickLeft, ownkey::kRightStickRight,
+                                  ownkey::kRightStickDown, ownkey::kRightStickUp};
 
 // The stick's one direction, or 0 when it rests inside the threshold. Y is only looked at
 // while X is inside, so a diagonal push counts as sideways.
@@ -59,8 +61,8 @@ std::vector<GamepadCapture> GamepadCaptures(const GamepadState& state,
   if (UiKeyCode code = StickDirection(state.rightX, state.rightY, kRightStick)) {
     active.push_back(code);
   }
-  if (state.leftTrigger > kTriggerThreshold) active.push_back(kLeftTrigger);
-  if (state.rightTrigger > kTriggerThreshold) active.push_back(kRightTrigger);
+  if (state.leftTrigger > kTriggerThreshold) active.push_back(ownkey::kLeftTrigger);
+  if (state.rightTrigger > kTriggerThreshold) active.push_back(ownkey::kRightTrigger);
 
   std::vector<GamepadCapture> captures;
   for (UiKeyCode uiKeyCode : active) {

@@ -4,9 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-// Everything the program needs to know of one gamepad at one moment. Button bits:
-// 0x0001 up, 0x0002 down, 0x0004 left, 0x0008 right, 0x0010 Start, 0x0020 Back, 0x0040 L3,
-// 0x0080 R3, 0x0100 L1, 0x0200 R1, 0x0400 Home, 0x1000 A, 0x2000 B, 0x4000 X, 0x8000 Y.
+// Everything the program needs to know of one gamepad at one moment. The button word holds
+// the bits named in keys/key_constants.h (padbutton::).
 // Triggers run 0..255; stick positions are signed 16-bit with Y positive upward.
 struct GamepadState {
   std::uint16_t buttons = 0;

@@ -7,7 +7,7 @@
 #include "keys/key_codes.h"
 
 // Which key a keyboard or wheel event stands for. Left and right modifiers, and the two Enter
-// keys, share a virtual-key code; the event's flags tell them apart.
+// keys, share a virtual-key code; the event's scan code and extended flag tell them apart.
 struct CapturedKey {
   UiKeyCode uiKeyCode = 0;
   QString picture;
@@ -16,11 +16,16 @@ struct CapturedKey {
   bool sided = false;
 };
 
-// A released key: vk is the virtual-key code, flags the key message's flags (scan code in bits
-// 16..23, extended-key flag in bit 24).
-CapturedKey KeyReleased(std::uint32_t vk, std::intptr_t flags);
+// The fields of a keyboard event that capture reads.
+struct KeyStroke {
+  std::uint32_t virtualKey = 0;
+  std::uint32_t scanCode = 0;  // set-1 scan code, without the extended prefix
+  bool extended = false;       // right Ctrl and Alt, keypad Enter, the navigation block...
+};
+
+// A released key.
+CapturedKey KeyReleased(const KeyStroke& key);
 // A pressed system key: Alt or F10; any other key gives nothing.
-std::optional<CapturedKey> SystemKeyPressed(std::uint32_t vk, std::intptr_t flags);
-// A wheel turn: the signed delta in the high 16 bits of the message's first parameter. Away
-// from the user is wheel up.
-CapturedKey WheelTurned(std::uintptr_t wParam);
+std::optional<CapturedKey> SystemKeyPressed(const KeyStroke& key);
+// A wheel turn by a signed delta: away from the user (positive) is wheel up, anything else down.
+CapturedKey WheelTurned(int delta);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "keys/key_constants.h"
+
 namespace {
 // The controller's configuration interface is a hidraw node this program talks to itself;
 // SDL's HID drivers would open it too, so SDL reads gamepads only through the input layer.
@@ -18,21 +20,21 @@ struct ButtonBit {
   std::uint16_t bit;
 };
 constexpr ButtonBit kButtonBits[] = {
-    {SDL_CONTROLLER_BUTTON_DPAD_UP, 0x0001},
-    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, 0x0002},
-    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0x0004},
-    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, 0x0008},
-    {SDL_CONTROLLER_BUTTON_START, 0x0010},
-    {SDL_CONTROLLER_BUTTON_BACK, 0x0020},
-    {SDL_CONTROLLER_BUTTON_LEFTSTICK, 0x0040},
-    {SDL_CONTROLLER_BUTTON_RIGHTSTICK, 0x0080},
-    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, 0x0100},
-    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, 0x0200},
-    {SDL_CONTROLLER_BUTTON_GUIDE, 0x0400},
-    {SDL_CONTROLLER_BUTTON_A, 0x1000},
-    {SDL_CONTROLLER_BUTTON_B, 0x2000},
-    {SDL_CONTROLLER_BUTTON_X, 0x4000},
-    {SDL_CONTROLLER_BUTTON_Y, 0x8000},
+    {SDL_CONTROLLER_BUTTON_DPAD_UP, padbutton::kDpadUp},
+    {SDL_CONTROLLER_BUTTON_DPAD_DOWN, padbutton::kDpadDown},
+    {SDL_CONTROLLER_BUTTON_DPAD_LEFT, padbutton::kDpadLeft},
+    {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, padbutton::kDpadRight},
+    {SDL_CONTROLLER_BUTTON_START, padbutton::kStart},
+    {SDL_CONTROLLER_BUTTON_BACK, padbutton::kBack},
+    {SDL_CONTROLLER_BUTTON_LEFTSTICK, padbutton::kLeftThumb},
+    {SDL_CONTROLLER_BUTTON_RIGHTSTICK, padbutton::kRightThumb},
+    {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, padbutton::kLeftShoulder},
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, padbutton::kRightShoulder},
+    {SDL_CONTROLLER_BUTTON_GUIDE, padbutton::kHome},
+    {SDL_CONTROLLER_BUTTON_A, padbutton::kA},
+    {SDL_CONTROLLER_BUTTON_B, padbutton::kB},
+    {SDL_CONTROLLER_BUTTON_X, padbutton::kX},
+    {SDL_CONTROLLER_BUTTON_Y, padbutton::kY},
 };
 
 // SDL's triggers run 0..32767; ours 0..255, rounded.

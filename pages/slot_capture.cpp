@@ -20,8 +20,8 @@ void Capture(const CaptureTarget& target, KeyCode code, const QString& picture) 
 }
 }  // namespace
 
-void CaptureKeyRelease(const CaptureTarget& target, std::uint32_t vk, std::intptr_t flags) {
-  const CapturedKey key = KeyReleased(vk, flags);
+void CaptureKeyRelease(const CaptureTarget& target, const KeyStroke& stroke) {
+  const CapturedKey key = KeyReleased(stroke);
   const KeyCode code = ToKeyCode(target.table, key.uiKeyCode);
   if (key.sided) {
     TraceCapture(code);
@@ -37,16 +37,16 @@ void CaptureKeyRelease(const CaptureTarget& target, std::uint32_t vk, std::intpt
   if (armed) TraceSlot(target);
 }
 
-void CaptureSystemKey(const CaptureTarget& target, std::uint32_t vk, std::intptr_t flags) {
-  const std::optional<CapturedKey> key = SystemKeyPressed(vk, flags);
+void CaptureSystemKey(const CaptureTarget& target, const KeyStroke& stroke) {
+  const std::optional<CapturedKey> key = SystemKeyPressed(stroke);
   if (!key) return;
   const KeyCode code = ToKeyCode(target.table, key->uiKeyCode);
   TraceCapture(code);
   Capture(target, code, key->picture);
 }
 
-void CaptureWheelTurn(const CaptureTarget& target, std::uintptr_t wParam) {
-  const CapturedKey key = WheelTurned(wParam);
+void CaptureWheelTurn(const CaptureTarget& target, int delta) {
+  const CapturedKey key = WheelTurned(delta);
   Capture(target, ToKeyCode(target.table, key.uiKeyCode), key.picture);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "config/controller_config.h"
+#include "keys/key_capture.h"
 #include "keys/key_codes.h"
 #include "pages/page_controls.h"
 
@@ -17,9 +18,10 @@ struct CaptureTarget {
   std::uint32_t slot;  // the armed slot, kNoSlot for none
 };
 
-void CaptureKeyRelease(const CaptureTarget& target, std::uint32_t vk, std::intptr_t flags);
+void CaptureKeyRelease(const CaptureTarget& target, const KeyStroke& key);
 // Alt and F10 arrive as system keys and are captured when pressed.
-void CaptureSystemKey(const CaptureTarget& target, std::uint32_t vk, std::intptr_t flags);
-void CaptureWheelTurn(const CaptureTarget& target, std::uintptr_t wParam);
+void CaptureSystemKey(const CaptureTarget& target, const KeyStroke& key);
+// `delta` is the wheel's signed turn, positive away from the user.
+void CaptureWheelTurn(const CaptureTarget& target, int delta);
 
 }  // namespace pages

@@ -49,9 +49,8 @@ ControlWidget::ControlWidget(CControlUI::Impl* control, QWidget* parent)
     combo_->setAttribute(Qt::WA_InputMethodEnabled, false);
     // activated() fires only for the user's choices, never for the program's.
     QObject::connect(combo_, &QComboBox::activated, this, [this](int index) {
-      const int previous = control_->curSel;
       control_->curSel = index;
-      Notify("itemselect", static_cast<WPARAM>(index), static_cast<LPARAM>(previous));
+      Notify("itemselect");
     });
   } else if (control_->className == "Slider") {
     slider_ = new QSlider(Qt::Horizontal, this);
@@ -62,7 +61,7 @@ ControlWidget::ControlWidget(CControlUI::Impl* control, QWidget* parent)
     QObject::connect(slider_, &QSlider::valueChanged, this, [this](int value) {
       if (programmatic) return;
       control_->value = value;
-      Notify("valuechanged", static_cast<WPARAM>(value));
+      Notify("valuechanged");
     });
   }
   SyncInner();
@@ -228,9 +227,8 @@ void ControlWidget::Activate() {
   Notify("click");
 }
 
-void ControlWidget::Notify(const QString& type, WPARAM wParam, LPARAM lParam) {
-  if (control_->manager != nullptr)
-    control_->manager->SendNotify(control_->self, type, wParam, lParam);
+void ControlWidget::Notify(const QString& type) {
+  if (control_->manager != nullptr) control_->manager->SendNotify(control_->self, type);
 }
 
 }  // namespace ui

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include "ui/control_impl.h"
-#include "ui/win_types.h"
 
 class QComboBox;
 class QSlider;
@@ -36,7 +35,7 @@ class ControlWidget : public QWidget {
 
  private:
   QString StateImage() const;
-  void Notify(const QString& type, WPARAM wParam = 0, LPARAM lParam = 0);
+  void Notify(const QString& type);
   void Activate();
 
   CControlUI::Impl* control_;

@@ -43,7 +43,7 @@ class CControlUI {
   void SetBorderColor(std::uint32_t argb);
   std::uint32_t GetBorderColor() const;
   // Gives the control the keyboard focus within its window, taking it from whichever control
-  // had it. Key messages still reach the window.
+  // had it. Key events still reach the window.
   void SetFocus();
 
   CControlUI* GetParent() const;

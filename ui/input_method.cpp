@@ -4,11 +4,10 @@
 #include <QInputMethod>
 #include <QWidget>
 
-bool ImmDisableIME(unsigned long) {
-  if (qApp == nullptr) return true;
+void DisableInputMethod() {
+  if (qApp == nullptr) return;
   for (QWidget* widget : QApplication::allWidgets()) {
     widget->setAttribute(Qt::WA_InputMethodEnabled, false);
   }
   if (QInputMethod* method = QGuiApplication::inputMethod()) method->reset();
-  return true;
 }

@@ -3,11 +3,13 @@
 #include <Qt>
 #include <array>
 
+#include "keys/key_constants.h"
+
 namespace ui {
 namespace {
 
 // Virtual-key codes of evdev codes 1..88, where the evdev code equals the set-1 scan code.
-constexpr std::array<UINT, 89> kMainBlock = {
+constexpr std::array<std::uint32_t, 89> kMainBlock = {
     0,  // 0: reserved
     vk::kEscape,
     '1',
@@ -131,7 +133,7 @@ constexpr std::array<SpecialKey, 24> kSpecialKeys = {{
 KeyTranslation TranslateEvdevKey(unsigned evdevCode) {
   if (evdevCode == 69) return {vk::kNumLock, 0x45, true};  // Num Lock is reported as extended
   if (evdevCode < kMainBlock.size()) {
-    const UINT code = kMainBlock[evdevCode];
+    const std::uint32_t code = kMainBlock[evdevCode];
     if (code == 0) return {};
     return {code, evdevCode, false};
   }
@@ -145,7 +147,7 @@ namespace {
 
 struct QtKeyRow {
   int qtKey;
-  UINT vk;
+  std::uint32_t vk;
   bool extended;
 };
 
@@ -180,7 +182,7 @@ constexpr std::array<QtKeyRow, 6> kQtKeypadKeys = {{
     {Qt::Key_Enter, vk::kReturn, true},
 }};
 
-UINT QtKeyToVk(int qtKey, bool keypad, bool& extended) {
+std::uint32_t QtKeyToVk(int qtKey, bool keypad, bool& extended) {
   extended = false;
   if (keypad) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return vk::kNumpad0 + (qtKey - Qt::Key_0);
@@ -192,7 +194,7 @@ UINT QtKeyToVk(int qtKey, bool keypad, bool& extended) {
     }
   }
   if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
-    return static_cast<UINT>(qtKey);
+    return static_cast<std::uint32_t>(qtKey);
   }
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F16) return 0x70 + (qtKey - Qt::Key_F1);
   if (qtKey == Qt::Key_Period) return vk::kOemPeriod;
@@ -210,7 +212,7 @@ UINT QtKeyToVk(int qtKey, bool keypad, bool& extended) {
 
 KeyTranslation TranslateQtKey(int qtKey, bool keypad) {
   bool extended = false;
-  const UINT code = QtKeyToVk(qtKey, keypad, extended);
+  const std::uint32_t code = QtKeyToVk(qtKey, keypad, extended);
   if (code == 0) return {};
   // The scan code is that of the physical key giving the same virtual key and flag.
   for (unsigned evdev = 1; evdev < 256; ++evdev) {
@@ -218,17 +220,6 @@ KeyTranslation TranslateQtKey(int qtKey, bool keypad) {
     if (key.vk == code && key.extended == extended) return key;
   }
   return {code, 0, extended};
-}
-
-LPARAM BuildKeyLParam(const KeyMessageFlags& flags) {
-  std::uint32_t l = 1;
-  l |= (flags.key.scanCode & 0xFFu) << 16;
-  if (flags.key.extended) l |= 1u << 24;
-  if (flags.altDown) l |= 1u << 29;
-  if (flags.wasDown || flags.keyUp) l |= 1u << 30;
-  if (flags.keyUp) l |= 1u << 31;
-  // The flags form a 32-bit value; keep it unsigned so bit 31 does not sign-extend.
-  return static_cast<LPARAM>(l);
 }
 
 }  // namespace ui

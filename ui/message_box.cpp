@@ -11,8 +11,11 @@ void SetMessageBoxHook(MessageBoxHook hook) {
   g_hook = std::move(hook);
 }
 
-int MessageBox(HWND owner, const QString& text, const QString& caption, UINT type) {
-  if (g_hook) return g_hook(MessageBoxRecord{owner, text, caption, type});
+void MessageBox(QWidget* owner, const QString& text, const QString& caption) {
+  if (g_hook) {
+    g_hook(MessageBoxRecord{owner, text, caption});
+    return;
+  }
   QMessageBox box(owner);
   box.setWindowTitle(caption);
   box.setText(text);
@@ -25,5 +28,4 @@ int MessageBox(HWND owner, const QString& text, const QString& caption, UINT typ
   box.setEscapeButton(ok);
   box.setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
   box.exec();
-  return IDOK;
 }

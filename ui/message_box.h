@@ -3,20 +3,16 @@
 #include <QString>
 #include <functional>
 
-#include "ui/win_types.h"
-
-inline constexpr UINT MB_OK = 0;
-inline constexpr int IDOK = 1;
+class QWidget;
 
 // A modal box with an OK button, owned by `owner` (or by none). Enter and Escape close it.
-int MessageBox(HWND owner, const QString& text, const QString& caption, UINT type = MB_OK);
+void MessageBox(QWidget* owner, const QString& text, const QString& caption);
 
-// Tests capture boxes here instead of showing them; the hook's result is the answer.
+// Tests capture boxes here instead of showing them.
 struct MessageBoxRecord {
-  HWND owner = nullptr;
+  QWidget* owner = nullptr;
   QString text;
   QString caption;
-  UINT type = MB_OK;
 };
-using MessageBoxHook = std::function<int(const MessageBoxRecord&)>;
+using MessageBoxHook = std::function<void(const MessageBoxRecord&)>;
 void SetMessageBoxHook(MessageBoxHook hook);

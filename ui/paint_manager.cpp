@@ -103,8 +103,6 @@ CPaintManagerUI::~CPaintManagerUI() {
   impl_->Clear();
 }
 
-void CPaintManagerUI::SetInstance(void*) {}
-
 QString CPaintManagerUI::GetInstancePath() {
   QString path = QCoreApplication::applicationDirPath();
   if (!path.endsWith('/')) path += '/';
@@ -273,24 +271,19 @@ void CPaintManagerUI::AddNotifier(INotifyUI* notifier) {
   if (std::find(list.begin(), list.end(), notifier) == list.end()) list.push_back(notifier);
 }
 
-void CPaintManagerUI::SendNotify(CControlUI* sender, const QString& type, WPARAM wParam,
-                                 LPARAM lParam) {
+void CPaintManagerUI::SendNotify(CControlUI* sender, const QString& type) {
   TNotifyUI msg;
   msg.sType = type;
   msg.pSender = sender;
-  msg.wParam = wParam;
-  msg.lParam = lParam;
   // A handler may add notifiers; walk a copy.
   const std::vector<INotifyUI*> notifiers = impl_->notifiers;
   for (INotifyUI* notifier : notifiers) notifier->Notify(msg);
 }
 
-bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM, LPARAM lParam, LRESULT& lRes) {
+bool CPaintManagerUI::HandleCaptionPress(const QPoint& point) {
   Impl& d = *impl_;
-  if (uMsg != WM_LBUTTONDOWN || d.host.isNull()) return false;
+  if (d.host.isNull()) return false;
   // A press in the caption area drags the window, unless it lands on something clickable.
-  const QPoint point(static_cast<std::int16_t>(lParam & 0xFFFF),
-                     static_cast<std::int16_t>((lParam >> 16) & 0xFFFF));
   if (!GetCaptionRect().contains(point)) return false;
   for (QWidget* w = d.host->childAt(point); w != nullptr && w != d.host; w = w->parentWidget()) {
     if (w->inherits("QComboBox")) return false;
@@ -307,6 +300,5 @@ bool CPaintManagerUI::MessageHandler(UINT uMsg, WPARAM, LPARAM lParam, LRESULT& 
   QWindow* window = d.host->windowHandle();
   if (window == nullptr) return false;
   window->startSystemMove();
-  lRes = 0;
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QPixmap>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -10,14 +11,11 @@
 #include <vector>
 
 #include "ui/controls.h"
-#include "ui/win_types.h"
 
 // One notification from a control to its window.
 struct TNotifyUI {
   QString sType;  // "click", "itemselect", "dbclick", "valuechanged", ...
   CControlUI* pSender = nullptr;
-  WPARAM wParam = 0;
-  LPARAM lParam = 0;
 };
 
 class INotifyUI {
@@ -33,7 +31,6 @@ class CPaintManagerUI {
   ~CPaintManagerUI();
 
   // Process-wide set-up.
-  static void SetInstance(void* instance);
   // The program's folder with a trailing separator, so "Resources" can be appended directly.
   static QString GetInstancePath();
   static void SetResourcePath(const QString& path);
@@ -66,10 +63,11 @@ class CPaintManagerUI {
   QPixmap GetImage(const QString& value) const;
 
   void AddNotifier(INotifyUI* notifier);
-  void SendNotify(CControlUI* sender, const QString& type, WPARAM wParam = 0, LPARAM lParam = 0);
+  void SendNotify(CControlUI* sender, const QString& type);
 
-  // The toolkit's own processing of a window message. True when it consumed the message.
-  bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+  // A left press at `at` (window coordinates): in the caption area, and not on a button,
+  // option, combo or slider, it starts a window move and is consumed (true).
+  bool HandleCaptionPress(const QPoint& at);
 
  private:
   struct Impl;

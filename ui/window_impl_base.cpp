@@ -6,17 +6,18 @@
 
 WindowImplBase::WindowImplBase() = default;
 WindowImplBase::~WindowImplBase() {
-  // No message may reach this window's handlers once their object is going.
+  // No event may reach this window's hooks once their object is going.
   impl_->destroying = true;
-  impl_->timers.clear();
+  impl_->manager = nullptr;
+  impl_->tick.reset();
 }
 
 void WindowImplBase::OnCreated() {
-  QWidget* host = GetHWND();
+  QWidget* host = GetHost();
   m_pm.AddNotifier(this);
+  impl_->manager = &m_pm;
   m_pm.LoadSkin(SkinFileName(), host);
   if (host->windowTitle().isEmpty()) host->setWindowTitle(m_pm.GetWindowTitle());
-  if (impl_->requestedSize.isValid()) host->resize(impl_->requestedSize);
   OnWindowReady();
 }
 
@@ -24,119 +25,48 @@ void WindowImplBase::Notify(TNotifyUI& msg) {
   // The skin's own window buttons work without any code in the window.
   if (msg.sType != "click" || msg.pSender == nullptr) return;
   const QString name = msg.pSender->GetName();
-  if (name == "closebtn") SendMessage(WM_SYSCOMMAND, SC_CLOSE);
-  if (name == "minbtn") SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+  if (name == "closebtn") Deliver(ui::CloseRequest{});
+  if (name == "minbtn") Minimize();
 }
 
-LRESULT WindowImplBase::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  bool handled = true;
-  LRESULT result = 0;
-  switch (uMsg) {
-    case WM_CREATE:
-      result = OnCreate(uMsg, wParam, lParam, handled);
-      break;
-    case WM_DESTROY:
-      result = OnDestroy(uMsg, wParam, lParam, handled);
-      break;
-    case WM_SIZE:
-      result = OnSize(uMsg, wParam, lParam, handled);
-      break;
-    case WM_CLOSE:
-      result = OnClose(uMsg, wParam, lParam, handled);
-      break;
-    case WM_GETMINMAXINFO:
-      result = OnGetMinMaxInfo(uMsg, wParam, lParam, handled);
-      break;
-    case WM_NCCALCSIZE:
-      result = OnNcCalcSize(uMsg, wParam, lParam, handled);
-      break;
-    case WM_NCHITTEST:
-      result = OnNcHitTest(uMsg, wParam, lParam, handled);
-      break;
-    case WM_NCPAINT:
-      result = OnNcPaint(uMsg, wParam, lParam, handled);
-      break;
-    case WM_NCACTIVATE:
-      result = OnNcActivate(uMsg, wParam, lParam, handled);
-      break;
-    case WM_KEYDOWN:
-      result = OnKeyDown(uMsg, wParam, lParam, handled);
-      break;
-    case WM_CHAR:
-      result = OnChar(uMsg, wParam, lParam, handled);
-      break;
-    case WM_SETFOCUS:
-      result = OnSetFocus(uMsg, wParam, lParam, handled);
-      break;
-    case WM_KILLFOCUS:
-      result = OnKillFocus(uMsg, wParam, lParam, handled);
-      break;
-    case WM_SYSCOMMAND:
-      result = OnSysCommand(uMsg, wParam, lParam, handled);
-      break;
-    case WM_TIMER:
-      result = OnTimer(uMsg, wParam, lParam, handled);
-      break;
-    case WM_LBUTTONDOWN:
-      result = OnLButtonDown(uMsg, wParam, lParam, handled);
-      break;
-    case WM_LBUTTONUP:
-      result = OnLButtonUp(uMsg, wParam, lParam, handled);
-      break;
-    case WM_MOUSEMOVE:
-      result = OnMouseMove(uMsg, wParam, lParam, handled);
-      break;
-    case WM_MOUSEWHEEL:
-      result = OnMouseWheel(uMsg, wParam, lParam, handled);
-      break;
-    case WM_MOUSEHOVER:
-      result = OnMouseHover(uMsg, wParam, lParam, handled);
-      break;
-    default:
-      handled = false;
-      break;
+// The one place that decides which hook an event goes to.
+bool WindowImplBase::Dispatch(const ui::WindowEvent& event) {
+  if (const auto* key = std::get_if<ui::KeyEvent>(&event)) {
+    if (key->system) return key->pressed ? OnSysKeyDown(*key) : OnSysKeyUp(*key);
+    return key->pressed ? OnKeyDown(*key) : OnKeyUp(*key);
   }
-  return FinishRouting(uMsg, wParam, lParam, handled, result);
-}
-
-LRESULT WindowImplBase::FinishRouting(UINT uMsg, WPARAM wParam, LPARAM lParam, bool handled,
-                                      LRESULT hookResult) {
-  if (handled) return hookResult;
-  LRESULT result = HandleCustomMessage(uMsg, wParam, lParam, handled);
-  if (handled) return result;
-  if (m_pm.MessageHandler(uMsg, wParam, lParam, result)) return result;
-  return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
-}
-
-LRESULT WindowImplBase::HandleCustomMessage(UINT, WPARAM, LPARAM, bool& bHandled) {
-  bHandled = false;
-  return 0;
-}
-
-// The default hooks leave every message to the later stages.
-#define PASS_ON_HOOK(name)                                             \
-  LRESULT WindowImplBase::name(UINT, WPARAM, LPARAM, bool& bHandled) { \
-    bHandled = false;                                                  \
-    return 0;                                                          \
+  if (const auto* wheel = std::get_if<ui::WheelEvent>(&event)) return OnWheel(*wheel);
+  if (const auto* focus = std::get_if<ui::FocusChange>(&event)) {
+    return *focus == ui::FocusChange::kGained ? OnFocusGained() : OnFocusLost();
   }
-PASS_ON_HOOK(OnCreate)
-PASS_ON_HOOK(OnDestroy)
-PASS_ON_HOOK(OnSize)
-PASS_ON_HOOK(OnClose)
-PASS_ON_HOOK(OnGetMinMaxInfo)
-PASS_ON_HOOK(OnNcCalcSize)
-PASS_ON_HOOK(OnNcHitTest)
-PASS_ON_HOOK(OnNcPaint)
-PASS_ON_HOOK(OnNcActivate)
-PASS_ON_HOOK(OnKeyDown)
-PASS_ON_HOOK(OnChar)
-PASS_ON_HOOK(OnSetFocus)
-PASS_ON_HOOK(OnKillFocus)
-PASS_ON_HOOK(OnSysCommand)
-PASS_ON_HOOK(OnTimer)
-PASS_ON_HOOK(OnLButtonDown)
-PASS_ON_HOOK(OnLButtonUp)
-PASS_ON_HOOK(OnMouseMove)
-PASS_ON_HOOK(OnMouseWheel)
-PASS_ON_HOOK(OnMouseHover)
-#undef PASS_ON_HOOK
+  if (std::holds_alternative<ui::CloseRequest>(event)) return OnCloseRequest();
+  return OnTick();
+}
+
+bool WindowImplBase::OnKeyDown(const ui::KeyEvent&) {
+  return false;
+}
+bool WindowImplBase::OnKeyUp(const ui::KeyEvent&) {
+  return false;
+}
+bool WindowImplBase::OnSysKeyDown(const ui::KeyEvent&) {
+  return false;
+}
+bool WindowImplBase::OnSysKeyUp(const ui::KeyEvent&) {
+  return false;
+}
+bool WindowImplBase::OnWheel(const ui::WheelEvent&) {
+  return false;
+}
+bool WindowImplBase::OnFocusGained() {
+  return false;
+}
+bool WindowImplBase::OnFocusLost() {
+  return false;
+}
+bool WindowImplBase::OnCloseRequest() {
+  return false;
+}
+bool WindowImplBase::OnTick() {
+  return false;
+}

@@ -4,48 +4,55 @@
 #include <memory>
 
 #include "ui/paint_manager.h"
-#include "ui/win_types.h"
+#include "ui/window_events.h"
 
-// A native window: a frameless top-level widget whose input reaches HandleMessage as window
-// messages (key, wheel, focus, timer, system command...).
+// A native window: a frameless top-level widget whose input reaches the window as typed events
+// (key, wheel, focus, close request, tick).
 namespace ui {
 class HostWidget;
-class WindowMessageFilter;
+class WindowInputFilter;
 }  // namespace ui
+
+class QWidget;
 
 class CWindowWnd {
  public:
   CWindowWnd();
   virtual ~CWindowWnd();
 
-  HWND GetHWND() const;
-  operator HWND() const { return GetHWND(); }
+  // The window's widget; none before Create.
+  QWidget* GetHost() const;
 
-  // Creates the window. x, y, cx, cy may be CW_USEDEFAULT (the skin's size is used).
-  HWND Create(HWND parent, const QString& caption, UINT style, UINT exStyle, int x = CW_USEDEFAULT,
-              int y = CW_USEDEFAULT, int cx = CW_USEDEFAULT, int cy = CW_USEDEFAULT);
+  // Creates the window with its caption; its size comes from the skin. A second call returns
+  // the window already there.
+  QWidget* Create(QWidget* parent, const QString& caption);
   void ShowWindow(bool show = true);
   void CenterWindow();
+  void Minimize();
   void SetIcon(const QString& pictureFile);
-  LRESULT SendMessage(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
-  // Ticks arrive as WM_TIMER with wParam = id on the UI thread.
-  bool SetTimer(UINT_PTR id, UINT periodMs);
-  void KillTimer(UINT_PTR id);
+  // One periodic tick per window, delivered as a Tick event on the UI thread. Starting it again
+  // changes its period. False before Create.
+  bool StartTick(int periodMs);
+  void StopTick();
+
+  // Hands the window an event as its input would: it goes to the window's hook, and what the
+  // hook does not consume gets the toolkit's default handling. True when the hook consumed it.
+  bool Deliver(const ui::WindowEvent& event);
 
   virtual QString WindowClassName() const = 0;
-  // Default processing of a message (the last routing stage).
-  virtual LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
 
  protected:
+  // Sends the event to its hook; true when the hook consumed it.
+  virtual bool Dispatch(const ui::WindowEvent& event) = 0;
   virtual void OnCreated() {}
   struct Impl;
   std::unique_ptr<Impl> impl_;
   friend class ui::HostWidget;
-  friend class ui::WindowMessageFilter;
+  friend class ui::WindowInputFilter;
 };
 
 // The skin-driven window: builds its skin on Create, calls OnWindowReady once with every
-// control in place, routes messages to the hooks below and notifications to Notify.
+// control in place, gives events to the hooks below and notifications to Notify.
 class WindowImplBase : public CWindowWnd, public INotifyUI {
  public:
   WindowImplBase();
@@ -55,42 +62,24 @@ class WindowImplBase : public CWindowWnd, public INotifyUI {
   virtual void OnWindowReady() {}
   void Notify(TNotifyUI& msg) override;
 
-  // Default router: the message goes to its hook, then HandleCustomMessage, then the manager,
-  // then CWindowWnd::HandleMessage, each stage only while the handled flag is false.
-  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
-  virtual LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled);
-
-  // Hooks with the toolkit's default handling. Each default clears bHandled unless it
-  // consumed the message.
-  virtual LRESULT OnCreate(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnDestroy(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnSize(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnClose(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnGetMinMaxInfo(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnNcCalcSize(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnNcHitTest(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnNcPaint(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnNcActivate(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnKeyDown(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnChar(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnSetFocus(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnKillFocus(UINT, WPARAM, LPARAM, bool& bHandled);
-  // SC_MINIMIZE minimises, SC_RESTORE restores, SC_CLOSE closes the window.
-  virtual LRESULT OnSysCommand(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnTimer(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnLButtonDown(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnLButtonUp(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnMouseMove(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnMouseWheel(UINT, WPARAM, LPARAM, bool& bHandled);
-  virtual LRESULT OnMouseHover(UINT, WPARAM, LPARAM, bool& bHandled);
+  // Hooks, one per kind of event. Each returns true when it consumed the event; the defaults
+  // consume nothing.
+  virtual bool OnKeyDown(const ui::KeyEvent& key);
+  virtual bool OnKeyUp(const ui::KeyEvent& key);
+  // System keys: F10, and keys while Alt is held without Ctrl.
+  virtual bool OnSysKeyDown(const ui::KeyEvent& key);
+  virtual bool OnSysKeyUp(const ui::KeyEvent& key);
+  virtual bool OnWheel(const ui::WheelEvent& wheel);
+  virtual bool OnFocusGained();
+  virtual bool OnFocusLost();
+  // Not consumed, the window is hidden.
+  virtual bool OnCloseRequest();
+  virtual bool OnTick();
 
   CPaintManagerUI& GetManager() { return m_pm; }
 
  protected:
-  // The stages after a message's hook: unless the hook kept the message (handled), it goes
-  // to HandleCustomMessage, then the manager, then default processing. Routers that keep
-  // their own hook table end with this.
-  LRESULT FinishRouting(UINT uMsg, WPARAM wParam, LPARAM lParam, bool handled, LRESULT hookResult);
+  bool Dispatch(const ui::WindowEvent& event) override;
 
   CPaintManagerUI m_pm;
 

@@ -2,37 +2,34 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QSize>
 #include <QTimer>
 #include <QWidget>
-#include <map>
 #include <memory>
 #include <set>
-#include <vector>
 
 #include "ui/window_impl_base.h"
 
 namespace ui {
 class HostWidget;
-class WindowMessageFilter;
+class WindowInputFilter;
 }  // namespace ui
 
 struct CWindowWnd::Impl {
   CWindowWnd* owner = nullptr;
   std::unique_ptr<ui::HostWidget> host;
-  QPointer<ui::WindowMessageFilter> filter;
-  std::map<UINT_PTR, std::unique_ptr<QTimer>> timers;
-  // One entry per message being routed: whether it reached default processing.
-  std::vector<bool> frames;
-  // Keys held down (scan code, 0x100 when extended), for the previous state and Alt context.
-  std::set<unsigned> heldKeys;
-  QSize requestedSize;
+  QPointer<ui::WindowInputFilter> filter;
+  // The skin's manager, once there is one: it decides whether a press drags the window.
+  CPaintManagerUI* manager = nullptr;
+  std::unique_ptr<QTimer> tick;
+  // Keys held down (scan code, plus scancode::kExtendedBit when extended), for auto-repeat
+  // and the Alt and Ctrl context of system keys.
+  std::set<std::uint32_t> heldKeys;
   bool closing = false;
   bool destroying = false;
 
-  // Delivers a message to the owner's HandleMessage. True when it reached default processing,
-  // which is when Qt may still act on the event that caused it.
-  bool Route(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr);
+  // Hands an event to the owner's hook and gives what it leaves the default handling. True
+  // when the hook consumed it.
+  bool Deliver(const ui::WindowEvent& event);
 };
 
 namespace ui {
@@ -45,16 +42,16 @@ class HostWidget : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   CWindowWnd::Impl* window_;
 };
 
-// Watches the native window's input and turns it into window messages.
-class WindowMessageFilter : public QObject {
+// Watches the native window's input: keys and the wheel become typed events for the window, a
+// left press in the caption area may start a window move.
+class WindowInputFilter : public QObject {
  public:
-  WindowMessageFilter(CWindowWnd::Impl* window, QObject* parent);
+  WindowInputFilter(CWindowWnd::Impl* window, QObject* parent);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,7 +59,7 @@ class WindowMessageFilter : public QObject {
  private:
   bool OnKey(QEvent* event);
   bool OnWheel(QEvent* event);
-  bool OnMouse(QEvent* event);
+  bool OnMousePress(QEvent* event);
   CWindowWnd::Impl* window_;
 };
 

@@ -20,10 +20,7 @@ AppTestEnv::AppTestEnv()
   SetBoardModelRoot(boardFolder_.path().toStdString());
   SetModel("T2803-31");
   SetLanguage(kLangEnglishUs);
-  SetMessageBoxHook([this](const MessageBoxRecord& record) {
-    boxes.push_back(record);
-    return IDOK;
-  });
+  SetMessageBoxHook([this](const MessageBoxRecord& record) { boxes.push_back(record); });
   CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + "Resources");
 }
 
@@ -55,7 +52,7 @@ void AppTestEnv::Unplug() {
 }
 
 void AppTestEnv::CreateWindow(MainWindow& window) {
-  window.Create(nullptr, QStringLiteral("PadMainWindow"), 0x96C80000, 0x100);
+  window.Create(nullptr, QStringLiteral("PadMainWindow"));
 }
 
 int RunLoopFor(int timeoutMs) {
@@ -64,6 +61,25 @@ int RunLoopFor(int timeoutMs) {
   QObject::connect(&guard, &QTimer::timeout, [] { PostQuitMessage(99); });
   guard.start(timeoutMs);
   return CPaintManagerUI::MessageLoop();
+}
+
+ui::KeyEvent KeyUp(std::uint32_t virtualKey, std::uint32_t scanCode, bool extended) {
+  ui::KeyEvent key;
+  key.virtualKey = virtualKey;
+  key.scanCode = scanCode;
+  key.extended = extended;
+  key.pressed = false;
+  return key;
+}
+
+ui::KeyEvent SysKeyDown(std::uint32_t virtualKey, std::uint32_t scanCode, bool extended) {
+  ui::KeyEvent key;
+  key.virtualKey = virtualKey;
+  key.scanCode = scanCode;
+  key.extended = extended;
+  key.pressed = true;
+  key.system = true;
+  return key;
 }
 
 void Click(MainWindow& window, CControlUI* sender) {

@@ -46,6 +46,10 @@ class AppTestEnv {
 // Returns the loop's exit code.
 int RunLoopFor(int timeoutMs);
 
+// Key events as the toolkit hands them to the window (window.Deliver(...)).
+ui::KeyEvent KeyUp(std::uint32_t virtualKey, std::uint32_t scanCode, bool extended = false);
+ui::KeyEvent SysKeyDown(std::uint32_t virtualKey, std::uint32_t scanCode, bool extended = false);
+
 // A click notification from `sender`, as the toolkit sends it.
 void Click(MainWindow& window, CControlUI* sender);
 

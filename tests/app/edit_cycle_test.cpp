@@ -6,16 +6,14 @@
 #include "ui/paint_manager.h"
 
 // The whole edit cycle through the window: clicks reach Notify, keys and the wheel reach the
-// window's message router, and Save lands in the emulated controller.
+// window's hooks as the toolkit delivers them, and Save lands in the emulated controller.
 namespace {
-
-constexpr LPARAM kExtended = LPARAM{1} << 24;
 
 class EditCycleTest : public ::testing::Test {
  protected:
   std::unique_ptr<MainWindow> Open() {
     auto window = env.MakeWindow();
-    window->HandleMessage(WM_SETFOCUS, 0, 0);
+    window->Deliver(ui::FocusChange::kGained);
     return window;
   }
   void Click(MainWindow& window, const char* name) { Notify(window, "click", name); }
@@ -26,8 +24,9 @@ class EditCycleTest : public ::testing::Test {
     ASSERT_NE(msg.pSender, nullptr) << name;
     window.Notify(msg);
   }
-  void Release(MainWindow& window, WPARAM vk, LPARAM flags = 0) {
-    window.HandleMessage(WM_KEYUP, vk, flags);
+  void Release(MainWindow& window, std::uint32_t vk, std::uint32_t scanCode,
+               bool extended = false) {
+    window.Deliver(KeyUp(vk, scanCode, extended));
   }
   std::vector<QString> Texts() {
     std::vector<QString> texts;
@@ -42,7 +41,7 @@ TEST_F(EditCycleTest, AKeyCapturedAndSavedLandsInTheController) {
   Click(*window, "ControlKeybtn");
   Click(*window, "ConKeyABtn");
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "normalimage"), "Key_push.png");
-  Release(*window, 'F', 0x21 << 16);
+  Release(*window, 'F', 0x21);
   EXPECT_EQ(TheControllerDevice().config.Code(10), 0x09);
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), "Key_F.png");
   EXPECT_EQ(env.emulator->Word(10), 0x04);  // nothing is sent before Save
@@ -62,7 +61,7 @@ TEST_F(EditCycleTest, SaveWithoutTheControllerFailsAndKeepsThePage) {
   auto window = Open();
   Click(*window, "ControlKeybtn");
   Click(*window, "ConKeyWBtn");
-  Release(*window, 0x11, kExtended);  // right Ctrl
+  Release(*window, 0x11, 0x1D, true);  // right Ctrl
   ControllerEmulator::Faults faults;
   faults.unplugAfterReports = 0;
   env.emulator->SetFaults(faults);
@@ -82,13 +81,13 @@ TEST_F(EditCycleTest, SaveFollowsTheControllerToItsNewNodeAfterResume) {
   auto window = Open();
   Click(*window, "ControlKeybtn");
   Click(*window, "ConKeyABtn");
-  Release(*window, 'F', 0x21 << 16);
+  Release(*window, 'F', 0x21);
   Click(*window, "Savebtn");
   // Suspend and resume: the controller is back under a new node; the window still holds
   // the old one.
   env.plug->Replug();
   Click(*window, "ConKeyDBtn");
-  Release(*window, 'G', 0x22 << 16);
+  Release(*window, 'G', 0x22);
   Click(*window, "Savebtn");
   EXPECT_EQ(Texts(), (std::vector<QString>{"Saved successfully !", "Saved successfully !"}));
   EXPECT_EQ(env.emulator->Word(10), 0x09);
@@ -98,7 +97,7 @@ TEST_F(EditCycleTest, SaveFollowsTheControllerToItsNewNodeAfterResume) {
   env.plug->Unplug();
   const auto memory = env.emulator->Memory();
   Click(*window, "ConKeyWBtn");
-  Release(*window, 'H', 0x23 << 16);
+  Release(*window, 'H', 0x23);
   Click(*window, "Savebtn");
   EXPECT_EQ(Texts(), (std::vector<QString>{"Saved successfully !", "Saved successfully !",
                                            "Save failed !"}));
@@ -111,23 +110,23 @@ TEST_F(EditCycleTest, CaptureNeedsFocusAndTheWheelOnlyCountsOnTheControlKeyPage)
   auto window = Open();
   Click(*window, "BackKeybtn");
   Click(*window, "BackKeySet1Btn");
-  window->HandleMessage(WM_MOUSEWHEEL, static_cast<WPARAM>(120u << 16), 0);
+  window->Deliver(ui::WheelEvent{120});
   EXPECT_EQ(TheControllerDevice().config.Code(25), 0x29);  // factory Esc
-  window->HandleMessage(WM_KILLFOCUS, 0, 0);
-  Release(*window, 'Q');
-  window->HandleMessage(WM_SYSKEYDOWN, 0x12, 0);
+  window->Deliver(ui::FocusChange::kLost);
+  Release(*window, 'Q', 0x10);
+  window->Deliver(SysKeyDown(0x12, 0x38));
   EXPECT_EQ(TheControllerDevice().config.Code(25), 0x29);
-  window->HandleMessage(WM_SETFOCUS, 0, 0);
-  window->HandleMessage(WM_SYSKEYDOWN, 0x12, kExtended);
+  window->Deliver(ui::FocusChange::kGained);
+  window->Deliver(SysKeyDown(0x12, 0x38, true));
   EXPECT_EQ(TheControllerDevice().config.Code(25), 0xE6);
   EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "bkimage"), "Alt.png");
 
   Click(*window, "Backbtn");
-  Release(*window, 'Q');  // disarmed by Back
+  Release(*window, 'Q', 0x10);  // disarmed by Back
   EXPECT_EQ(TheControllerDevice().config.Code(25), 0xE6);
   Click(*window, "ControlKeybtn");
   Click(*window, "ConMSRollDownBtn");
-  window->HandleMessage(WM_MOUSEWHEEL, static_cast<WPARAM>(0xFF880000u), 0);
+  window->Deliver(ui::WheelEvent{-120});
   EXPECT_EQ(TheControllerDevice().config.Code(1), 0xE9);
   EXPECT_EQ(Attr(*window, "ConMSRollDownBtn", "bkimage"), "MS_DOWN.png");
 }
@@ -142,7 +141,7 @@ TEST_F(EditCycleTest, RearButtonStepsDelaysAndLeavingWithoutSaving) {
   Click(*window, "BackKeySet5Btn");
   EXPECT_EQ(window->selectedSlot, 29u);
   Click(*window, "BackKeySet1Btn");
-  Release(*window, 'A');
+  Release(*window, 'A', 0x1E);
   Click(*window, "BackKeySet2Btn");
   EXPECT_EQ(window->selectedSlot, 26u);
   EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "normalimage"), "");
@@ -163,7 +162,7 @@ TEST_F(EditCycleTest, RearButtonStepsDelaysAndLeavingWithoutSaving) {
 
   // An edit left behind with Back is gone when the page is entered again.
   Click(*window, "BackKeySet1Btn");
-  Release(*window, 'B');
+  Release(*window, 'B', 0x30);
   Click(*window, "Backbtn");
   Click(*window, "BackKeybtn");
   EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "bkimage"), "Key_A.png");

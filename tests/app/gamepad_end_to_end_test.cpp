@@ -18,7 +18,7 @@ TEST(GamepadEndToEndTest, APressedOnAPadIsSavedAndEnablesTheDelayAfterItsStep) {
   SdlGamepadSource gamepads;
   auto window = env.MakeWindow();
   window->SetGamepadSource(&gamepads);
-  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  window->Deliver(ui::FocusChange::kGained);
   Click(*window, window->backKeyBtn);
   Click(*window, Control(*window, "BackKeySet1Btn"));
   ASSERT_EQ(window->selectedSlot, 25u);

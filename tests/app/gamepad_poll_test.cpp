@@ -22,12 +22,8 @@ class GamepadPollTest : public ::testing::Test {
     ASSERT_EQ(window->currentPage, 1u);
     ASSERT_EQ(window->selectedSlot, 25u);
   }
-  // One tick; returns whether the poll kept the message to itself.
-  bool Tick() {
-    bool handled = true;
-    EXPECT_EQ(window->PollGamepad(WM_TIMER, 0, 0, handled), 0);
-    return handled;
-  }
+  // One tick; returns whether the poll kept it to itself.
+  bool Tick() { return window->Deliver(ui::Tick{}); }
   std::uint16_t Slot(int slot) { return TheControllerDevice().config.Code(slot); }
   QString FirstStepPicture() { return Attr(*window, "BackKeySet1Btn", "bkimage"); }
 
@@ -146,9 +142,9 @@ TEST_F(GamepadPollTest, DelaySelectorsFollowTheirStepsWithOrWithoutSlotAndPad) {
 class TickCountingWindow : public MainWindow {
  public:
   int ticks = 0;
-  LRESULT PollGamepad(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override {
+  bool PollGamepad() override {
     ++ticks;
-    return MainWindow::PollGamepad(uMsg, wParam, lParam, bHandled);
+    return MainWindow::PollGamepad();
   }
 };
 
@@ -161,13 +157,13 @@ TEST(GamepadTickTest, TicksOnlyOnTheRearPageWithFocusAfterASuccessfulStart) {
     return window->ticks - before;
   };
   auto click = [&](CControlUI* sender) { Click(*window, sender); };
-  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  window->Deliver(ui::FocusChange::kGained);
   EXPECT_EQ(ticksDuring(100), 0);  // main menu
   click(window->backKeyBtn);
   EXPECT_GE(ticksDuring(150), 3);
-  window->HandleMessage(WM_KILLFOCUS, 0, 0);
+  window->Deliver(ui::FocusChange::kLost);
   EXPECT_EQ(ticksDuring(100), 0);
-  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  window->Deliver(ui::FocusChange::kGained);
   EXPECT_GE(ticksDuring(150), 3);
   click(window->backBtn);
   EXPECT_EQ(ticksDuring(100), 0);
@@ -178,7 +174,7 @@ TEST(GamepadTickTest, TicksOnlyOnTheRearPageWithFocusAfterASuccessfulStart) {
   auto failed = env.MakeWindow<TickCountingWindow>();
   EXPECT_EQ(RunLoopFor(3000), 0);
   failed->currentPage = 1;
-  failed->HandleMessage(WM_SETFOCUS, 0, 0);
+  failed->Deliver(ui::FocusChange::kGained);
   EXPECT_EQ(RunLoopFor(150), 99);
   EXPECT_EQ(failed->ticks, 0);
 }

@@ -24,7 +24,7 @@ QString ShotFolder() {
 
 void Save(MainWindow& window, const QString& name) {
   QApplication::processEvents();
-  const QPixmap shot = window.GetHWND()->grab();
+  const QPixmap shot = window.GetHost()->grab();
   ASSERT_FALSE(shot.isNull());
   const QString file = ShotFolder() + "/" + name + ".png";
   EXPECT_TRUE(shot.save(file)) << file.toStdString();
@@ -68,12 +68,12 @@ TEST(Screenshots, PagesAfterEdits) {
     env.SetLanguage(QString(lang) == "zh" ? kLangChinesePrc : kLangEnglishUs);
     auto window = env.MakeWindow();
     window->ShowWindow(true);
-    window->HandleMessage(WM_SETFOCUS, 0, 0);
+    window->Deliver(ui::FocusChange::kGained);
     Click(*window, "BackKeybtn");
     Click(*window, "BackKeySet2Btn");
-    window->HandleMessage(WM_KEYUP, 'Q', 0);
+    window->Deliver(KeyUp('Q', 0x10));
     Click(*window, "BackKeySet3Btn");
-    window->HandleMessage(WM_KEYUP, 0x11, LPARAM{1} << 24);
+    window->Deliver(KeyUp(0x11, 0x1D, true));
     ui::SelectComboItem(window->backKeyTimeCombo[0], 1);
     Click(*window, "BackKeySet4Btn");
     Save(*window, QString("edited_backkeys_%1").arg(lang));
@@ -90,7 +90,7 @@ TEST(Screenshots, PagesAfterEdits) {
     moved.pSender = window->lsCenterDzSlider;
     window->Notify(moved);
     Click(*window, "ConKeyABtn");
-    window->HandleMessage(WM_KEYUP, 'F', 0);
+    window->Deliver(KeyUp('F', 0x21));
     Save(*window, QString("edited_controlkeys_%1").arg(lang));
     window->ShowWindow(false);
   }

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <algorithm>
 
 #include "app/main_window.h"
@@ -151,7 +152,7 @@ TEST_F(StartUpTest, NoControllerTellsTheUserAndQuits) {
     const bool chinese = lang == kLangChinesePrc;
     EXPECT_EQ(env.boxes[0].text, chinese ? "初始化失败" : "initialization failed");
     EXPECT_EQ(env.boxes[0].caption, chinese ? "提示" : "prompt");
-    EXPECT_EQ(env.boxes[0].owner, window->GetHWND());
+    EXPECT_EQ(env.boxes[0].owner, window->GetHost());
     EXPECT_NE(env.boxes[0].owner, nullptr);
     // The quit was posted during creation: the loop ends at once with 0.
     EXPECT_EQ(RunLoopFor(3000), 0);
@@ -253,22 +254,23 @@ TEST_F(StartUpTest, FailureSaysWhyWhenTheSystemToldWhy) {
 TEST_F(StartUpTest, FocusTogglesTheCaptureFlag) {
   auto window = env.MakeWindow();
   window->hasFocus = 0;
-  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  EXPECT_TRUE(window->Deliver(ui::FocusChange::kGained));
   EXPECT_EQ(window->hasFocus, 1u);
-  window->HandleMessage(WM_KILLFOCUS, 0, 0);
+  EXPECT_TRUE(window->Deliver(ui::FocusChange::kLost));
   EXPECT_EQ(window->hasFocus, 0u);
-  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  window->Deliver(ui::FocusChange::kGained);
   EXPECT_EQ(window->hasFocus, 1u);
 }
 
-TEST_F(StartUpTest, OnlyTheExactCloseCommandQuits) {
+TEST_F(StartUpTest, ACloseRequestQuitsWithoutHidingTheWindow) {
   auto window = env.MakeWindow();
   window->ShowWindow(true);
-  // 0xF061 carries low bits: not a close, so nothing quits and the window stays.
-  window->HandleMessage(WM_SYSCOMMAND, 0xF061, 0);
-  EXPECT_EQ(RunLoopFor(100), 99);
-  EXPECT_EQ(RunLoopFor(100), 99);
-  window->HandleMessage(WM_SYSCOMMAND, 0xF060, 0);
+  EXPECT_EQ(RunLoopFor(100), 99);  // nothing quits by itself
+  // The window manager's close: the window ends the loop and stays as it is until then.
+  window->GetHost()->close();
+  EXPECT_TRUE(window->GetHost()->isVisible());
+  EXPECT_EQ(RunLoopFor(3000), 0);
+  EXPECT_TRUE(window->Deliver(ui::CloseRequest{}));
   EXPECT_EQ(RunLoopFor(3000), 0);
 }
 

@@ -43,10 +43,10 @@ class WindowRoundTripTest : public ::testing::Test {
 
 TEST_F(WindowRoundTripTest, WhatTheWindowSavesPadctlShows) {
   auto window = env.MakeWindow();
-  window->HandleMessage(WM_SETFOCUS, 0, 0);
+  window->Deliver(ui::FocusChange::kGained);
   Click(*window, "ControlKeybtn");
   Click(*window, "ConKeyABtn");
-  window->HandleMessage(WM_KEYUP, 'F', 0x21 << 16);
+  window->Deliver(KeyUp('F', 0x21));
   Click(*window, "Vib2");
   Click(*window, "LedModeOnOff");
   Click(*window, "LedModeBreathed");

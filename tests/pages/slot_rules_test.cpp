@@ -6,6 +6,7 @@
 #include "config/controller_config.h"
 #include "device/debug_trace.h"
 #include "keys/key_codes.h"
+#include "keys/key_constants.h"
 #include "pages/slot_capture.h"
 #include "pages/slot_editing.h"
 #include "tests/pages/fake_page_controls.h"
@@ -96,59 +97,61 @@ class CaptureTest : public ::testing::Test {
   std::vector<std::wstring> traces;
 };
 
-constexpr std::intptr_t kExtended = std::intptr_t{1} << 24;
-std::intptr_t Scan(int code) {
-  return static_cast<std::intptr_t>(code) << 16;
+KeyStroke Key(std::uint32_t virtualKey, std::uint32_t scanCode, bool extended = false) {
+  return KeyStroke{virtualKey, scanCode, extended};
 }
 
-TEST_F(CaptureTest, SidedKeysAreToldApartByTheirFlags) {
+TEST_F(CaptureTest, SidedKeysAreToldApartByScanCodeAndExtendedFlag) {
   struct Case {
-    std::uint32_t vk;
-    std::intptr_t flags;
+    KeyStroke key;
     std::uint16_t code;
     const char* picture;
   };
   const Case cases[] = {
-      {0x11, Scan(0x1D), 0xE0, "Ctrl.png"},
-      {0x11, Scan(0x1D) | kExtended, 0xE4, "Ctrl.png"},
-      {0x10, Scan(0x2A), 0xE1, "Shift.png"},
-      {0x10, Scan(0x36), 0xE5, "Shift.png"},
-      {0x0D, Scan(0x1C), 0x28, "Enter.png"},
-      {0x0D, Scan(0x1C) | kExtended, 0x58, "Enter.png"},
-      {0x5B, Scan(0x5B) | kExtended, 0xE3, "WIN.png"},
-      {0x46, Scan(0x21), 0x09, "Key_F.png"},
+      {Key(vk::kControl, 0x1D), 0xE0, "Ctrl.png"},
+      {Key(vk::kControl, 0x1D, true), 0xE4, "Ctrl.png"},
+      {Key(vk::kShift, scancode::kLeftShift), 0xE1, "Shift.png"},
+      {Key(vk::kShift, scancode::kRightShift), 0xE5, "Shift.png"},
+      // Shift's side is its scan code alone; the extended flag does not make it right.
+      {Key(vk::kShift, scancode::kLeftShift, true), 0xE1, "Shift.png"},
+      {Key(vk::kReturn, 0x1C), 0x28, "Enter.png"},
+      {Key(vk::kReturn, 0x1C, true), 0x58, "Enter.png"},
+      {Key(vk::kLWin, 0x5B, true), 0xE3, "WIN.png"},
+      {Key('F', 0x21), 0x09, "Key_F.png"},
   };
   for (const Case& c : cases) {
-    pages::CaptureKeyRelease(Armed(10), c.vk, c.flags);
-    EXPECT_EQ(config.Code(10), c.code) << std::hex << c.vk;
-    EXPECT_EQ(controls.Attr("ConKeyABtn", "bkimage"), c.picture) << std::hex << c.vk;
+    pages::CaptureKeyRelease(Armed(10), c.key);
+    EXPECT_EQ(config.Code(10), c.code) << std::hex << c.key.virtualKey << " " << c.key.scanCode;
+    EXPECT_EQ(controls.Attr("ConKeyABtn", "bkimage"), c.picture) << std::hex << c.key.virtualKey;
   }
   // Alt and F10 are captured as they are pressed.
-  pages::CaptureSystemKey(Armed(25), 0x12, Scan(0x38));
+  pages::CaptureSystemKey(Armed(25), Key(vk::kMenu, 0x38));
   EXPECT_EQ(config.Code(25), 0xE2);
-  pages::CaptureSystemKey(Armed(25), 0x12, Scan(0x38) | kExtended);
+  pages::CaptureSystemKey(Armed(25), Key(vk::kMenu, 0x38, true));
   EXPECT_EQ(config.Code(25), 0xE6);
   EXPECT_EQ(controls.Attr("BackKeySet1Btn", "bkimage"), "Alt.png");
-  pages::CaptureSystemKey(Armed(25), 0x79, Scan(0x44));
+  pages::CaptureSystemKey(Armed(25), Key(vk::kF10, 0x44));
   EXPECT_EQ(config.Code(25), 0x43);
   EXPECT_EQ(controls.Attr("BackKeySet1Btn", "bkimage"), "F10.png");
-  pages::CaptureSystemKey(Armed(25), 0x41, Scan(0x1E));  // a letter held with Alt: nothing
+  pages::CaptureSystemKey(Armed(25), Key('A', 0x1E));  // a letter held with Alt: nothing
   EXPECT_EQ(config.Code(25), 0x43);
-  // The wheel: away from the user is up.
-  pages::CaptureWheelTurn(Armed(0), static_cast<std::uintptr_t>(120u << 16));
+  // The wheel: a positive delta (away from the user) is up, anything else down.
+  pages::CaptureWheelTurn(Armed(0), 120);
   EXPECT_EQ(config.Code(0), 0xE8);
   EXPECT_EQ(controls.Attr("ConMSRollUpBtn", "bkimage"), "MS_UP.png");
-  pages::CaptureWheelTurn(Armed(0), static_cast<std::uintptr_t>(0xFF880000u));
+  pages::CaptureWheelTurn(Armed(0), -120);
   EXPECT_EQ(config.Code(0), 0xE9);
   EXPECT_EQ(controls.Attr("ConMSRollUpBtn", "bkimage"), "MS_DOWN.png");
+  pages::CaptureWheelTurn(Armed(0), 1);
+  EXPECT_EQ(config.Code(0), 0xE8);
 }
 
 TEST_F(CaptureTest, KeysWithoutAControllerCodeChangeNothingButAreTraced) {
   config.SetCode(25, 0x04);
   pages::SetSlotPicture(controls, 25, "Key_A.png");
   traces.clear();
-  pages::CaptureKeyRelease(Armed(25), 0x90, Scan(0x45));              // Num Lock
-  pages::CaptureKeyRelease(Armed(25), 0x5C, Scan(0x5C) | kExtended);  // right Windows key
+  pages::CaptureKeyRelease(Armed(25), Key(vk::kNumLock, 0x45, true));  // Num Lock
+  pages::CaptureKeyRelease(Armed(25), Key(vk::kRWin, 0x5C, true));     // right Windows key
   EXPECT_EQ(config.Code(25), 0x04);
   EXPECT_EQ(controls.Attr("BackKeySet1Btn", "bkimage"), "Key_A.png");
   ASSERT_EQ(traces.size(), 6u);
@@ -159,9 +162,9 @@ TEST_F(CaptureTest, KeysWithoutAControllerCodeChangeNothingButAreTraced) {
 
 TEST_F(CaptureTest, WithNoSlotArmedOnlySidedKeysTraceAndNothingIsStored) {
   const ControllerConfig before = config;
-  pages::CaptureKeyRelease(Armed(0xFFFF), 0x11, Scan(0x1D));
-  pages::CaptureKeyRelease(Armed(0xFFFF), 0x46, Scan(0x21));
-  pages::CaptureWheelTurn(Armed(0xFFFF), static_cast<std::uintptr_t>(120u << 16));
+  pages::CaptureKeyRelease(Armed(0xFFFF), Key(vk::kControl, 0x1D));
+  pages::CaptureKeyRelease(Armed(0xFFFF), Key('F', 0x21));
+  pages::CaptureWheelTurn(Armed(0xFFFF), 120);
   ASSERT_EQ(traces.size(), 1u);
   EXPECT_EQ(traces[0], L"Type:1\uFF0CKeyCode:e0");
   EXPECT_TRUE(controls.controls.empty());

@@ -2,6 +2,7 @@
 
 #include <Qt>
 
+#include "keys/key_constants.h"
 #include "ui/key_translation.h"
 
 namespace {
@@ -45,7 +46,7 @@ TEST(KeyTranslation, LeftAndRightKeysDifferOnlyInFlagsOrScanCode) {
 TEST(KeyTranslation, CoversTheKeyVocabulary) {
   struct Row {
     unsigned evdev;
-    UINT vk;
+    std::uint32_t vk;
   };
   // One key of each run and every punctuation and navigation key the program knows.
   const Row rows[] = {{30, 'A'},   {44, 'Z'},   {2, '1'},    {11, '0'},   {59, 0x70},  {88, 0x7B},
@@ -63,17 +64,6 @@ TEST(KeyTranslation, CoversTheKeyVocabulary) {
   EXPECT_EQ(ui::TranslateEvdevKey(5000).vk, 0u);
 }
 
-TEST(KeyTranslation, LParamLayout) {
-  const ui::KeyTranslation rightCtrl = ui::TranslateEvdevKey(97);
-  EXPECT_EQ(ui::BuildKeyLParam({rightCtrl, false, false, false}), 0x011D0001);
-  EXPECT_EQ(ui::BuildKeyLParam({rightCtrl, true, true, false}), LPARAM{0xC11D0001});
-  const ui::KeyTranslation rightShift = ui::TranslateEvdevKey(54);
-  const LPARAM shiftUp = ui::BuildKeyLParam({rightShift, true, true, false});
-  EXPECT_NE(shiftUp & (1 << 20), 0) << "bit 4 of the scan code tells right Shift";
-  EXPECT_EQ(ui::BuildKeyLParam({ui::TranslateEvdevKey(42), true, true, false}) & (1 << 20), 0);
-  EXPECT_EQ(ui::BuildKeyLParam({ui::TranslateEvdevKey(56), false, true, true}), LPARAM{0x60380001});
-}
-
 TEST(KeyTranslation, EventsWithoutNativeCodesFallBackOnQtKeys) {
   const ui::KeyTranslation ctrl = ui::TranslateQtKey(Qt::Key_Control, false);
   EXPECT_EQ(ctrl.vk, vk::kControl);
@@ -83,7 +73,7 @@ TEST(KeyTranslation, EventsWithoutNativeCodesFallBackOnQtKeys) {
   EXPECT_EQ(enter.vk, vk::kReturn);
   EXPECT_TRUE(enter.extended);
   EXPECT_EQ(ui::TranslateQtKey(Qt::Key_5, true).vk, 0x65u);
-  EXPECT_EQ(ui::TranslateQtKey(Qt::Key_5, false).vk, static_cast<UINT>('5'));
+  EXPECT_EQ(ui::TranslateQtKey(Qt::Key_5, false).vk, static_cast<std::uint32_t>('5'));
   EXPECT_EQ(ui::TranslateQtKey(Qt::Key_Minus, true).vk, vk::kSubtract);
   EXPECT_EQ(ui::TranslateQtKey(Qt::Key_Minus, false).vk, vk::kOemMinus);
   const ui::KeyTranslation f10 = ui::TranslateQtKey(Qt::Key_F10, false);

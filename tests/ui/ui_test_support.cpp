@@ -38,21 +38,13 @@ void RecordingWindow::OnWindowReady() {
 }
 
 void RecordingWindow::Notify(TNotifyUI& msg) {
-  notifications.push_back({msg.sType, msg.pSender, msg.wParam});
+  notifications.push_back({msg.sType, msg.pSender});
   WindowImplBase::Notify(msg);
 }
 
-LRESULT RecordingWindow::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  messages.push_back({uMsg, wParam, lParam});
-  return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
-}
-
-std::vector<RecordedMessage> RecordingWindow::Messages(UINT msg) const {
-  std::vector<RecordedMessage> out;
-  for (const RecordedMessage& m : messages) {
-    if (m.msg == msg) out.push_back(m);
-  }
-  return out;
+bool RecordingWindow::Dispatch(const ui::WindowEvent& event) {
+  events.push_back(event);
+  return WindowImplBase::Dispatch(event);
 }
 
 namespace {

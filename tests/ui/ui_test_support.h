@@ -25,16 +25,9 @@ class SkinFolder {
 
 QByteArray ExampleSkin();
 
-struct RecordedMessage {
-  UINT msg;
-  WPARAM wParam;
-  LPARAM lParam;
-};
-
 struct RecordedNotify {
   QString type;
   CControlUI* sender;
-  WPARAM wParam;
 };
 
 // A skin window that records what reaches it.
@@ -46,15 +39,26 @@ class RecordingWindow : public WindowImplBase {
   QString SkinFileName() override { return skin_; }
   void OnWindowReady() override;
   void Notify(TNotifyUI& msg) override;
-  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
 
-  std::vector<RecordedMessage> Messages(UINT msg) const;
+  // The recorded events of one kind, in order.
+  template <typename Event>
+  std::vector<Event> Events() const {
+    std::vector<Event> out;
+    for (const ui::WindowEvent& event : events) {
+      if (const auto* e = std::get_if<Event>(&event)) out.push_back(*e);
+    }
+    return out;
+  }
   CControlUI* Find(const QString& name) { return m_pm.FindControl(name); }
 
   int readyCalls = 0;
   bool controlsAtReady = false;
-  std::vector<RecordedMessage> messages;
+  // Every event that reached the window, in order.
+  std::vector<ui::WindowEvent> events;
   std::vector<RecordedNotify> notifications;
+
+ protected:
+  bool Dispatch(const ui::WindowEvent& event) override;
 
  private:
   QString skin_;
