@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the three packages that scripts/package.sh built. All three: the file lists (printed)
 # hold both programs, the udev rule, the desktop entry, the icons, the AppStream data, the man
-# pages and the bash completion but not the demo, and are the same files; each reloads udev
+# pages and the bash completion but not the demo, and are the same files (the licence text
+# only in the .rpm and the Arch package); each reloads udev
 # after install and removal and recommends Qt's Wayland platform and the CJK font. The .rpm:
 # rpmlint without errors. The .deb: lintian without errors, then installed with dpkg: the
 # desktop entry and AppStream data validate, padctl runs from PATH and says clearly that there
@@ -47,16 +48,28 @@ required=(
   /usr/share/man/man1/padctl.1.gz
   /usr/share/bash-completion/completions/padctl
 )
+resources=/usr/libexec/padcontrols/Resources/
 for kind in deb rpm arch; do
   echo "== $kind package files"
-  cat "$work/$kind.files"
+  grep -vF "$resources" "$work/$kind.files"
+  echo "and $(grep -cF "$resources" "$work/$kind.files") files under $resources"
   for path in "${required[@]}"; do
     grep -qxF "$path" "$work/$kind.files" || fail "the $kind package lacks $path"
   done
   if grep -qi demo "$work/$kind.files"; then fail "the demo is in the $kind package"; fi
 done
-diff -u "$work/deb.files" "$work/rpm.files" || fail "the .deb and the .rpm hold different files"
-diff -u "$work/deb.files" "$work/arch.files" || fail "the .deb and the Arch package hold different files"
+# rpmbuild adds links from the binaries' build IDs, as every RPM has. The .rpm and the Arch
+# package carry the licence text, which Debian keeps in /usr/share/common-licenses; the rest
+# of the three lists must match.
+licence=/usr/share/licenses/padcontrols/LICENSE
+grep -v '^/usr/lib/\.build-id/' "$work/rpm.files" >"$work/rpm.common"
+diff -u "$work/rpm.common" "$work/arch.files" ||
+  fail "the .rpm and the Arch package hold different files"
+grep -qxF "$licence" "$work/rpm.common" || fail "the .rpm and the Arch package lack $licence"
+grep -vxF "$licence" "$work/rpm.common" >"$work/deb.expected"
+diff -u "$work/deb.expected" "$work/deb.files" || fail "the .deb holds other files than the .rpm"
+[ "$(rpm -qp --licensefiles "$rpm")" = "$licence" ] ||
+  fail "the .rpm does not mark $licence as licence"
 
 echo "== maintainer scripts and recommendations"
 dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./postinst | grep -q "udevadm control --reload-rules" ||
@@ -76,8 +89,9 @@ grep -q "udevadm control --reload-rules" "$work/arch.install" ||
   fail "the Arch package's install script does not reload udev"
 [ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, fonts-noto-cjk" ] ||
   fail "the .deb recommends: $(dpkg-deb -f "$deb" Recommends)"
-[ "$(rpm -qp --recommends "$rpm" | sort | tr '\n' ' ')" = "google-noto-sans-cjk-fonts qt6-qtwayland " ] ||
-  fail "the .rpm recommends: $(rpm -qp --recommends "$rpm" | tr '\n' ' ')"
+recommends=$(rpm -qp --recommends "$rpm" | sort | tr '\n' ' ')
+[ "$recommends" = "google-noto-sans-cjk-fonts qt6-qtwayland " ] ||
+  fail "the .rpm recommends: $recommends"
 bsdtar -xOf "$arch" .PKGINFO >"$work/arch.pkginfo"
 for dep in qt6-wayland noto-fonts-cjk; do
   grep -q "^optdepend = $dep:" "$work/arch.pkginfo" || fail "the Arch package does not suggest $dep"
@@ -88,7 +102,7 @@ done
 [ "$(rpm -qp --qf '%{LICENSE}' "$rpm")" = GPL-3.0-or-later ] || fail "the .rpm's licence"
 
 echo "== rpmlint $rpm"
-rpmlint "$rpm" || fail "rpmlint errors"
+rpmlint -c packaging/rpm/rpmlint.toml "$rpm" || fail "rpmlint errors"
 
 echo "== lintian $deb"
 lintian --fail-on error "$deb" || fail "lintian errors"

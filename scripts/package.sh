@@ -38,9 +38,10 @@ if [ "$(id -u)" -eq 0 ]; then
   chown -R 65534:65534 "$work/arch" "$work/out"
   as_builder=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
+packager=$(sed -n 's/^# Maintainer: //p' packaging/arch/PKGBUILD)
 (cd "$work/arch" &&
-  "${as_builder[@]}" env HOME="$work/arch" PKGDEST="$work/out" PADCONTROLS_STAGE="$work/stage" \
-    makepkg --nodeps --force >"$work/makepkg.log" 2>&1) ||
+  "${as_builder[@]}" env HOME="$work/arch" PKGDEST="$work/out" PACKAGER="$packager" \
+    PADCONTROLS_STAGE="$work/stage" makepkg --nodeps --force >"$work/makepkg.log" 2>&1) ||
   { cat "$work/makepkg.log" >&2; echo "makepkg failed" >&2; exit 1; }
 cp "$work"/out/padcontrols-*.pkg.tar.* "$out/"
 
