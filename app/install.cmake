@@ -20,8 +20,15 @@ install(CODE "
   file(CREATE_LINK \"\${_target}\" \"\${_bin}/padcontrols\" SYMBOLIC)
   message(STATUS \"Installing: \${_bin}/padcontrols -> \${_target}\")
 ")
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/70-padcontrols.rules
-        DESTINATION ${PADCONTROLS_UDEV_RULES_DIR})
+# Given relative to the prefix where it lies under it: the RPM generator would take a file
+# installed to an absolute path for a configuration file.
+cmake_path(IS_PREFIX CMAKE_INSTALL_PREFIX "${PADCONTROLS_UDEV_RULES_DIR}" NORMALIZE _udev_in_prefix)
+if(_udev_in_prefix)
+  file(RELATIVE_PATH _udev_destination ${CMAKE_INSTALL_PREFIX} ${PADCONTROLS_UDEV_RULES_DIR})
+else()
+  set(_udev_destination ${PADCONTROLS_UDEV_RULES_DIR})
+endif()
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/70-padcontrols.rules DESTINATION ${_udev_destination})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/padcontrols.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The icon theme's size folders, drawn by the artwork generator.
