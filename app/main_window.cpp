@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/language_texts.h"
-#include "app/model_layout.h"
+#include "texts/phrases.h"
+#include "models/model_layout.h"
 #include "app/skin_page_controls.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "keys/key_slots.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/system_language.h"

@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "keys/key_slots.h"
 #include "pages/slot_capture.h"
 

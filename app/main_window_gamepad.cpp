@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "keys/gamepad_capture.h"
 #include "keys/gamepad_source.h"
 #include "keys/gamepad_tick.h"

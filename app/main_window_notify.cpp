@@ -1,4 +1,4 @@
-#include "app/language_texts.h"
+#include "texts/phrases.h"
 #include "app/main_window.h"
 #include "config/controller_config.h"
 #include "keys/key_slots.h"

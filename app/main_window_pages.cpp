@@ -1,9 +1,9 @@
 #include <string>
 
-#include "app/language_texts.h"
+#include "texts/phrases.h"
 #include "app/main_window.h"
-#include "app/model_layout.h"
-#include "config/controller_device.h"
+#include "models/model_layout.h"
+#include "device/controller_device.h"
 #include "keys/key_slots.h"
 #include "pages/led_settings.h"
 #include "pages/page_fill.h"

@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "pages/dead_zones.h"
 #include "pages/led_settings.h"
 #include "pages/page_controls.h"

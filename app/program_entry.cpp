@@ -1,9 +1,9 @@
 #include "app/program_entry.h"
 
-#include "app/language_texts.h"
+#include "texts/phrases.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "sysinfo/system_language.h"
 #include "ui/message_box.h"
 #include "ui/paint_manager.h"

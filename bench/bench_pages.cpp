@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
 #include "ui/message_box.h"

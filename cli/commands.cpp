@@ -7,12 +7,12 @@
 #include <iomanip>
 #include <optional>
 
-#include "app/language_texts.h"
-#include "app/model_layout.h"
+#include "texts/phrases.h"
+#include "models/model_layout.h"
 #include "cli/backup_file.h"
 #include "cli/named_settings.h"
 #include "cli/verified_write.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/wide_to_utf8.h"
 #include "keys/key_names.h"
 
@@ -88,9 +88,8 @@ class Runner {
     const std::string board = BoardModel();
     const int layout = LayoutNumberOf(board);
     const auto yesNo = [](bool value) { return value ? "yes" : "no"; };
-    const Phrase& prefix = phrases::kVersionPrefix;
     c_.out << "node      " << device_.handle->Location() << '\n'
-           << "firmware  " << (c_.chinese ? prefix.chinese : prefix.english) << Firmware() << '\n'
+           << "firmware  " << phrases::kVersionPrefix.Text(c_.chinese) << Firmware() << '\n'
            << "board     " << (board.empty() ? "(unknown)" : board) << '\n'
            << "layout    ";
     if (layout == 0) {

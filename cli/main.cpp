@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/system_language.h"

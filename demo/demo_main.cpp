@@ -9,7 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/program_entry.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "demo/demo_options.h"
 #include "device/debug_trace.h"
 #include "emulator/controller_emulator.h"

@@ -2,7 +2,7 @@
 #include <string>
 #include <utility>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/debug_trace.h"
 #include "device/hidraw/hidraw_controller.h"
 

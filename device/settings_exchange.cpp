@@ -1,7 +1,7 @@
 #include <array>
 #include <cstdint>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/debug_trace.h"
 #include "device/report_protocol.h"
 

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTimer>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/system_language.h"
 #include "ui/paint_manager.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "tests/app/app_test_env.h"
 #include "tests/app/fake_gamepad_source.h"
 #include "ui/controls.h"

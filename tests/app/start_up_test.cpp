@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/main_window.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/debug_trace.h"
 #include "sysinfo/system_language.h"
 #include "keys/key_slots.h"

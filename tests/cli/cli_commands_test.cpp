@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
 
 // padctl's commands run in process against the emulator, as `padctl --emulator` wires them.

@@ -9,7 +9,7 @@
 #include "cli/backup_file.h"
 #include "cli/commands.h"
 #include "cli/named_settings.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
 

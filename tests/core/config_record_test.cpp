@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
 
 namespace {

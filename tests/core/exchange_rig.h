@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/debug_trace.h"
 #include "device/report_protocol.h"
 #include "emulator/controller_emulator.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "emulator/emulated_plug.h"
 #include "tests/core/exchange_rig.h"
 

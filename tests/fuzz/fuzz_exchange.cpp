@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/report_protocol.h"
 
 namespace {

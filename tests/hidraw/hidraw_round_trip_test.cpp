@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/debug_trace.h"
 #include "device/hidraw/hidraw_controller.h"
 #include "emulator/umockdev/emulator_report_handlers.h"

@@ -1,6 +1,6 @@
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 
-#include "config/precise_pause.h"
+#include "device/precise_pause.h"
 
 ControllerDevice::ControllerDevice() : pause(SleepMilliseconds) {
   config.LoadDefaults();
