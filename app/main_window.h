@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "context/program_context.h"
+#include "device/controller_device.h"
 #include "keys/key_codes.h"
 #include "ui/window_impl_base.h"
 
@@ -16,14 +18,18 @@ struct CaptureTarget;
 
 // The program's one window. It builds the skin, adapts it to the handheld model and the
 // system language, opens the controller and then routes window messages to its hooks and
-// control notifications to Notify.
+// control notifications to Notify. Everything it asks of the world comes from the context it
+// is made with; the controller object is its own and lives as long as it does.
 struct Phrase;
 class GamepadSource;
 
 class MainWindow : public WindowImplBase {
  public:
-  MainWindow();
+  explicit MainWindow(const ProgramContext& context);
   ~MainWindow() override;
+
+  const ProgramContext& Context() const { return context_; }
+  ControllerDevice& Device() { return device_; }
 
   QString WindowClassName() const override;
   QString SkinFileName() override;
@@ -170,6 +176,11 @@ class MainWindow : public WindowImplBase {
   void OnValueChanged(CControlUI* sender);
   // Where captured keys go: the armed slot of the settings record, and its button.
   pages::CaptureTarget ArmedSlot();
+  // Defaults first, then the controller's own map over them; false (the record as it was)
+  // when the read fails.
+  bool ReadController();
 
+  ProgramContext context_;
+  ControllerDevice device_;
   std::unique_ptr<PageControls> pageControls_;
 };

@@ -1,5 +1,4 @@
 #include "app/main_window.h"
-#include "device/controller_device.h"
 #include "keys/key_slots.h"
 #include "pages/slot_capture.h"
 
@@ -10,7 +9,7 @@ constexpr std::uint32_t kControlKeyPage = 2;
 }  // namespace
 
 pages::CaptureTarget MainWindow::ArmedSlot() {
-  return {*pageControls_, TheControllerDevice().config, KeyTranslationTable, selectedSlot};
+  return {*pageControls_, device_.config, KeyTranslationTable, selectedSlot, device_.trace};
 }
 
 LRESULT MainWindow::CaptureKeyUp(UINT, WPARAM wParam, LPARAM lParam, bool& bHandled) {

@@ -2,13 +2,7 @@
 
 #include "device/precise_pause.h"
 
-ControllerDevice::ControllerDevice() : pause(SleepMilliseconds) {
+ControllerDevice::ControllerDevice(const ProgramContext& context)
+    : pause(SleepMilliseconds), opener(context.openController), trace(context.trace) {
   config.LoadDefaults();
-}
-
-ControllerDevice& TheControllerDevice() {
-  // Deliberately never destroyed: it holds the open controller for the whole process, and
-  // other objects may still use it while static destructors run.
-  static ControllerDevice* const instance = new ControllerDevice();
-  return *instance;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "config/controller_config.h"
+#include "device/debug_trace.h"
 #include "keys/key_codes.h"
 #include "pages/page_controls.h"
 
@@ -14,7 +15,8 @@ struct CaptureTarget {
   PageControls& controls;
   ControllerConfig& config;
   const TranslationTable& table;
-  std::uint32_t slot;  // the armed slot, kNoSlot for none
+  std::uint32_t slot;      // the armed slot, kNoSlot for none
+  const TraceSink& trace;  // where the captured codes are traced
 };
 
 void CaptureKeyRelease(const CaptureTarget& target, std::uint32_t vk, std::intptr_t flags);

@@ -3,16 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-MessageBoxHook g_hook;
-}
-
-void SetMessageBoxHook(MessageBoxHook hook) {
-  g_hook = std::move(hook);
-}
-
-int MessageBox(HWND owner, const QString& text, const QString& caption, UINT type) {
-  if (g_hook) return g_hook(MessageBoxRecord{owner, text, caption, type});
+int MessageBox(HWND owner, const QString& text, const QString& caption, UINT) {
   QMessageBox box(owner);
   box.setWindowTitle(caption);
   box.setText(text);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 #include "ui/win_types.h"
 
@@ -10,13 +9,3 @@ inline constexpr int IDOK = 1;
 
 // A modal box with an OK button, owned by `owner` (or by none). Enter and Escape close it.
 int MessageBox(HWND owner, const QString& text, const QString& caption, UINT type = MB_OK);
-
-// Tests capture boxes here instead of showing them; the hook's result is the answer.
-struct MessageBoxRecord {
-  HWND owner = nullptr;
-  QString text;
-  QString caption;
-  UINT type = MB_OK;
-};
-using MessageBoxHook = std::function<int(const MessageBoxRecord&)>;
-void SetMessageBoxHook(MessageBoxHook hook);

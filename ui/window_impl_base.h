@@ -26,6 +26,7 @@ class CWindowWnd {
               int y = CW_USEDEFAULT, int cx = CW_USEDEFAULT, int cy = CW_USEDEFAULT);
   void ShowWindow(bool show = true);
   void CenterWindow();
+  // The window's icon, from the picture file at that path.
   void SetIcon(const QString& pictureFile);
   LRESULT SendMessage(UINT uMsg, WPARAM wParam = 0, LPARAM lParam = 0);
   // Ticks arrive as WM_TIMER with wParam = id on the UI thread.

@@ -82,18 +82,15 @@ TEST(SlotRulesTest, ArmingMovesThePressedLookAndDisarmingClearsIt) {
 
 class CaptureTest : public ::testing::Test {
  protected:
-  CaptureTest() {
-    FillKeyTranslationTable(table);
-    SetDebugTraceHook([this](const std::wstring& line) { traces.push_back(line); });
-  }
-  ~CaptureTest() override { SetDebugTraceHook(nullptr); }
+  CaptureTest() { FillKeyTranslationTable(table); }
 
-  pages::CaptureTarget Armed(std::uint32_t slot) { return {controls, config, table, slot}; }
+  pages::CaptureTarget Armed(std::uint32_t slot) { return {controls, config, table, slot, trace}; }
 
   FakePageControls controls;
   ControllerConfig config;
   TranslationTable table{};
   std::vector<std::wstring> traces;
+  const TraceSink trace = [this](const std::wstring& line) { traces.push_back(line); };
 };
 
 constexpr std::intptr_t kExtended = std::intptr_t{1} << 24;

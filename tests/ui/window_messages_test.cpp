@@ -56,7 +56,7 @@ class DeliveryProbe : public QObject {
 class WindowMessages : public ::testing::Test {
  protected:
   void SetUp() override {
-    CPaintManagerUI::SetResourcePath(folder.Path());
+    window.GetManager().SetResourceFolder(folder.Path());
     window.Create(nullptr, "PadMainWindow", 0, 0);
     window.ShowWindow(true);
     window.messages.clear();
@@ -294,8 +294,8 @@ TEST_F(WindowMessages, CaptionAreaDragsExceptOverButtons) {
 
 TEST(MessageLoop, QuitPostedDuringCreateEndsTheLoopAtOnce) {
   SkinFolder folder;
-  CPaintManagerUI::SetResourcePath(folder.Path());
   StagedWindow window("example.xml");
+  window.GetManager().SetResourceFolder(folder.Path());
   window.quitWhenReady = true;
   window.Create(nullptr, "w", 0, 0);
   window.ShowWindow(true);
@@ -305,23 +305,6 @@ TEST(MessageLoop, QuitPostedDuringCreateEndsTheLoopAtOnce) {
   // While running, the quit message ends the loop with its code.
   QTimer::singleShot(10, [] { PostQuitMessage(0); });
   EXPECT_EQ(CPaintManagerUI::MessageLoop(), 0);
-}
-
-TEST(MessageBoxes, HookCapturesAndAnswers) {
-  std::vector<MessageBoxRecord> seen;
-  SetMessageBoxHook([&](const MessageBoxRecord& r) {
-    seen.push_back(r);
-    return 42;
-  });
-  QWidget owner;
-  EXPECT_EQ(MessageBox(&owner, "初始化失败", "提示", MB_OK), 42);
-  EXPECT_EQ(MessageBox(nullptr, "program already in executing", "prompt"), 42);
-  SetMessageBoxHook(nullptr);
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].owner, &owner);
-  EXPECT_EQ(seen[0].text, "初始化失败");
-  EXPECT_EQ(seen[0].caption, "提示");
-  EXPECT_EQ(seen[1].owner, nullptr);
 }
 
 TEST(MessageBoxes, EnterAndEscapeCloseTheRealBox) {

@@ -44,8 +44,8 @@ TEST(RealKeys, XTestKeysReachHandleMessageWithWindowsFlags) {
   QApplication app(argc, argv);
   {
     SkinFolder folder;
-    CPaintManagerUI::SetResourcePath(folder.Path());
     RecordingWindow window("example.xml");
+    window.GetManager().SetResourceFolder(folder.Path());
     window.Create(nullptr, "keys", 0, 0);
     window.ShowWindow(true);
     ASSERT_TRUE(WaitFor([&] { return !window.Messages(WM_SETFOCUS).empty(); }, 5000))
