@@ -28,7 +28,7 @@ class MainWindow : public WindowImplBase {
   explicit MainWindow(const ProgramContext& context);
   ~MainWindow() override;
 
-  const ProgramContext& Context() const { return context_; }
+  // The window's own controller object.
   ControllerDevice& Device() { return device_; }
 
   QString WindowClassName() const override;

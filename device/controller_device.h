@@ -10,9 +10,8 @@
 #include "device/debug_trace.h"
 
 // The controller object: the open device, the settings record and the firmware version
-// texts. A window or a padctl run makes one and keeps it as long as it runs. The exchanges with the
-// controller are member functions whose bodies live with the device link (device/), so the record
-// itself stays free of I/O.
+// texts. A window or a padctl run makes one and keeps it as long as it runs. The record itself
+// (config/) stays free of I/O; the exchanges are member functions here.
 class ControllerDevice {
  public:
   // The open controller, or null. Set once by OpenController and then kept.
