@@ -2,13 +2,10 @@
 
 #include <string>
 
-#include "app/language_texts.h"
-#include "app/model_layout.h"
 #include "app/skin_page_controls.h"
-#include "config/controller_device.h"
 #include "keys/key_slots.h"
-#include "sysinfo/board_model.h"
-#include "sysinfo/system_language.h"
+#include "models/model_layout.h"
+#include "texts/phrases.h"
 #include "ui/controls.h"
 #include "ui/input_method.h"
 
@@ -27,12 +24,15 @@ const Phrase* StartFailureReason(const ControllerDevice& device) {
 }
 }  // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(const ProgramContext& context)
     : skinFile(QStringLiteral("XmlMainWindow.xml")),
       selectedSlot(kNoSlot),
       currentPage(0),
       KeyTranslationTable{},
+      context_(context),
+      device_(context_),
       pageControls_(std::make_unique<SkinPageControls>(m_pm)) {
+  m_pm.SetResourceFolder(context_.ResourceFolder());
   for (std::uint32_t colour : kLedColours) ledColourTable.push_back(colour);
   FillKeyTranslationTable(KeyTranslationTable);
   firmwareText.clear();
@@ -114,7 +114,7 @@ void MainWindow::FindControls() {
 }
 
 void MainWindow::ApplyModelLayout() {
-  const std::string model = BoardModel();
+  const std::string model = context_.BoardModel();
   const ModelLayout* layout = LayoutFor(LayoutNumberOf(model));
   if (layout == nullptr) return;  // unknown handheld: the skin's own pictures and places
   for (const auto& setting : layout->pictures) {
@@ -151,17 +151,16 @@ void MainWindow::OnWindowReady() {
     UpdateGamepadTick();
     return;
   }
-  ShowMessage(phrases::kInitFailed, StartFailureReason(TheControllerDevice()));
+  ShowMessage(phrases::kInitFailed, StartFailureReason(device_));
   PostQuitMessage(0);
 }
 
 bool MainWindow::StartDevice() {
-  ControllerDevice& device = TheControllerDevice();
-  if (!device.OpenController()) return false;
-  if (!device.ReadSettings(device.handle.get())) return false;
-  firmwareText = QString::fromStdWString(device.versionPartX + device.versionPartK);
+  if (!device_.OpenController()) return false;
+  if (!device_.ReadSettings(device_.handle.get())) return false;
+  firmwareText = QString::fromStdWString(device_.versionPartX + device_.versionPartK);
   ApplyLanguageTexts();
-  const bool chinese = UseChinese();
+  const bool chinese = context_.UseChinese();
   ui::SetAttribute(backKeyHelpBtn, QStringLiteral("tooltip"), phrases::kBackKeyHelp.In(chinese));
   ui::SetAttribute(controlKeyHelpBtn, QStringLiteral("tooltip"),
                    phrases::kControlKeyHelp.In(chinese));

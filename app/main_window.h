@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "context/program_context.h"
+#include "device/controller_device.h"
 #include "keys/key_codes.h"
 #include "ui/window_impl_base.h"
 
@@ -16,14 +18,19 @@ struct CaptureTarget;
 
 // The program's one window. It builds the skin, adapts it to the handheld model and the
 // system language, opens the controller and then captures keys, the wheel and gamepads from
-// the toolkit's events and handles control notifications in Notify.
+// the toolkit's events and handles control notifications in Notify. Everything it asks of the
+// world comes from the context it is made with; the controller object is its own and lives as
+// long as it does.
 struct Phrase;
 class GamepadSource;
 
 class MainWindow : public WindowImplBase {
  public:
-  MainWindow();
+  explicit MainWindow(const ProgramContext& context);
   ~MainWindow() override;
+
+  // The window's own controller object.
+  ControllerDevice& Device() { return device_; }
 
   QString WindowClassName() const override;
   QString SkinFileName() override;
@@ -172,6 +179,11 @@ class MainWindow : public WindowImplBase {
   void OnValueChanged(CControlUI* sender);
   // Where captured keys go: the armed slot of the settings record, and its button.
   pages::CaptureTarget ArmedSlot();
+  // Defaults first, then the controller's own map over them; false (the record as it was)
+  // when the read fails.
+  bool ReadController();
 
+  ProgramContext context_;
+  ControllerDevice device_;
   std::unique_ptr<PageControls> pageControls_;
 };

@@ -1,5 +1,4 @@
 #include "app/main_window.h"
-#include "config/controller_device.h"
 #include "keys/key_slots.h"
 #include "pages/slot_capture.h"
 
@@ -14,7 +13,7 @@ KeyStroke StrokeOf(const ui::KeyEvent& key) {
 }  // namespace
 
 pages::CaptureTarget MainWindow::ArmedSlot() {
-  return {*pageControls_, TheControllerDevice().config, KeyTranslationTable, selectedSlot};
+  return {*pageControls_, device_.config, KeyTranslationTable, selectedSlot, device_.trace};
 }
 
 bool MainWindow::CaptureKeyUp(const ui::KeyEvent& key) {

@@ -1,5 +1,4 @@
 #include "app/main_window.h"
-#include "config/controller_device.h"
 #include "keys/gamepad_capture.h"
 #include "keys/gamepad_source.h"
 #include "keys/gamepad_tick.h"
@@ -30,7 +29,7 @@ bool MainWindow::PollGamepad() {
   const GamepadReadings readings = gamepads != nullptr ? gamepads->Read() : GamepadReadings{};
   for (const auto& reading : readings) {
     if (!reading) continue;
-    ControllerConfig& config = TheControllerDevice().config;
+    ControllerConfig& config = device_.config;
     for (const GamepadCapture& capture : GamepadCaptures(*reading, KeyTranslationTable)) {
       pages::CaptureIntoSlot(*pageControls_, config, selectedSlot, capture.code, capture.picture);
     }

@@ -1,10 +1,10 @@
-#include "app/language_texts.h"
 #include "app/main_window.h"
 #include "config/controller_config.h"
 #include "keys/key_slots.h"
 #include "pages/control_names.h"
 #include "pages/dead_zones.h"
 #include "pages/page_controls.h"
+#include "texts/phrases.h"
 #include "ui/paint_manager.h"
 
 // Every user action on a control arrives here. Senders are told apart by identity with the

@@ -1,36 +1,29 @@
 #include <string>
 
-#include "app/language_texts.h"
 #include "app/main_window.h"
-#include "app/model_layout.h"
-#include "config/controller_device.h"
 #include "keys/key_slots.h"
+#include "models/model_layout.h"
 #include "pages/led_settings.h"
 #include "pages/page_fill.h"
 #include "pages/slot_editing.h"
-#include "sysinfo/board_model.h"
+#include "texts/phrases.h"
 #include "ui/controls.h"
 
 namespace {
 void SetAll(CControlUI* const* controls, std::size_t count, bool visible) {
   for (std::size_t i = 0; i < count; ++i) ui::SetVisible(controls[i], visible);
 }
+}  // namespace
 
-// Defaults first, then the controller's own map over them; a read that fails puts the
-// record back as it was, so no later Save can write defaults the user never chose.
-bool ReadController() {
-  ControllerDevice& device = TheControllerDevice();
-  const ControllerConfig before = device.config;
-  device.config.LoadDefaults();
-  if (device.ReadSettings(device.handle.get())) return true;
-  device.config = before;
+// A read that fails puts the record back as it was, so no later Save can write defaults the
+// user never chose.
+bool MainWindow::ReadController() {
+  const ControllerConfig before = device_.config;
+  device_.config.LoadDefaults();
+  if (device_.ReadSettings(device_.handle.get())) return true;
+  device_.config = before;
   return false;
 }
-
-ControllerConfig& Record() {
-  return TheControllerDevice().config;
-}
-}  // namespace
 
 void MainWindow::ShowMainMenu(bool visible) {
   for (CControlUI* control : {backKeyBtn, backKeyLabel, controlKeyBtn, controlKeyLabel,
@@ -54,7 +47,7 @@ void MainWindow::ShowControlKeyPage(bool visible) {
 
   // The optional groups follow the handheld; on a model we do not know they keep
   // whatever visibility they had.
-  const std::string model = BoardModel();
+  const std::string model = context_.BoardModel();
   if (ShowsLedGroups(model)) {
     ui::SetVisible(ledColorLayout, visible);
     ui::SetVisible(ledModeLayout, visible);
@@ -79,7 +72,7 @@ bool MainWindow::LoadBackKeyPage() {
   ShowMainMenu(false);
   ShowBackKeyPage(true);
   ShowPageButtons(true);
-  pages::FillBackKeyPage(*pageControls_, Record(), KeyTranslationTable);
+  pages::FillBackKeyPage(*pageControls_, device_.config, KeyTranslationTable, device_.trace);
   ApplyLanguageTexts();
   SelectSlot(kNoSlot);
   return true;
@@ -90,16 +83,16 @@ bool MainWindow::LoadControlKeyPage() {
   ShowMainMenu(false);
   ShowControlKeyPage(true);
   ShowPageButtons(true);
-  const std::string model = BoardModel();
-  pages::FillControlKeyPage(*pageControls_, Record(), {KeyTranslationTable, ledColourTable, model});
+  const std::string model = context_.BoardModel();
+  pages::FillControlKeyPage(*pageControls_, device_.config,
+                            {KeyTranslationTable, ledColourTable, model}, device_.trace);
   ApplyLanguageTexts();
   SelectSlot(kNoSlot);
   return true;
 }
 
 void MainWindow::SaveSettings() {
-  ControllerDevice& device = TheControllerDevice();
-  const bool saved = device.WriteSettings(device.handle.get());
+  const bool saved = device_.WriteSettings(device_.handle.get());
   ShowMessage(saved ? phrases::kSaved : phrases::kSaveFailed);
   // Take the focus off Save, so a key pressed next cannot press it again.
   ui::SetFocus(verLabel);
@@ -110,10 +103,10 @@ void MainWindow::SaveSettings() {
 
 bool MainWindow::RestorePageDefaults() {
   if (!ReadController()) return false;
-  if (currentPage == 1) pages::RestoreBackKeyPage(*pageControls_, Record());
+  if (currentPage == 1) pages::RestoreBackKeyPage(*pageControls_, device_.config);
   if (currentPage == 2) {
-    const std::string model = BoardModel();
-    pages::RestoreControlKeyPage(*pageControls_, Record(),
+    const std::string model = context_.BoardModel();
+    pages::RestoreControlKeyPage(*pageControls_, device_.config,
                                  {KeyTranslationTable, ledColourTable, model});
   }
   SelectSlot(kNoSlot);

@@ -1,20 +1,13 @@
 #include "app/main_window.h"
-#include "config/controller_device.h"
 #include "pages/dead_zones.h"
 #include "pages/led_settings.h"
 #include "pages/page_controls.h"
 #include "pages/rumble.h"
 #include "pages/slot_editing.h"
-#include "sysinfo/board_model.h"
 #include "ui/controls.h"
 
 // The page handlers: each works on the one settings record and on the window's controls
 // through the page units. None talks to the controller; Save does.
-namespace {
-ControllerConfig& Record() {
-  return TheControllerDevice().config;
-}
-}  // namespace
 
 void MainWindow::SelectSlot(std::uint32_t slot) {
   selectedSlot = slot;
@@ -27,11 +20,11 @@ void MainWindow::OnBackKeyStep(int step) {
 }
 
 void MainWindow::StoreStepDelay(CControlUI* combo, int slot) {
-  Record().SetCode(slot, pages::DelayFromText(ui::GetText(combo)));
+  device_.config.SetCode(slot, pages::DelayFromText(ui::GetText(combo)));
 }
 
 void MainWindow::SetVibrationLevel(int level) {
-  pages::SetVibrationLevel(Record(), level);
+  pages::SetVibrationLevel(device_.config, level);
 }
 
 void MainWindow::SelectVibrationOption(int level) {
@@ -39,19 +32,20 @@ void MainWindow::SelectVibrationOption(int level) {
 }
 
 void MainWindow::PickLedColour(int index) {
-  pages::PickLedColour(*pageControls_, Record(), ledColourTable, index);
+  pages::PickLedColour(*pageControls_, device_.config, ledColourTable, index);
 }
 
 void MainWindow::SetLedMode(int kind) {
-  pages::SetLedMode(*pageControls_, Record(), static_cast<pages::LedClick>(kind), BoardModel());
+  pages::SetLedMode(*pageControls_, device_.config, static_cast<pages::LedClick>(kind),
+                    context_.BoardModel());
 }
 
 void MainWindow::ShowLedMode(std::uint8_t modeByte) {
-  pages::ShowLedMode(*pageControls_, modeByte, BoardModel());
+  pages::ShowLedMode(*pageControls_, modeByte, context_.BoardModel());
 }
 
 void MainWindow::StoreDeadZones() {
-  pages::StoreDeadZones(*pageControls_, Record(), BoardModel());
+  pages::StoreDeadZones(*pageControls_, device_.config, context_.BoardModel());
 }
 
 void MainWindow::ShowDeadZones(std::uint16_t left, std::uint16_t right) {

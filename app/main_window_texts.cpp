@@ -1,14 +1,13 @@
-#include "app/language_texts.h"
 #include "app/main_window.h"
-#include "app/model_layout.h"
-#include "sysinfo/board_model.h"
-#include "sysinfo/system_language.h"
+#include "app/message_boxes.h"
+#include "models/model_layout.h"
+#include "texts/language_texts.h"
+#include "texts/phrases.h"
 #include "ui/controls.h"
-#include "ui/message_box.h"
 
 void MainWindow::ApplyLanguageTexts() {
   // One language decision per call, so a call never mixes the two.
-  const bool chinese = UseChinese();
+  const bool chinese = context_.UseChinese();
   for (const LanguageSetting& setting : LanguageSettings()) {
     CControlUI* control = Find(setting.control);
     switch (setting.kind) {
@@ -29,7 +28,7 @@ void MainWindow::ApplyLanguageTexts() {
     }
   }
 
-  const std::string model = BoardModel();
+  const std::string model = context_.BoardModel();
   if (UsesRearButtonTitles(model)) {
     ui::SetText(leftKeyLabel, QString::fromLatin1(phrases::kLeftRearTitle));
     ui::SetText(rightKeyLabel, QString::fromLatin1(phrases::kRightRearTitle));
@@ -37,8 +36,8 @@ void MainWindow::ApplyLanguageTexts() {
 }
 
 void MainWindow::ShowMessage(const Phrase& message, const Phrase* secondLine) {
-  const bool chinese = UseChinese();
+  const bool chinese = context_.UseChinese();
   QString text = message.In(chinese);
   if (secondLine != nullptr) text += QLatin1Char('\n') + secondLine->In(chinese);
-  MessageBox(GetHost(), text, phrases::kCaption.In(chinese));
+  ShowMessageBox(context_, {GetHost(), text, phrases::kCaption.In(chinese)});
 }

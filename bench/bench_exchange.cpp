@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
 
 namespace {

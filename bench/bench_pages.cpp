@@ -13,11 +13,9 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "config/controller_device.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
-#include "ui/message_box.h"
-#include "ui/paint_manager.h"
+#include "ui/controls.h"
 
 namespace {
 
@@ -57,22 +55,23 @@ int main(int argc, char** argv) {
 
   auto emulator = std::make_shared<ControllerEmulator>();
   emulator->SetVersion({0x01, 0x07, 0x02, 0x15});
-  SetControllerOpener([emulator] { return MakeEmulatorTransport(emulator); });
+  ProgramContext context;
+  context.openController = [emulator] { return MakeEmulatorTransport(emulator); };
   QTemporaryDir boardFolder;
   QFile board(QDir(boardFolder.path()).filePath(QStringLiteral("board_name")));
   if (!board.open(QIODevice::WriteOnly) || board.write("T2803-31\n") < 0) return 1;
   board.close();
-  SetBoardModelRoot(boardFolder.path().toStdString());
-  CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + "Resources");
+  const std::string boardModelFolder = boardFolder.path().toStdString();
+  context.boardModel = [boardModelFolder] { return BoardModel(boardModelFolder); };
 
   Clock::time_point messageShown;
   int failures = 0;
-  SetMessageBoxHook([&](const MessageBoxRecord& record) {
+  context.showMessage = [&](const ShownMessage& message) {
     messageShown = Clock::now();
-    if (record.text != QStringLiteral("Saved successfully !")) ++failures;
-  });
+    if (message.text != QStringLiteral("Saved successfully !")) ++failures;
+  };
 
-  MainWindow window;
+  MainWindow window(context);
   window.Create(nullptr, QStringLiteral("PadMainWindow"));
   window.ShowWindow(true);
   QApplication::processEvents();

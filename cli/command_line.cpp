@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "texts/program_version.h"
+
 namespace {
 
 struct CommandWord {

@@ -7,14 +7,14 @@
 #include <iomanip>
 #include <optional>
 
-#include "app/language_texts.h"
-#include "app/model_layout.h"
 #include "cli/backup_file.h"
 #include "cli/named_settings.h"
 #include "cli/verified_write.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/wide_to_utf8.h"
 #include "keys/key_names.h"
+#include "models/model_layout.h"
+#include "texts/phrases.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ constexpr int kNameColumn = 22;
 
 class Runner {
  public:
-  explicit Runner(CliContext& context) : c_(context) {
+  explicit Runner(CliContext& context) : c_(context), device_(context.program) {
     if (c_.pause) device_.pause = c_.pause;
   }
 
@@ -56,7 +56,7 @@ class Runner {
 
  private:
   void Say(const Message& message) {
-    c_.err << "padctl: " << RenderMessage(message, c_.chinese) << '\n';
+    c_.err << "padctl: " << RenderMessage(message, c_.program.UseChinese()) << '\n';
   }
   int Fail(const Message& message, int code) {
     Say(message);
@@ -73,7 +73,7 @@ class Runner {
   }
 
   std::string Firmware() const { return WideToUtf8(device_.versionPartX + device_.versionPartK); }
-  std::string BoardModel() const { return c_.boardModel ? c_.boardModel() : std::string(); }
+  std::string BoardModel() const { return c_.program.BoardModel(); }
 
   int Keys() {
     for (const auto& key : KnownKeys()) {
@@ -88,9 +88,9 @@ class Runner {
     const std::string board = BoardModel();
     const int layout = LayoutNumberOf(board);
     const auto yesNo = [](bool value) { return value ? "yes" : "no"; };
-    const Phrase& prefix = phrases::kVersionPrefix;
     c_.out << "node      " << device_.handle->Location() << '\n'
-           << "firmware  " << (c_.chinese ? prefix.chinese : prefix.english) << Firmware() << '\n'
+           << "firmware  " << phrases::kVersionPrefix.Text(c_.program.UseChinese()) << Firmware()
+           << '\n'
            << "board     " << (board.empty() ? "(unknown)" : board) << '\n'
            << "layout    ";
     if (layout == 0) {
@@ -177,7 +177,8 @@ class Runner {
     if (auto failed = OpenAndRead()) return *failed;
     if (!yes) {
       if (!c_.confirm) return Fail({MessageId::kResetNeedsYes, {}}, kExitUsage);
-      c_.err << RenderMessage({MessageId::kResetQuestion, {}}, c_.chinese) << std::flush;
+      c_.err << RenderMessage({MessageId::kResetQuestion, {}}, c_.program.UseChinese())
+             << std::flush;
       if (!c_.confirm()) return Fail({MessageId::kNothingWritten, {}}, kExitUsage);
     }
     ControllerConfig factory;
@@ -203,7 +204,7 @@ class Runner {
       c_.err << RenderMessage({MessageId::kSlotDifference,
                                {std::to_string(difference.slot), SlotLabel(difference.slot),
                                 HexText(difference.wrote, 4), HexText(difference.found, 4)}},
-                              c_.chinese)
+                              c_.program.UseChinese())
              << '\n';
     }
     return kExitController;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/command_line.h"
+#include "context/program_context.h"
 
 enum ExitCode : int {
   kExitDone = 0,
@@ -12,14 +13,14 @@ enum ExitCode : int {
   kExitUsage = 2,       // a bad command line or a bad file
 };
 
-// Where a command reads its world from and writes to. The controller comes from the
-// installed opener (SetControllerOpener), so the caller decides between hardware and emulator.
+// Where a command reads its world from and writes to. The controller, the board model, the
+// language and the trace come from `program`, so the caller decides between hardware and
+// emulator.
 struct CliContext {
   CliContext(std::ostream& data, std::ostream& messages) : out(data), err(messages) {}
   std::ostream& out;  // data
   std::ostream& err;  // messages
-  bool chinese = false;
-  std::function<std::string()> boardModel;
+  ProgramContext program;
   std::function<bool()> confirm;   // asks before reset without --yes; null: refuse instead
   std::function<void(int)> pause;  // between reports; null: real pauses
 };

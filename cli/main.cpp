@@ -1,5 +1,6 @@
 // padctl: the controller's settings from a terminal. This entry only wires the world (the
-// real controller or the emulator, the board model, the terminal) to the commands.
+// real controller or the emulator, the board model, the terminal) to the commands; the rest of
+// the context (the system log, the locale) is the system's own.
 #include <unistd.h>
 
 #include <iostream>
@@ -8,10 +9,8 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "config/controller_device.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
-#include "sysinfo/system_language.h"
 
 namespace {
 
@@ -25,13 +24,12 @@ bool AskYes() {
 
 int main(int argc, char** argv) {
   CliContext context(std::cout, std::cerr);
-  context.chinese = UseChinese();
 
   Message error{};
   const auto line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &error);
   if (!line) {
-    std::cerr << "padctl: " << RenderMessage(error, context.chinese) << '\n'
-              << RenderMessage({MessageId::kUsageHint, {}}, context.chinese) << '\n';
+    std::cerr << "padctl: " << RenderMessage(error, context.program.UseChinese()) << '\n'
+              << RenderMessage({MessageId::kUsageHint, {}}, context.program.UseChinese()) << '\n';
     return kExitUsage;
   }
 
@@ -40,19 +38,17 @@ int main(int argc, char** argv) {
     auto emulator = MakeEmulatorWithStateFile(*line->emulatorState, &reason);
     if (!emulator) {
       std::cerr << "padctl: "
-                << RenderMessage({MessageId::kEmulatorState, {reason}}, context.chinese) << '\n';
+                << RenderMessage({MessageId::kEmulatorState, {reason}},
+                                 context.program.UseChinese())
+                << '\n';
       return kExitUsage;
     }
     const std::string location = "emulator " + *line->emulatorState;
-    SetControllerOpener([emulator, location] { return MakeEmulatorTransport(emulator, location); });
-    const std::string model = line->model.value_or(kModelT2803_31);
-    context.boardModel = [model] { return model; };
-  } else {
-    context.boardModel = [] {
-      std::string model;
-      QueryBoardModel(model);
-      return model;
+    context.program.openController = [emulator, location] {
+      return MakeEmulatorTransport(emulator, location);
     };
+    const std::string model = line->model.value_or(kModelT2803_31);
+    context.program.boardModel = [model] { return model; };
   }
   if (isatty(STDIN_FILENO)) context.confirm = AskYes;
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/slot_checks.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 
 struct SlotDifference {
   int slot;

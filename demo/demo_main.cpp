@@ -9,9 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/program_entry.h"
-#include "config/controller_device.h"
 #include "demo/demo_options.h"
-#include "device/debug_trace.h"
 #include "emulator/controller_emulator.h"
 #include "emulator/emulated_plug.h"
 #include "keys/sdl_gamepad_source.h"
@@ -88,19 +86,22 @@ int main(int argc, char** argv) {
   if (options->unplugAfterExchanges) {
     plug->UnplugAfterExchanges(*options->unplugAfterExchanges, options->comesBack);
   }
-  SetControllerOpener([plug] { return plug->Open(); });
+  ProgramContext context;
+  context.openController = [plug] { return plug->Open(); };
   signalPlug = plug.get();  // the opener keeps the plug alive for the whole run
   std::signal(SIGUSR1, OnReplugSignal);
   std::signal(SIGUSR2, OnTogglePlugSignal);
 
   if (options->trace) {
-    SetDebugTraceHook([](const std::wstring& line) {
+    context.trace = [](const std::wstring& line) {
       std::fprintf(stderr, "%s\n", QString::fromStdWString(line).toUtf8().constData());
       std::fflush(stderr);
-    });
+    };
   }
-  if (options->lang)
-    OverrideSystemLangId(*options->lang == "zh" ? kLangChinesePrc : kLangEnglishUs);
+  if (options->lang) {
+    const std::uint16_t langId = *options->lang == "zh" ? kLangChinesePrc : kLangEnglishUs;
+    context.languageId = [langId] { return langId; };
+  }
 
   QApplication application(argc, argv);
   QTemporaryDir boardFolder;
@@ -108,7 +109,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: cannot prepare the board model folder\n", programName.c_str());
     return 1;
   }
-  SetBoardModelRoot(boardFolder.path().toStdString());
+  const std::string boardModelFolder = boardFolder.path().toStdString();
+  context.boardModel = [boardModelFolder] { return BoardModel(boardModelFolder); };
 
   SdlGamepadSource gamepads;
   std::unique_ptr<SdlVirtualPad> virtualPad;
@@ -131,5 +133,5 @@ int main(int argc, char** argv) {
       window.Notify(click);
     };
   }
-  return RunPadControls(kDemoGuardName, wiring);
+  return RunPadControls(context, kDemoGuardName, wiring);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,3 +17,7 @@ struct ControllerSearch {
   // A search that only ever finds or misses (the emulator, tests) returns the transport.
   ControllerSearch(std::unique_ptr<ReportTransport> found) : transport(std::move(found)) {}
 };
+
+// How the controller is found. An empty opener stands for the search among the system's
+// hidraw nodes; the demo, padctl's --emulator and the tests put the emulator there.
+using ControllerOpener = std::function<ControllerSearch()>;

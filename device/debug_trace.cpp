@@ -4,34 +4,14 @@
 
 #include <cstdarg>
 #include <cwchar>
-#include <mutex>
-#include <string>
-#include <utility>
 
 #include "device/wide_to_utf8.h"
 
 namespace {
-
 constexpr std::size_t kTraceBufferUnits = 512;  // 511 characters and the terminator
-
-std::mutex& HookMutex() {
-  static std::mutex mutex;
-  return mutex;
-}
-
-DebugTraceHook& Hook() {
-  static DebugTraceHook* const hook = new DebugTraceHook();
-  return *hook;
-}
-
 }  // namespace
 
-void SetDebugTraceHook(DebugTraceHook hook) {
-  std::lock_guard lock(HookMutex());
-  Hook() = std::move(hook);
-}
-
-void DebugTrace(const wchar_t* format, ...) {
+void DebugTrace(const TraceSink& sink, const wchar_t* format, ...) {
   if (format == nullptr) return;
   wchar_t buffer[kTraceBufferUnits] = {};
   va_list args;
@@ -43,13 +23,8 @@ void DebugTrace(const wchar_t* format, ...) {
   buffer[kTraceBufferUnits - 1] = L'\0';
   const std::wstring line(buffer);
 
-  DebugTraceHook hook;
-  {
-    std::lock_guard lock(HookMutex());
-    hook = Hook();
-  }
-  if (hook) {
-    hook(line);
+  if (sink) {
+    sink(line);
     return;
   }
   syslog(LOG_DEBUG, "%s", WideToUtf8(line).c_str());

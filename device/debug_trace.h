@@ -3,10 +3,10 @@
 #include <functional>
 #include <string>
 
-// printf-style wide text, cut to 511 characters, sent to the debug output (on Linux the
-// system log at debug priority). It has no result.
-void DebugTrace(const wchar_t* format, ...);
+// Where trace lines go, each already formatted and cut. An empty sink stands for the system
+// log; tests and the demo collect or print the lines instead.
+using TraceSink = std::function<void(const std::wstring&)>;
 
-// Tests capture the trace lines here; an empty hook restores the system log.
-using DebugTraceHook = std::function<void(const std::wstring&)>;
-void SetDebugTraceHook(DebugTraceHook hook);
+// printf-style wide text, cut to 511 characters, sent to `sink` (when empty: the system log at
+// debug priority). It has no result.
+void DebugTrace(const TraceSink& sink, const wchar_t* format, ...);

@@ -1,7 +1,7 @@
 #include <array>
 #include <cstdint>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/debug_trace.h"
 #include "device/report_protocol.h"
 
@@ -81,7 +81,8 @@ bool WriteOnce(ControllerDevice& self, ReportTransport& device) {
 
   config.SetCode(slots::kFirstRearFixed, slots::kFixedDelayValue);
   config.SetCode(slots::kSecondRearFixed, slots::kFixedDelayValue);
-  DebugTrace(L"IsChooseKey:%d,KeyCode:%x", 4, static_cast<unsigned>(config.Code(slots::kFaceA)));
+  DebugTrace(self.trace, L"IsChooseKey:%d,KeyCode:%x", 4,
+             static_cast<unsigned>(config.Code(slots::kFaceA)));
 
   std::uint32_t sum = 0;
   for (int block = 0; block < kWriteBlocks; ++block) {

@@ -1,6 +1,6 @@
 #include "pages/led_settings.h"
 
-#include "app/model_layout.h"
+#include "models/model_layout.h"
 #include "pages/control_names.h"
 
 namespace pages {

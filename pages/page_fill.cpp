@@ -27,12 +27,12 @@ void ShowControlSettings(PageControls& controls, const ControllerConfig& config,
 }  // namespace
 
 void FillBackKeyPage(PageControls& controls, const ControllerConfig& config,
-                     const TranslationTable& table) {
+                     const TranslationTable& table, const TraceSink& trace) {
   for (const char* combo : names::kDelayCombos) {
     controls.SetAttribute(combo, QStringLiteral("enabled"), QStringLiteral("true"));
   }
   for (int slot = slots::kFirstRearStep1; slot <= slots::kLastRearStep; ++slot) {
-    ShowSlotCode(controls, table, slot, config.Code(slot));
+    ShowSlotCode(controls, table, slot, config.Code(slot), trace);
   }
   for (std::size_t i = 0; i < names::kDelayCombos.size(); ++i) {
     const int slot = StepDelaySlot(static_cast<int>(i) + 1);
@@ -41,8 +41,10 @@ void FillBackKeyPage(PageControls& controls, const ControllerConfig& config,
 }
 
 void FillControlKeyPage(PageControls& controls, const ControllerConfig& config,
-                        const ControlKeyPageContext& context) {
-  for (int slot : kControlKeyOrder) ShowSlotCode(controls, context.table, slot, config.Code(slot));
+                        const ControlKeyPageContext& context, const TraceSink& trace) {
+  for (int slot : kControlKeyOrder) {
+    ShowSlotCode(controls, context.table, slot, config.Code(slot), trace);
+  }
   ShowControlSettings(controls, config, context);
   ShowDeadZones(controls, config.Code(slots::kLeftStickDeadZones),
                 config.Code(slots::kRightStickDeadZones));

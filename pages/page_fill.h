@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "config/controller_config.h"
+#include "device/debug_trace.h"
 #include "keys/key_codes.h"
 #include "pages/page_controls.h"
 
@@ -19,12 +20,13 @@ struct ControlKeyPageContext {
   const std::string& boardModel;
 };
 
-// Back-key page: delay combos enabled, step pictures, delays.
+// Back-key page: delay combos enabled, step pictures, delays. Each key shown is traced to
+// `trace`.
 void FillBackKeyPage(PageControls& controls, const ControllerConfig& config,
-                     const TranslationTable& table);
-// Control-key page: key pictures, rumble, LED colour and mode, dead zones.
+                     const TranslationTable& table, const TraceSink& trace);
+// Control-key page: key pictures, rumble, LED colour and mode, dead zones; keys traced alike.
 void FillControlKeyPage(PageControls& controls, const ControllerConfig& config,
-                        const ControlKeyPageContext& context);
+                        const ControlKeyPageContext& context, const TraceSink& trace);
 
 // Empties every step and delay of both rear buttons.
 void RestoreBackKeyPage(PageControls& controls, ControllerConfig& config);

@@ -6,12 +6,12 @@
 
 namespace pages {
 namespace {
-void TraceCapture(KeyCode code) {
-  DebugTrace(L"Type:%d\uFF0CKeyCode:%x", 1, static_cast<unsigned>(code));
+void TraceCapture(const CaptureTarget& target, KeyCode code) {
+  DebugTrace(target.trace, L"Type:%d\uFF0CKeyCode:%x", 1, static_cast<unsigned>(code));
 }
 
 void TraceSlot(const CaptureTarget& target) {
-  DebugTrace(L"IsChooseKey:%d,KeyCode:%x", static_cast<int>(target.slot),
+  DebugTrace(target.trace, L"IsChooseKey:%d,KeyCode:%x", static_cast<int>(target.slot),
              static_cast<unsigned>(target.config.Code(static_cast<int>(target.slot))));
 }
 
@@ -24,14 +24,14 @@ void CaptureKeyRelease(const CaptureTarget& target, const KeyStroke& stroke) {
   const CapturedKey key = KeyReleased(stroke);
   const KeyCode code = ToKeyCode(target.table, key.uiKeyCode);
   if (key.sided) {
-    TraceCapture(code);
+    TraceCapture(target, code);
     Capture(target, code, key.picture);
     return;
   }
   const bool armed = target.slot < static_cast<std::uint32_t>(slots::kCount);
   if (armed) {
     TraceSlot(target);
-    TraceCapture(code);
+    TraceCapture(target, code);
   }
   Capture(target, code, key.picture);
   if (armed) TraceSlot(target);
@@ -41,7 +41,7 @@ void CaptureSystemKey(const CaptureTarget& target, const KeyStroke& stroke) {
   const std::optional<CapturedKey> key = SystemKeyPressed(stroke);
   if (!key) return;
   const KeyCode code = ToKeyCode(target.table, key->uiKeyCode);
-  TraceCapture(code);
+  TraceCapture(target, code);
   Capture(target, code, key->picture);
 }
 

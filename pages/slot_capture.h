@@ -4,6 +4,7 @@
 
 #include "config/controller_config.h"
 #include "keys/key_capture.h"
+#include "device/debug_trace.h"
 #include "keys/key_codes.h"
 #include "pages/page_controls.h"
 
@@ -15,7 +16,8 @@ struct CaptureTarget {
   PageControls& controls;
   ControllerConfig& config;
   const TranslationTable& table;
-  std::uint32_t slot;  // the armed slot, kNoSlot for none
+  std::uint32_t slot;      // the armed slot, kNoSlot for none
+  const TraceSink& trace;  // where the captured codes are traced
 };
 
 void CaptureKeyRelease(const CaptureTarget& target, const KeyStroke& key);

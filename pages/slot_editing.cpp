@@ -35,9 +35,9 @@ void SetSlotPicture(PageControls& controls, std::uint32_t slot, const QString& p
 }
 
 void ShowSlotCode(PageControls& controls, const TranslationTable& table, int slot,
-                  std::uint16_t code) {
+                  std::uint16_t code, const TraceSink& trace) {
   const UiKeyCode uiKeyCode = ToUiKeyCode(table, code);
-  DebugTrace(L"Type:%d\uFF0CKeyCode:%x", 0, uiKeyCode);
+  DebugTrace(trace, L"Type:%d\uFF0CKeyCode:%x", 0, uiKeyCode);
   SetSlotPicture(controls, static_cast<std::uint32_t>(slot), KeyImageName(uiKeyCode));
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "config/controller_config.h"
+#include "device/debug_trace.h"
 #include "keys/key_codes.h"
 #include "pages/page_controls.h"
 
@@ -21,7 +22,7 @@ void SetSlotPicture(PageControls& controls, std::uint32_t slot, const QString& p
 
 // Shows a stored code on its slot's button (and traces the window code it stands for).
 void ShowSlotCode(PageControls& controls, const TranslationTable& table, int slot,
-                  std::uint16_t code);
+                  std::uint16_t code, const TraceSink& trace);
 
 // Rear-button steps 1..8 (four per button): the slot a step arms, -1 outside 1..8.
 int StepSlot(int step);

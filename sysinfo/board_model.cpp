@@ -6,23 +6,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <mutex>
 #include <optional>
 
 namespace {
 
-constexpr const char* kDefaultRoot = "/sys/class/dmi/id";
 constexpr const char* kBoardNameFile = "/board_name";
 // A board name is a short firmware string; anything longer is not one.
 constexpr std::size_t kMaxBoardNameBytes = 256;
-
-std::mutex rootMutex;
-std::string boardModelRoot = kDefaultRoot;
-
-std::string CurrentRoot() {
-  std::lock_guard lock(rootMutex);
-  return boardModelRoot;
-}
 
 // The whole file when it is a regular file of at most the bound and holds no NUL byte.
 std::optional<std::string> ReadSmallTextFile(const std::string& path) {
@@ -64,8 +54,8 @@ std::string TrimBlanks(const std::string& value) {
 
 }  // namespace
 
-bool QueryBoardModel(std::string& result) {
-  const auto text = ReadSmallTextFile(CurrentRoot() + kBoardNameFile);
+bool QueryBoardModel(std::string& result, const std::string& folder) {
+  const auto text = ReadSmallTextFile(folder + kBoardNameFile);
   if (!text) return false;
   std::string value = *text;
   // The kernel ends each exported value with one newline.
@@ -74,18 +64,13 @@ bool QueryBoardModel(std::string& result) {
   return true;
 }
 
-void SetBoardModelRoot(const std::string& folder) {
-  std::lock_guard lock(rootMutex);
-  boardModelRoot = folder.empty() ? std::string(kDefaultRoot) : folder;
-}
-
 bool IsKnownBoardModel(const std::string& model) {
   return model == kModelT2804_11 || model == kModelT2804_12 || model == kModelT2802_21 ||
          model == kModelT2803_31;
 }
 
-std::string BoardModel() {
+std::string BoardModel(const std::string& folder) {
   std::string model;
-  QueryBoardModel(model);
+  QueryBoardModel(model, folder);
   return model;
 }

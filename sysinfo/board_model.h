@@ -2,16 +2,15 @@
 
 #include <string>
 
-// Fills `result` with the motherboard's product name, trimmed of leading and trailing
-// blanks (0x20 only). True when the query ran to its end; `result` unchanged on failure.
-// Read afresh on every call; no cache.
-bool QueryBoardModel(std::string& result);
-// The same, as a value: empty when the query fails.
-std::string BoardModel();
+// The folder where the system exports its firmware tables.
+inline constexpr const char* kBoardModelFolder = "/sys/class/dmi/id";
 
-// The folder that holds the firmware table exports (default "/sys/class/dmi/id").
-// The demo and tests point it elsewhere; an empty value restores the default.
-void SetBoardModelRoot(const std::string& folder);
+// Fills `result` with the motherboard's product name, read from `folder`'s board_name and
+// trimmed of leading and trailing blanks (0x20 only). True when the query ran to its end;
+// `result` unchanged on failure. Read afresh on every call; no cache.
+bool QueryBoardModel(std::string& result, const std::string& folder = kBoardModelFolder);
+// The same, as a value: empty when the query fails.
+std::string BoardModel(const std::string& folder = kBoardModelFolder);
 
 // The four known board model codes.
 inline constexpr const char* kModelT2804_11 = "T2804-11";

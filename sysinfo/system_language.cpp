@@ -1,13 +1,10 @@
 // Linux source of the system language: the POSIX locale environment.
 #include "sysinfo/system_language.h"
 
-#include <atomic>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-std::atomic<std::uint16_t> overrideId{0};
 
 // The locale that governs messages, by POSIX precedence: LC_ALL, LC_MESSAGES, LANG.
 std::string MessagesLocale() {
@@ -26,13 +23,8 @@ std::string WithoutCodesetAndModifier(const std::string& locale) {
 }  // namespace
 
 std::uint16_t SystemDefaultLangId() {
-  if (const std::uint16_t fixed = overrideId.load(); fixed != 0) return fixed;
   const std::string name = WithoutCodesetAndModifier(MessagesLocale());
   if (name == "zh_CN") return kLangChinesePrc;
   if (name == "zh" || name.rfind("zh_", 0) == 0) return kLangChineseTaiwan;
   return kLangEnglishUs;
-}
-
-void OverrideSystemLangId(std::uint16_t id) {
-  overrideId.store(id);
 }

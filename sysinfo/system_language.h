@@ -9,9 +9,3 @@ inline constexpr std::uint16_t kLangEnglishUs = 0x0409;
 // The system's default language identifier, read afresh from the locale on every call:
 // 0x0804 for zh_CN, 0x0404 for other Chinese locales, 0x0409 otherwise.
 std::uint16_t SystemDefaultLangId();
-
-// True exactly when the system language is Chinese as used in the PRC.
-inline bool UseChinese() { return SystemDefaultLangId() == kLangChinesePrc; }
-
-// Tests and the demo may fix the answer; a value of 0 returns to the real locale.
-void OverrideSystemLangId(std::uint16_t id);

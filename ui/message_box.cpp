@@ -3,19 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace {
-MessageBoxHook g_hook;
-}
-
-void SetMessageBoxHook(MessageBoxHook hook) {
-  g_hook = std::move(hook);
-}
-
 void MessageBox(QWidget* owner, const QString& text, const QString& caption) {
-  if (g_hook) {
-    g_hook(MessageBoxRecord{owner, text, caption});
-    return;
-  }
   QMessageBox box(owner);
   box.setWindowTitle(caption);
   box.setText(text);

@@ -23,8 +23,6 @@
 
 namespace {
 
-QString g_resourcePath;
-
 // Keeps the root control the size of the window it fills.
 class RootFitter : public QObject {
  public:
@@ -80,6 +78,7 @@ struct CPaintManagerUI::Impl {
   bool hasCaption = false;
   ui::Quad caption;
   QString title;
+  QString resourceFolder;  // empty: "Resources" beside the program
   // Controls by name, the first in skin order for a name used twice; built on the first find
   // after the controls or their names change. Finds run on every tick of the gamepad poll.
   mutable QHash<QString, CControlUI*> byName;
@@ -109,11 +108,13 @@ QString CPaintManagerUI::GetInstancePath() {
   return path;
 }
 
-void CPaintManagerUI::SetResourcePath(const QString& path) {
-  g_resourcePath = path;
+void CPaintManagerUI::SetResourceFolder(const QString& folder) {
+  impl_->resourceFolder = folder;
 }
-QString CPaintManagerUI::GetResourcePath() {
-  return g_resourcePath;
+
+QString CPaintManagerUI::ResourceFolder() const {
+  if (!impl_->resourceFolder.isEmpty()) return impl_->resourceFolder;
+  return GetInstancePath() + QStringLiteral("Resources");
 }
 
 bool CPaintManagerUI::LoadSkin(const QString& skinFile, QWidget* host) {
@@ -123,7 +124,7 @@ bool CPaintManagerUI::LoadSkin(const QString& skinFile, QWidget* host) {
   d.host = host;
   const QString path = QDir::isAbsolutePath(skinFile)
                            ? skinFile
-                           : QDir::cleanPath(g_resourcePath + QLatin1Char('/') + skinFile);
+                           : QDir::cleanPath(ResourceFolder() + QLatin1Char('/') + skinFile);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
     d.lastError = QStringLiteral("cannot open skin %1: %2").arg(path, file.errorString());
@@ -262,7 +263,7 @@ QFont CPaintManagerUI::GetFont(int index) const {
 }
 
 QPixmap CPaintManagerUI::GetImage(const QString& value) const {
-  return ui::CachedPicture(ui::ResolvePicturePath(value, GetInstancePath(), g_resourcePath));
+  return ui::CachedPicture(ui::ResolvePicturePath(value, GetInstancePath(), ResourceFolder()));
 }
 
 void CPaintManagerUI::AddNotifier(INotifyUI* notifier) {

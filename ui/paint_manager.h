@@ -24,7 +24,8 @@ class INotifyUI {
   virtual void Notify(TNotifyUI& msg) = 0;
 };
 
-// Owns a window's controls, fonts and notifications; holds the process-wide resource paths.
+// Owns a window's controls, fonts and notifications, and knows the folder of its skin and
+// pictures.
 class CPaintManagerUI {
  public:
   CPaintManagerUI();
@@ -33,12 +34,15 @@ class CPaintManagerUI {
   // Process-wide set-up.
   // The program's folder with a trailing separator, so "Resources" can be appended directly.
   static QString GetInstancePath();
-  static void SetResourcePath(const QString& path);
-  static QString GetResourcePath();
   // Runs the message loop until the quit message; returns its exit code.
   static int MessageLoop();
 
-  // Builds the skin file (looked up in the resource path) into `host`. False with a trace
+  // The folder in which the skin file and its pictures are looked up; "Resources" beside the
+  // program until one is given.
+  void SetResourceFolder(const QString& folder);
+  QString ResourceFolder() const;
+
+  // Builds the skin file (looked up in the resource folder) into `host`. False with a trace
   // line when the file is missing or malformed; the window then has no controls.
   bool LoadSkin(const QString& skinFile, QWidget* host);
   QString LastError() const;
@@ -57,7 +61,7 @@ class CPaintManagerUI {
 
   // Fonts by skin index; an unknown index gives the default font.
   QFont GetFont(int index) const;
-  // Pictures: a bare name is looked up in the resource path, "file='Resources/x.png'" under
+  // Pictures: a bare name is looked up in the resource folder, "file='Resources/x.png'" under
   // the program's folder. Loaded once and cached; a missing picture gives a null pixmap and
   // one trace line.
   QPixmap GetImage(const QString& value) const;

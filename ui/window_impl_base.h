@@ -29,6 +29,7 @@ class CWindowWnd {
   void ShowWindow(bool show = true);
   void CenterWindow();
   void Minimize();
+  // The window's icon, from the picture file at that path.
   void SetIcon(const QString& pictureFile);
   // One periodic tick per window, delivered as a Tick event on the UI thread. Starting it again
   // changes its period. False before Create.

@@ -1,6 +1,4 @@
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
 #include <QWindow>
@@ -112,11 +110,7 @@ void CWindowWnd::Minimize() {
 void CWindowWnd::SetIcon(const QString& pictureFile) {
   QWidget* host = impl_->host.get();
   if (host == nullptr || pictureFile.isEmpty()) return;
-  QString path = pictureFile;
-  if (!QFileInfo::exists(path) && !QDir::isAbsolutePath(path)) {
-    path = CPaintManagerUI::GetResourcePath() + QLatin1Char('/') + pictureFile;
-  }
-  const QIcon icon(path);
+  const QIcon icon(pictureFile);
   if (!icon.isNull()) host->setWindowIcon(icon);
 }
 

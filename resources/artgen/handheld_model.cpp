@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <cstring>
 
-#include "app/model_layout.h"
+#include "models/model_layout.h"
 
 #include "theme.h"
 

@@ -5,32 +5,21 @@
 #include <QFile>
 #include <QTimer>
 
-#include "config/controller_device.h"
 #include "sysinfo/board_model.h"
-#include "sysinfo/system_language.h"
 #include "ui/paint_manager.h"
 
 AppTestEnv::AppTestEnv()
     : emulator(std::make_shared<ControllerEmulator>()), plug(EmulatedPlug::Create(emulator)) {
   emulator->SetVersion({0x01, 0x07, 0x02, 0x15});
-  SetControllerOpener([this] { return unplugged_ ? ControllerSearch() : plug->Open(); });
-  ControllerDevice& device = TheControllerDevice();
-  device.handle.reset();
-  device.pause = [](int) {};
-  SetBoardModelRoot(boardFolder_.path().toStdString());
+  context.openController = [this] { return unplugged_ ? ControllerSearch() : plug->Open(); };
+  const std::string boardFolder = boardFolder_.path().toStdString();
+  context.boardModel = [boardFolder] { return BoardModel(boardFolder); };
+  context.languageId = [this] { return langId_; };
+  context.showMessage = [this](const ShownMessage& message) { boxes.push_back(message); };
   SetModel("T2803-31");
-  SetLanguage(kLangEnglishUs);
-  SetMessageBoxHook([this](const MessageBoxRecord& record) { boxes.push_back(record); });
-  CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + "Resources");
 }
 
-AppTestEnv::~AppTestEnv() {
-  SetMessageBoxHook(nullptr);
-  SetControllerOpener(nullptr);
-  TheControllerDevice().handle.reset();
-  SetBoardModelRoot("");
-  OverrideSystemLangId(0);
-}
+AppTestEnv::~AppTestEnv() = default;
 
 void AppTestEnv::SetModel(const std::string& boardName) {
   QFile file(boardFolder_.filePath(QStringLiteral("board_name")));
@@ -44,7 +33,7 @@ void AppTestEnv::RemoveModel() {
 }
 
 void AppTestEnv::SetLanguage(std::uint16_t langId) {
-  OverrideSystemLangId(langId);
+  langId_ = langId;
 }
 
 void AppTestEnv::Unplug() {
@@ -52,6 +41,7 @@ void AppTestEnv::Unplug() {
 }
 
 void AppTestEnv::CreateWindow(MainWindow& window) {
+  window.Device().pause = [](int) {};
   window.Create(nullptr, QStringLiteral("PadMainWindow"));
 }
 

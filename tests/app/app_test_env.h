@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "context/program_context.h"
 #include "emulator/controller_emulator.h"
 #include "emulator/emulated_plug.h"
-#include "ui/message_box.h"
+#include "sysinfo/system_language.h"
 
-// The world a main-window test runs in: an emulated controller behind the opener (or none),
-// a board model, a system language and captured message boxes.
+// The world a main-window test runs in, as the context its windows are made with: an emulated
+// controller behind the opener (or none), a board model, a system language and captured
+// message boxes. The trace and the resource folder are the program's own.
 class AppTestEnv {
  public:
   AppTestEnv();
@@ -23,10 +25,11 @@ class AppTestEnv {
   void SetLanguage(std::uint16_t langId);
   void Unplug();
 
-  // Creates the window as the program does; OnWindowReady runs inside.
+  // Creates the window as the program does, with instant pauses between reports;
+  // OnWindowReady runs inside.
   template <typename Window = MainWindow>
   std::unique_ptr<Window> MakeWindow() {
-    auto window = std::make_unique<Window>();
+    auto window = std::make_unique<Window>(context);
     CreateWindow(*window);
     return window;
   }
@@ -34,12 +37,16 @@ class AppTestEnv {
   std::shared_ptr<ControllerEmulator> emulator;
   // The emulated controller's connection: Replug() is a suspend and resume.
   std::shared_ptr<EmulatedPlug> plug;
-  std::vector<MessageBoxRecord> boxes;
+  std::vector<ShownMessage> boxes;
+  // Asks this object for the model, the language and the plug at every use, so changes
+  // reach windows already made.
+  ProgramContext context;
 
  private:
   void CreateWindow(MainWindow& window);
   QTemporaryDir boardFolder_;
   bool unplugged_ = false;
+  std::uint16_t langId_ = kLangEnglishUs;
 };
 
 // Runs the message loop until it ends or `timeoutMs` passes (then it is ended with 99).

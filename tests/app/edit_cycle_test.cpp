@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
 #include "ui/paint_manager.h"
@@ -42,7 +42,7 @@ TEST_F(EditCycleTest, AKeyCapturedAndSavedLandsInTheController) {
   Click(*window, "ConKeyABtn");
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "normalimage"), "Key_push.png");
   Release(*window, 'F', 0x21);
-  EXPECT_EQ(TheControllerDevice().config.Code(10), 0x09);
+  EXPECT_EQ(window->Device().config.Code(10), 0x09);
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), "Key_F.png");
   EXPECT_EQ(env.emulator->Word(10), 0x04);  // nothing is sent before Save
 
@@ -71,7 +71,7 @@ TEST_F(EditCycleTest, SaveWithoutTheControllerFailsAndKeepsThePage) {
   EXPECT_TRUE(ui::IsVisible(window->conKeyBtn[8]));
   EXPECT_EQ(Attr(*window, "ConKeyWBtn", "bkimage"), "Ctrl.png");
   // The failed reload keeps the edit in memory, so a later Save can still send it.
-  EXPECT_EQ(TheControllerDevice().config.Code(8), 0xE4);
+  EXPECT_EQ(window->Device().config.Code(8), 0xE4);
   env.emulator->SetFaults({});
   Click(*window, "Savebtn");
   EXPECT_EQ(env.emulator->Word(8), 0xE4);
@@ -102,7 +102,7 @@ TEST_F(EditCycleTest, SaveFollowsTheControllerToItsNewNodeAfterResume) {
   EXPECT_EQ(Texts(), (std::vector<QString>{"Saved successfully !", "Saved successfully !",
                                            "Save failed !"}));
   EXPECT_EQ(env.emulator->Memory(), memory);
-  EXPECT_EQ(TheControllerDevice().config.Code(8), 0x0B);
+  EXPECT_EQ(window->Device().config.Code(8), 0x0B);
   EXPECT_EQ(Attr(*window, "ConKeyWBtn", "bkimage"), "Key_H.png");
 }
 
@@ -111,23 +111,23 @@ TEST_F(EditCycleTest, CaptureNeedsFocusAndTheWheelOnlyCountsOnTheControlKeyPage)
   Click(*window, "BackKeybtn");
   Click(*window, "BackKeySet1Btn");
   window->Deliver(ui::WheelEvent{120});
-  EXPECT_EQ(TheControllerDevice().config.Code(25), 0x29);  // factory Esc
+  EXPECT_EQ(window->Device().config.Code(25), 0x29);  // factory Esc
   window->Deliver(ui::FocusChange::kLost);
   Release(*window, 'Q', 0x10);
   window->Deliver(SysKeyDown(0x12, 0x38));
-  EXPECT_EQ(TheControllerDevice().config.Code(25), 0x29);
+  EXPECT_EQ(window->Device().config.Code(25), 0x29);
   window->Deliver(ui::FocusChange::kGained);
   window->Deliver(SysKeyDown(0x12, 0x38, true));
-  EXPECT_EQ(TheControllerDevice().config.Code(25), 0xE6);
+  EXPECT_EQ(window->Device().config.Code(25), 0xE6);
   EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "bkimage"), "Alt.png");
 
   Click(*window, "Backbtn");
   Release(*window, 'Q', 0x10);  // disarmed by Back
-  EXPECT_EQ(TheControllerDevice().config.Code(25), 0xE6);
+  EXPECT_EQ(window->Device().config.Code(25), 0xE6);
   Click(*window, "ControlKeybtn");
   Click(*window, "ConMSRollDownBtn");
   window->Deliver(ui::WheelEvent{-120});
-  EXPECT_EQ(TheControllerDevice().config.Code(1), 0xE9);
+  EXPECT_EQ(window->Device().config.Code(1), 0xE9);
   EXPECT_EQ(Attr(*window, "ConMSRollDownBtn", "bkimage"), "MS_DOWN.png");
 }
 
@@ -151,7 +151,7 @@ TEST_F(EditCycleTest, RearButtonStepsDelaysAndLeavingWithoutSaving) {
   ASSERT_NE(combo, nullptr);
   combo->SelectItem(1);
   Notify(*window, "itemselect", "BackKeyTimeCombo4");
-  EXPECT_EQ(TheControllerDevice().config.Code(44), 100);
+  EXPECT_EQ(window->Device().config.Code(44), 100);
   Notify(*window, "itemselect", "LeftKeyTimeCombo1");  // has no slot
   Click(*window, "Savebtn");
   EXPECT_EQ(env.emulator->Word(44), 100);
@@ -166,7 +166,7 @@ TEST_F(EditCycleTest, RearButtonStepsDelaysAndLeavingWithoutSaving) {
   Click(*window, "Backbtn");
   Click(*window, "BackKeybtn");
   EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "bkimage"), "Key_A.png");
-  EXPECT_EQ(TheControllerDevice().config.Code(25), 0x04);
+  EXPECT_EQ(window->Device().config.Code(25), 0x04);
 }
 
 TEST_F(EditCycleTest, RestoreOnBothPagesChangesMemoryOnlyUntilSave) {
@@ -175,7 +175,7 @@ TEST_F(EditCycleTest, RestoreOnBothPagesChangesMemoryOnlyUntilSave) {
   Click(*window, "Reductionbtn");
   for (CControlUI* step : window->backKeySetBtn) EXPECT_EQ(ui::GetBkImage(step), "NC.png");
   EXPECT_EQ(env.emulator->Word(25), 0x29);
-  EXPECT_EQ(TheControllerDevice().config.Code(25), 0);
+  EXPECT_EQ(window->Device().config.Code(25), 0);
   Click(*window, "Backbtn");
 
   env.emulator->SetWord(33, 2);
@@ -200,39 +200,39 @@ TEST_F(EditCycleTest, RestoreOnBothPagesChangesMemoryOnlyUntilSave) {
   EXPECT_EQ(env.emulator->Word(25), 0x29);  // the back-key Restore was never saved
 
   // A Restore whose read fails says so and leaves the record alone.
-  TheControllerDevice().config.SetCode(33, 2);
+  window->Device().config.SetCode(33, 2);
   ControllerEmulator::Faults faults;
   faults.unplugAfterReports = 0;
   env.emulator->SetFaults(faults);
   env.boxes.clear();
   Click(*window, "Reductionbtn");
   EXPECT_EQ(Texts(), std::vector<QString>{"Data restore failed"});
-  EXPECT_EQ(TheControllerDevice().config.Code(33), 2);
+  EXPECT_EQ(window->Device().config.Code(33), 2);
 }
 
 TEST_F(EditCycleTest, LedAndDeadZonesFollowTheModel) {
   auto window = Open();
   Click(*window, "ControlKeybtn");
   Click(*window, "LedModeOnOff");  // factory: off, constant, red
-  EXPECT_EQ(TheControllerDevice().config.Code(34), 0xFF01);
+  EXPECT_EQ(window->Device().config.Code(34), 0xFF01);
   EXPECT_TRUE(ui::IsVisible(window->ledColorLayout));
   Click(*window, "LedModeRotated");
   EXPECT_FALSE(ui::IsVisible(window->ledColorLayout));
   Click(*window, "LedModeOnOff");
-  EXPECT_EQ(TheControllerDevice().config.Code(34), 0xFF20);
+  EXPECT_EQ(window->Device().config.Code(34), 0xFF20);
   Click(*window, "LedColor8");
-  EXPECT_EQ(TheControllerDevice().config.Code(35), 0xFF00);
+  EXPECT_EQ(window->Device().config.Code(35), 0xFF00);
 
   ui::SetSliderValue(window->lsBoundaryDzSlider, 30);
   Notify(*window, "valuechanged", "LS_BoundaryDzSlider");
   EXPECT_EQ(ui::GetText(window->lsBoundaryDzValue), "30");
-  EXPECT_EQ(TheControllerDevice().config.Code(36), 30 << 8);
+  EXPECT_EQ(window->Device().config.Code(36), 30 << 8);
 
   env.SetModel("SOMETHING-ELSE");
   ui::SetSliderValue(window->rsCenterDzSlider, 7);
   Notify(*window, "valuechanged", "RS_CenterDzSlider");
   EXPECT_EQ(ui::GetText(window->rsCenterDzValue), "7");
-  EXPECT_EQ(TheControllerDevice().config.Code(37), 0);
+  EXPECT_EQ(window->Device().config.Code(37), 0);
 }
 
 }  // namespace

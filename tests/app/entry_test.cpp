@@ -67,7 +67,7 @@ TEST(EntryTest, SecondCopyShowsTheMessageAndCreatesNoWindow) {
   for (std::uint16_t lang : {kLangEnglishUs, kLangChinesePrc, kLangChineseTaiwan}) {
     env.boxes.clear();
     env.SetLanguage(lang);
-    EXPECT_EQ(RunPadControls(guard), 0);
+    EXPECT_EQ(RunPadControls(env.context, guard), 0);
     // The copy posts the quit message though it never runs a loop: a loop ends at once.
     EXPECT_EQ(RunLoopFor(3000), 0);
     ASSERT_EQ(env.boxes.size(), 1u);
@@ -90,7 +90,7 @@ TEST(EntryTest, FirstCopyRunsTheWindowUntilQuit) {
     }
     PostQuitMessage(0);
   });
-  EXPECT_EQ(RunPadControls(guard), 0);
+  EXPECT_EQ(RunPadControls(env.context, guard), 0);
   EXPECT_TRUE(env.boxes.empty());
   bool shown = false;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -100,7 +100,6 @@ TEST(EntryTest, FirstCopyRunsTheWindowUntilQuit) {
     }
   }
   EXPECT_TRUE(shown);
-  EXPECT_EQ(CPaintManagerUI::GetResourcePath(), CPaintManagerUI::GetInstancePath() + "Resources");
   unlink(InstanceLockPath(guard).c_str());
 }
 
@@ -111,7 +110,7 @@ TEST(EntryTest, NoControllerStillEndsWithZero) {
   QTimer::singleShot(5000, [] { PostQuitMessage(99); });
   QElapsedTimer clock;
   clock.start();
-  EXPECT_EQ(RunPadControls(guard), 0);
+  EXPECT_EQ(RunPadControls(env.context, guard), 0);
   // The quit posted during window creation ends the loop at once, not the 5 s guard.
   EXPECT_LT(clock.elapsed(), 4000);
   ASSERT_EQ(env.boxes.size(), 1u);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "tests/app/app_test_env.h"
 #include "tests/app/fake_gamepad_source.h"
 #include "ui/controls.h"
@@ -24,7 +24,7 @@ class GamepadPollTest : public ::testing::Test {
   }
   // One tick; returns whether the poll kept it to itself.
   bool Tick() { return window->Deliver(ui::Tick{}); }
-  std::uint16_t Slot(int slot) { return TheControllerDevice().config.Code(slot); }
+  std::uint16_t Slot(int slot) { return window->Device().config.Code(slot); }
   QString FirstStepPicture() { return Attr(*window, "BackKeySet1Btn", "bkimage"); }
 
   AppTestEnv env;
@@ -53,7 +53,7 @@ TEST_F(GamepadPollTest, HeldInputsRewriteTheArmedSlotOnEveryTickAndTheLastContro
   EXPECT_EQ(FirstStepPicture(), "Rocker_A.png");
   EXPECT_EQ(window->selectedSlot, 25u);  // still armed
   // A key typed meanwhile is replaced on the next tick while A stays down.
-  TheControllerDevice().config.SetCode(25, 0x09);
+  window->Device().config.SetCode(25, 0x09);
   EXPECT_FALSE(Tick());
   EXPECT_EQ(Slot(25), 0xFF05);
 
@@ -76,7 +76,7 @@ TEST_F(GamepadPollTest, HeldInputsRewriteTheArmedSlotOnEveryTickAndTheLastContro
 TEST_F(GamepadPollTest, WithoutFocusOrOffTheRearPageThePadIsNotRead) {
   ArmFirstStep();
   pad.readings[0] = Held(0x1000);
-  const ControllerConfig before = TheControllerDevice().config;
+  const ControllerConfig before = window->Device().config;
   const QString firstStep = FirstStepPicture();
   const QString controlKeyA = Attr(*window, "ConKeyABtn", "bkimage");
 
@@ -90,7 +90,7 @@ TEST_F(GamepadPollTest, WithoutFocusOrOffTheRearPageThePadIsNotRead) {
   EXPECT_FALSE(Tick());
 
   EXPECT_EQ(pad.reads, 0);
-  EXPECT_EQ(CodesOf(TheControllerDevice().config), CodesOf(before));
+  EXPECT_EQ(CodesOf(window->Device().config), CodesOf(before));
   EXPECT_EQ(FirstStepPicture(), firstStep);
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), controlKeyA);
 }
@@ -102,7 +102,7 @@ TEST_F(GamepadPollTest, DelaySelectorsFollowTheirStepsWithOrWithoutSlotAndPad) {
   everything.leftX = 30000;
   everything.leftTrigger = 255;
   pad.readings[0] = everything;
-  const ControllerConfig before = TheControllerDevice().config;
+  const ControllerConfig before = window->Device().config;
 
   // Steps 1..8; the fourth and eighth govern no selector.
   const char* const pictures[8] = {"Key_A.png", "NC.png", "",       "Key_B.png",
@@ -126,7 +126,7 @@ TEST_F(GamepadPollTest, DelaySelectorsFollowTheirStepsWithOrWithoutSlotAndPad) {
   EXPECT_FALSE(Tick());
   EXPECT_EQ(selectors(), (std::vector<QString>{"true", "false", "true", "false", "true", "false"}));
   // No slot armed: the pad's inputs change neither the record nor any button.
-  EXPECT_EQ(CodesOf(TheControllerDevice().config), CodesOf(before));
+  EXPECT_EQ(CodesOf(window->Device().config), CodesOf(before));
   EXPECT_EQ(steps(), stepsBefore);
 
   // No pad at all: the selectors still follow, both ways.
@@ -141,6 +141,7 @@ TEST_F(GamepadPollTest, DelaySelectorsFollowTheirStepsWithOrWithoutSlotAndPad) {
 // Counts the timer ticks that reach the gamepad poll.
 class TickCountingWindow : public MainWindow {
  public:
+  using MainWindow::MainWindow;
   int ticks = 0;
   bool PollGamepad() override {
     ++ticks;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
@@ -67,7 +67,7 @@ TEST_F(NotifyTest, PagesOpenAndCloseWithTheirButtons) {
 TEST_F(NotifyTest, UnreadableControllerKeepsTheMenu) {
   auto window = env.MakeWindow();
   // An edit in memory must survive the failed read: neither defaults nor a half read replace it.
-  ControllerDevice& device = TheControllerDevice();
+  ControllerDevice& device = window->Device();
   device.config.SetCode(10, 0x09);
   device.config.SetCode(40, 100);
   const ControllerConfig before = device.config;
@@ -78,6 +78,7 @@ TEST_F(NotifyTest, UnreadableControllerKeepsTheMenu) {
   ASSERT_EQ(env.boxes.size(), 1u);
   EXPECT_EQ(env.boxes[0].text, "data reading failure");
   EXPECT_EQ(env.boxes[0].caption, "prompt");
+  EXPECT_EQ(env.boxes[0].owner, window->GetHWND());
   EXPECT_EQ(window->currentPage, 2u);  // the page number moves even though the page stays shut
   EXPECT_TRUE(ui::IsVisible(window->controlKeyBtn));
   EXPECT_FALSE(ui::IsVisible(window->conKeyBtn[0]));

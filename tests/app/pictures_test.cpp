@@ -5,9 +5,9 @@
 #include <QXmlStreamReader>
 #include <set>
 
-#include "app/language_texts.h"
-#include "app/model_layout.h"
 #include "keys/key_codes.h"
+#include "models/model_layout.h"
+#include "texts/language_texts.h"
 #include "ui/paint_manager.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "app/main_window.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/debug_trace.h"
-#include "sysinfo/system_language.h"
 #include "keys/key_slots.h"
+#include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
 
@@ -90,7 +90,7 @@ class StartUpTest : public ::testing::Test {
 };
 
 TEST_F(StartUpTest, FreshWindowState) {
-  MainWindow window;
+  MainWindow window(env.context);
   EXPECT_EQ(window.SkinFileName(), "XmlMainWindow.xml");
   EXPECT_EQ(window.WindowClassName(), "PadControlsMainWnd");
   EXPECT_EQ(window.selectedSlot, 0xFFFFu);
@@ -177,6 +177,7 @@ TEST_F(StartUpTest, UnreadableControllerIsAnInitFailureToo) {
 // A window whose skin file is not the program's.
 class OtherSkinWindow : public MainWindow {
  public:
+  using MainWindow::MainWindow;
   QString SkinFileName() override { return skin; }
   static inline QString skin;
 };
@@ -216,12 +217,12 @@ class OldKernelTransport final : public ReportTransport {
 
 TEST_F(StartUpTest, FailureSaysWhyWhenTheSystemToldWhy) {
   std::vector<std::wstring> trace;
-  SetDebugTraceHook([&trace](const std::wstring& line) { trace.push_back(line); });
-  SetControllerOpener([] {
+  env.context.trace = [&trace](const std::wstring& line) { trace.push_back(line); };
+  env.context.openController = [] {
     ControllerSearch search;
     search.deniedNode = "/dev/hidraw3";
     return search;
-  });
+  };
   for (std::uint16_t lang : {kLangEnglishUs, kLangChinesePrc}) {
     env.boxes.clear();
     env.SetLanguage(lang);
@@ -235,12 +236,13 @@ TEST_F(StartUpTest, FailureSaysWhyWhenTheSystemToldWhy) {
                     "udev rule 70-padcontrols.rules, or run the install step in the README.");
     EXPECT_EQ(RunLoopFor(3000), 0);
   }
-  SetDebugTraceHook(nullptr);
   EXPECT_NE(
       std::find(trace.begin(), trace.end(), L"OpenController: no permission to open /dev/hidraw3"),
       trace.end());
 
-  SetControllerOpener([] { return ControllerSearch(std::make_unique<OldKernelTransport>()); });
+  env.context.openController = [] {
+    return ControllerSearch(std::make_unique<OldKernelTransport>());
+  };
   env.boxes.clear();
   env.SetLanguage(kLangEnglishUs);
   auto window = env.MakeWindow();

@@ -7,21 +7,16 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
+#include "sysinfo/system_language.h"
 
 // padctl's commands run in process against the emulator, as `padctl --emulator` wires them.
 namespace {
 
 class CommandsTest : public ::testing::Test {
  protected:
-  CommandsTest() : emulator(std::make_shared<ControllerEmulator>()) {
-    SetControllerOpener([this]() -> std::unique_ptr<ReportTransport> {
-      if (unplugged) return nullptr;
-      return MakeEmulatorTransport(emulator, "emulator test");
-    });
-  }
-  ~CommandsTest() override { SetControllerOpener(nullptr); }
+  CommandsTest() : emulator(std::make_shared<ControllerEmulator>()) {}
 
   int Run(std::vector<std::string> args, bool chinese = false) {
     out.str("");
@@ -31,8 +26,12 @@ class CommandsTest : public ::testing::Test {
     EXPECT_TRUE(line) << RenderMessage(error, false);
     if (!line) return -1;
     CliContext context(out, err);
-    context.chinese = chinese;
-    context.boardModel = [] { return std::string("T2803-31"); };
+    context.program.openController = [this]() -> ControllerSearch {
+      if (unplugged) return {};
+      return MakeEmulatorTransport(emulator, "emulator test");
+    };
+    context.program.languageId = [chinese] { return chinese ? kLangChinesePrc : kLangEnglishUs; };
+    context.program.boardModel = [] { return std::string("T2803-31"); };
     context.pause = [](int) {};
     context.confirm = confirm;
     return RunCommand(*line, context);

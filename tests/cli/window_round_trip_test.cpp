@@ -9,7 +9,6 @@
 #include "cli/backup_file.h"
 #include "cli/commands.h"
 #include "cli/named_settings.h"
-#include "config/controller_device.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
 
@@ -25,7 +24,8 @@ class WindowRoundTripTest : public ::testing::Test {
     const auto line = ParseCommandLine(args, &error);
     if (!line) return -1;
     CliContext context(out, err);
-    context.boardModel = [] { return std::string("T2803-31"); };
+    context.program = env.context;  // the same emulated controller as the window's
+    context.program.boardModel = [] { return std::string("T2803-31"); };
     context.pause = [](int) {};
     return RunCommand(*line, context);
   }
@@ -56,7 +56,7 @@ TEST_F(WindowRoundTripTest, WhatTheWindowSavesPadctlShows) {
 
   ASSERT_EQ(Padctl({"show", "--json"}), kExitDone) << err.str();
   const QJsonObject shown = QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
-  EXPECT_EQ(shown, NamedView(TheControllerDevice().config));
+  EXPECT_EQ(shown, NamedView(window->Device().config));
   EXPECT_EQ(shown.value("kbm.a").toString(), "F");
   EXPECT_EQ(shown.value("rumble").toInt(), 2);
   EXPECT_EQ(shown.value("led.on").toBool(), true);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
 
 namespace {
@@ -45,11 +45,14 @@ TEST(ControllerRecord, SlotsOutsideTheRecordAreRefused) {
   for (int slot = 0; slot < 128; ++slot) EXPECT_EQ(config.Code(slot), before.Code(slot));
 }
 
-TEST(ControllerRecord, SharedInstanceIsCreatedOnceWithDefaults) {
-  ControllerDevice& first = TheControllerDevice();
-  EXPECT_EQ(&first, &TheControllerDevice());
-  EXPECT_EQ(first.config.Code(12), 0x2C);
-  EXPECT_TRUE(static_cast<bool>(first.pause));
+TEST(ControllerRecord, ObjectMadeFromAContextHasDefaultsAndRealPauses) {
+  ProgramContext context;
+  context.openController = [] { return ControllerSearch(); };
+  const ControllerDevice device(context);
+  EXPECT_EQ(device.config.Code(12), 0x2C);
+  EXPECT_TRUE(static_cast<bool>(device.pause));
+  EXPECT_TRUE(static_cast<bool>(device.opener));
+  EXPECT_FALSE(static_cast<bool>(device.trace));  // the system log
 }
 
 TEST(ControllerRecord, LoadDefaultsLeavesUpperSlotsAlone) {

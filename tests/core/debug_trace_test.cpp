@@ -8,8 +8,8 @@
 
 TEST(DebugTrace, FormatsWideAndNarrowArguments) {
   TraceCapture trace;
-  DebugTrace(L"IsChooseKey:%d,KeyCode:%x", 4, 0xFF0Au);
-  DebugTrace(L"%ls|%s|%05.1f", L"Ω", "abc", 2.25);
+  DebugTrace(trace.Sink(), L"IsChooseKey:%d,KeyCode:%x", 4, 0xFF0Au);
+  DebugTrace(trace.Sink(), L"%ls|%s|%05.1f", L"Ω", "abc", 2.25);
   ASSERT_EQ(trace.lines.size(), 2u);
   EXPECT_EQ(trace.lines[0], L"IsChooseKey:4,KeyCode:ff0a");
   EXPECT_EQ(trace.lines[1], L"Ω|abc|002.2");
@@ -18,19 +18,19 @@ TEST(DebugTrace, FormatsWideAndNarrowArguments) {
 TEST(DebugTrace, LongOutputIsCutTo511Characters) {
   TraceCapture trace;
   const std::wstring exact(511, L'a');
-  DebugTrace(L"%ls", exact.c_str());
+  DebugTrace(trace.Sink(), L"%ls", exact.c_str());
   const std::wstring longer = std::wstring(500, L'b') + L"0123456789ABCDEF";
-  DebugTrace(L"%ls", longer.c_str());
+  DebugTrace(trace.Sink(), L"%ls", longer.c_str());
   ASSERT_EQ(trace.lines.size(), 2u);
   EXPECT_EQ(trace.lines[0], exact);
   EXPECT_EQ(trace.lines[1], longer.substr(0, 511));
 }
 
-TEST(DebugTrace, WithoutHookGoesToSystemLogWithoutCrashing) {
-  SetDebugTraceHook(nullptr);
-  DebugTrace(L"core_tests trace %d", 1);
+TEST(DebugTrace, WithoutSinkGoesToSystemLogWithoutCrashing) {
+  DebugTrace(TraceSink(), L"core_tests trace %d", 1);
   TraceCapture trace;
-  DebugTrace(L"after");
+  DebugTrace(trace.Sink(), L"after");
+  DebugTrace(trace.Sink(), nullptr);
   EXPECT_EQ(trace.lines, std::vector<std::wstring>{L"after"});
 }
 
@@ -42,18 +42,33 @@ TEST(WideToUtf8, EncodesAllLengthsAndReplacesInvalid) {
   EXPECT_EQ(WideToUtf8(bad), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
-TEST(OpenController, UsesInstalledOpener) {
+// A controller object finds the controller through its context's opener and traces to its
+// context's sink; two objects with different contexts do not disturb each other.
+TEST(OpenController, UsesTheContextsOpenerAndTrace) {
   auto emulator = std::make_shared<ControllerEmulator>();
-  ControllerDevice device;
-  SetControllerOpener([emulator] { return MakeEmulatorTransport(emulator); });
+  TraceCapture trace;
+  ProgramContext emulated;
+  emulated.openController = [emulator] { return MakeEmulatorTransport(emulator); };
+  emulated.trace = trace.Sink();
+  ControllerDevice device(emulated);
   EXPECT_TRUE(device.OpenController());
   EXPECT_NE(device.handle, nullptr);
   device.pause = [](int) {};
   EXPECT_TRUE(device.ReadSettings(device.handle.get()));
+  EXPECT_TRUE(device.WriteSettings(device.handle.get()));
+  EXPECT_EQ(trace.lines, std::vector<std::wstring>{L"IsChooseKey:4,KeyCode:51"});
 
-  SetControllerOpener([] { return std::unique_ptr<ReportTransport>(); });
-  ControllerDevice none;
+  ProgramContext denied;
+  denied.openController = [] {
+    ControllerSearch search;
+    search.deniedNode = "/dev/hidraw7";
+    return search;
+  };
+  denied.trace = trace.Sink();
+  ControllerDevice none(denied);
   EXPECT_FALSE(none.OpenController());
   EXPECT_EQ(none.handle, nullptr);
-  SetControllerOpener(nullptr);
+  EXPECT_EQ(none.deniedNode, "/dev/hidraw7");
+  EXPECT_EQ(trace.lines.back(), L"OpenController: no permission to open /dev/hidraw7");
+  EXPECT_NE(device.handle, nullptr);
 }

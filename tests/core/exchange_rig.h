@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/debug_trace.h"
 #include "device/report_protocol.h"
 #include "emulator/controller_emulator.h"
@@ -55,13 +55,12 @@ struct ExchangeRig {
   bool Write() { return device.WriteSettings(device.handle.get()); }
 };
 
-// Collects trace lines for the lifetime of the object.
+// Collects the trace lines sent to its sink; the sink must not outlive the object.
 struct TraceCapture {
   std::vector<std::wstring> lines;
-  TraceCapture() {
-    SetDebugTraceHook([this](const std::wstring& line) { lines.push_back(line); });
+  TraceSink Sink() {
+    return [this](const std::wstring& line) { lines.push_back(line); };
   }
-  ~TraceCapture() { SetDebugTraceHook(nullptr); }
 };
 
 inline std::array<std::uint16_t, 128> RecordCodes(const ControllerConfig& config) {

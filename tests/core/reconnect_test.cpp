@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "emulator/emulated_plug.h"
 #include "tests/core/exchange_rig.h"
 
@@ -14,11 +14,14 @@ TEST(Reconnect, OnlyAGoneNodeIsLookedForAgain) {
   auto emulator = std::make_shared<ControllerEmulator>();
   auto plug = EmulatedPlug::Create(emulator);
   int searches = 0;
-  SetControllerOpener([&] {
+  TraceCapture trace;
+  ProgramContext context;
+  context.openController = [&] {
     ++searches;
     return plug->Open();
-  });
-  ControllerDevice device;
+  };
+  context.trace = trace.Sink();
+  ControllerDevice device(context);
   device.pause = [](int) {};
   ASSERT_TRUE(device.OpenController());
 
@@ -30,7 +33,6 @@ TEST(Reconnect, OnlyAGoneNodeIsLookedForAgain) {
   EXPECT_EQ(emulator->GetCounters().sends, 3);  // and no report after the refused one
   emulator->SetFaults({});
 
-  TraceCapture trace;
   plug->UnplugAfterExchanges(0, true);
   device.config.SetCode(slots::kA, 0x09);
   ASSERT_TRUE(device.WriteSettings(device.handle.get()));
@@ -40,7 +42,6 @@ TEST(Reconnect, OnlyAGoneNodeIsLookedForAgain) {
   EXPECT_NE(std::find(trace.lines.begin(), trace.lines.end(),
                       L"Reconnect: the controller is back at emulated node 2"),
             trace.lines.end());
-  SetControllerOpener(nullptr);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ TEST(WriteSettings, DefaultRecordIsSentBlockByBlockAndCommitted) {
   rig.device.config.SetCode(43, 0);  // the write must restore the fixed delay value
   rig.device.config.SetCode(47, 7);
   TraceCapture trace;
+  rig.device.trace = trace.Sink();
 
   ASSERT_TRUE(rig.Write());
   EXPECT_EQ(rig.recorder->log, CleanWrite());

@@ -18,7 +18,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   char name[] = "/tmp/fuzz_board_name.XXXXXX";
   if (mkdtemp(name) == nullptr) std::abort();
   folder = name;
-  SetBoardModelRoot(folder);
   return 0;
 }
 
@@ -30,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::fclose(file);
 
   std::string result = "unchanged";
-  if (!QueryBoardModel(result)) {
+  if (!QueryBoardModel(result, folder)) {
     if (result != "unchanged") __builtin_trap();  // a failed query leaves the result alone
     return 0;
   }

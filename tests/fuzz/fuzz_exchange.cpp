@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/report_protocol.h"
 
 namespace {
@@ -55,9 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 2) return 0;
   Script script{data, size};
   // A reconnect finds the controller again on the same fuzzed stream.
-  SetControllerOpener(
-      [&script] { return ControllerSearch(std::make_unique<FuzzedTransport>(script)); });
-  ControllerDevice device;
+  ProgramContext context;
+  context.openController = [&script] {
+    return ControllerSearch(std::make_unique<FuzzedTransport>(script));
+  };
+  context.trace = [](const std::wstring&) {};
+  ControllerDevice device(context);
   device.pause = [](int) {};
   if (!device.OpenController()) __builtin_trap();
 
@@ -69,6 +72,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (device.versionPartX + device.versionPartK != version) __builtin_trap();
   }
   device.WriteSettings(device.handle.get());
-  SetControllerOpener(nullptr);
   return 0;
 }

@@ -26,8 +26,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   new QApplication(argc, argv);  // lives for the whole run
   folder = new QTemporaryDir();
   if (!folder->isValid()) std::abort();
-  // Pictures named by the skin are looked up in this empty folder.
-  CPaintManagerUI::SetResourcePath(folder->path());
   return 0;
 }
 
@@ -40,6 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   QWidget host;
   CPaintManagerUI manager;
+  // Pictures named by the skin are looked up in this empty folder.
+  manager.SetResourceFolder(folder->path());
   const bool loaded = manager.LoadSkin(path, &host);
   // A skin that did not load leaves no controls and says why.
   if (!loaded && (manager.GetRoot() != nullptr || manager.LastError().isEmpty())) {

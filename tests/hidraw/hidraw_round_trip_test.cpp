@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "config/controller_device.h"
+#include "device/controller_device.h"
 #include "device/debug_trace.h"
 #include "device/hidraw/hidraw_controller.h"
 #include "emulator/umockdev/emulator_report_handlers.h"
@@ -16,7 +16,6 @@ namespace {
 class HidrawRoundTrip : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetControllerOpener(nullptr);  // the default: the hidraw search
     std::array<std::uint16_t, slots::kCount> memory{};
     for (int slot = 0; slot < slots::kCount; ++slot) {
       memory[slot] = static_cast<std::uint16_t>(0x1000 + 3 * slot);
@@ -95,9 +94,9 @@ TEST_F(HidrawRoundTrip, ExchangesFollowTheControllerToItsNewNode) {
   device_.config.SetCode(slots::kA, 0x09);
   ReportTransport* const before = device_.handle.get();
   std::vector<std::wstring> trace;
-  SetDebugTraceHook([&trace](const std::wstring& line) { trace.push_back(line); });
+  device_.trace = [&trace](const std::wstring& line) { trace.push_back(line); };
   ASSERT_TRUE(device_.WriteSettings(device_.handle.get()));
-  SetDebugTraceHook(nullptr);
+  device_.trace = nullptr;
   EXPECT_NE(
       std::find(trace.begin(), trace.end(), L"Reconnect: the controller is back at /dev/hidraw7"),
       trace.end());

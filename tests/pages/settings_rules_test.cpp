@@ -199,7 +199,10 @@ TEST(PageFillTest, BackKeyPageShowsStepsAndDelays) {
   config.SetCode(26, 0x7777);  // no such key
   config.SetCode(40, 100);
   config.SetCode(44, 99);
-  pages::FillBackKeyPage(controls, config, table);
+  std::vector<std::wstring> traces;
+  pages::FillBackKeyPage(controls, config, table,
+                         [&traces](const std::wstring& line) { traces.push_back(line); });
+  EXPECT_EQ(traces.size(), 8u);  // one line for each step shown
   EXPECT_EQ(controls.Attr("BackKeySet1Btn", "bkimage"), "Rocker_A.png");
   EXPECT_EQ(controls.Attr("BackKeySet2Btn", "bkimage"), "NC.png");
   EXPECT_EQ(controls.Attr("BackKeySet2Btn", "hotimage"), "Key_hot.png");

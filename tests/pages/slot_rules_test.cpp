@@ -83,18 +83,15 @@ TEST(SlotRulesTest, ArmingMovesThePressedLookAndDisarmingClearsIt) {
 
 class CaptureTest : public ::testing::Test {
  protected:
-  CaptureTest() {
-    FillKeyTranslationTable(table);
-    SetDebugTraceHook([this](const std::wstring& line) { traces.push_back(line); });
-  }
-  ~CaptureTest() override { SetDebugTraceHook(nullptr); }
+  CaptureTest() { FillKeyTranslationTable(table); }
 
-  pages::CaptureTarget Armed(std::uint32_t slot) { return {controls, config, table, slot}; }
+  pages::CaptureTarget Armed(std::uint32_t slot) { return {controls, config, table, slot, trace}; }
 
   FakePageControls controls;
   ControllerConfig config;
   TranslationTable table{};
   std::vector<std::wstring> traces;
+  const TraceSink trace = [this](const std::wstring& line) { traces.push_back(line); };
 };
 
 KeyStroke Key(std::uint32_t virtualKey, std::uint32_t scanCode, bool extended = false) {

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "context/program_context.h"
 #include "emulator/umockdev/hidraw_testbed.h"
 #include "sysinfo/board_model.h"
 
@@ -19,19 +20,15 @@ class BoardModelFile : public ::testing::Test {
     char pattern[] = "/tmp/board-model-XXXXXX";
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     folder_ = pattern;
-    SetBoardModelRoot(folder_);
   }
-  void TearDown() override {
-    SetBoardModelRoot("");
-    std::filesystem::remove_all(folder_);
-  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
   void WriteBoardName(const std::string& bytes) {
     std::ofstream(folder_ + "/board_name", std::ios::binary | std::ios::trunc) << bytes;
   }
   // The query's outcome, starting from a result the query must either replace or keep.
   std::pair<bool, std::string> Query() {
     std::string result = "untouched";
-    const bool ok = QueryBoardModel(result);
+    const bool ok = QueryBoardModel(result, folder_);
     return {ok, result};
   }
   std::string folder_;
@@ -89,18 +86,21 @@ TEST_F(BoardModelFile, EveryCallReadsAfresh) {
   EXPECT_FALSE(Query().first);
 }
 
-// The default location, read through a fake /sys.
+// The default location, read through a fake /sys: the query's own default, and the program's
+// context without a board-model source, which asks afresh at every use.
 TEST(BoardModelSysfs, ReadsTheFirmwareTableExport) {
-  SetBoardModelRoot("");
   HidrawTestbed testbed;
   std::string error;
   ASSERT_TRUE(testbed.SetBoardName(" T2803-31 \n", &error)) << error;
   std::string model;
   EXPECT_TRUE(QueryBoardModel(model));
   EXPECT_EQ(model, "T2803-31");
+  const ProgramContext system;
+  EXPECT_EQ(system.BoardModel(), "T2803-31");
   ASSERT_TRUE(testbed.SetBoardName("T2804-12\n", &error)) << error;
   EXPECT_TRUE(QueryBoardModel(model));
   EXPECT_EQ(model, "T2804-12");
+  EXPECT_EQ(system.BoardModel(), "T2804-12");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "context/program_context.h"
 #include "sysinfo/system_language.h"
 
 namespace {
@@ -21,7 +22,6 @@ class SystemLanguage : public ::testing::Test {
     SetLocale(nullptr, nullptr, nullptr);
   }
   void TearDown() override {
-    OverrideSystemLangId(0);
     for (int i = 0; i < 3; ++i) {
       if (saved_[i]) {
         ::setenv(kLocaleVariables[i], saved_[i]->c_str(), 1);
@@ -68,7 +68,7 @@ TEST_F(SystemLanguage, LocaleNamesMapToLanguageIds) {
   for (const auto& c : cases) {
     SetLocale(nullptr, nullptr, c.lang);
     EXPECT_EQ(SystemDefaultLangId(), c.id) << "LANG=" << c.lang;
-    EXPECT_EQ(UseChinese(), c.id == kLangChinesePrc) << "LANG=" << c.lang;
+    EXPECT_EQ(ProgramContext().UseChinese(), c.id == kLangChinesePrc) << "LANG=" << c.lang;
   }
   SetLocale(nullptr, nullptr, nullptr);
   EXPECT_EQ(SystemDefaultLangId(), kLangEnglishUs);
@@ -85,12 +85,22 @@ TEST_F(SystemLanguage, LcAllThenLcMessagesThenLang) {
   EXPECT_EQ(SystemDefaultLangId(), kLangChinesePrc);
 }
 
-TEST_F(SystemLanguage, OverrideWinsUntilCleared) {
-  SetLocale(nullptr, nullptr, "C");
-  OverrideSystemLangId(kLangChinesePrc);
-  EXPECT_TRUE(UseChinese());
-  OverrideSystemLangId(0);
-  EXPECT_FALSE(UseChinese());
+// The program's context asks its language source, or the locale when it has none, at every
+// use: nothing is remembered between two questions.
+TEST_F(SystemLanguage, ContextAsksItsSourceOrTheLocaleAtEveryUse) {
+  const ProgramContext system;
+  SetLocale(nullptr, nullptr, "zh_CN.UTF-8");
+  EXPECT_TRUE(system.UseChinese());
+  SetLocale(nullptr, nullptr, "zh_TW.UTF-8");
+  EXPECT_FALSE(system.UseChinese());
+
+  std::uint16_t chosen = kLangChinesePrc;
+  ProgramContext fixed;
+  fixed.languageId = [&chosen] { return chosen; };
+  EXPECT_TRUE(fixed.UseChinese());  // whatever the locale says
+  chosen = kLangChineseTaiwan;
+  EXPECT_FALSE(fixed.UseChinese());
+  EXPECT_EQ(fixed.LanguageId(), 0x0404);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 class ControlAttributes : public ::testing::Test {
  protected:
   void SetUp() override {
-    CPaintManagerUI::SetResourcePath(folder.Path());
+    manager.SetResourceFolder(folder.Path());
     ASSERT_TRUE(manager.LoadSkin("example.xml", &host));
     host.show();
   }

@@ -13,7 +13,7 @@ namespace {
 class Notifications : public ::testing::Test {
  protected:
   void SetUp() override {
-    CPaintManagerUI::SetResourcePath(folder.Path());
+    window.GetManager().SetResourceFolder(folder.Path());
     window.Create(nullptr, "Test");
     window.ShowWindow(true);
   }

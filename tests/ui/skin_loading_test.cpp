@@ -11,7 +11,7 @@ namespace {
 
 class SkinLoading : public ::testing::Test {
  protected:
-  void SetUp() override { CPaintManagerUI::SetResourcePath(folder.Path()); }
+  void SetUp() override { manager.SetResourceFolder(folder.Path()); }
   SkinFolder folder;
   QWidget host;
   CPaintManagerUI manager;

@@ -45,8 +45,8 @@ TEST(RealKeys, XTestKeysReachTheWindowWithScanCodesAndFlags) {
   QApplication app(argc, argv);
   {
     SkinFolder folder;
-    CPaintManagerUI::SetResourcePath(folder.Path());
     RecordingWindow window("example.xml");
+    window.GetManager().SetResourceFolder(folder.Path());
     window.Create(nullptr, "keys");
     window.ShowWindow(true);
     ASSERT_TRUE(WaitFor(

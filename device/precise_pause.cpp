@@ -1,4 +1,4 @@
-#include "config/precise_pause.h"
+#include "device/precise_pause.h"
 
 #include <cerrno>
 #include <ctime>

@@ -5,11 +5,13 @@
 #include <string>
 
 #include "config/controller_config.h"
+#include "context/program_context.h"
 #include "device/controller_search.h"
+#include "device/debug_trace.h"
 
-// The one process-wide controller object: the open device, the settings record and the
-// firmware version texts. The exchanges with the controller are member functions whose
-// bodies live with the device link (device/), so the record itself stays free of I/O.
+// The controller object: the open device, the settings record and the firmware version
+// texts. A window or a padctl run makes one and keeps it as long as it runs. The record itself
+// (config/) stays free of I/O; the exchanges are member functions here.
 class ControllerDevice {
  public:
   // The open controller, or null. Set once by OpenController and then kept.
@@ -24,9 +26,14 @@ class ControllerDevice {
   // Pause between reports, in milliseconds. Real sleep unless a test replaces it.
   std::function<void(int)> pause;
 
-  ControllerDevice();
+  // How the controller is found and where the exchanges trace, as the program's context says.
+  ControllerOpener opener;
+  TraceSink trace;
 
-  // Finds and opens the controller through the installed opener (hidraw by default).
+  // Zeroed, then the defaults. A default context finds the real controller.
+  explicit ControllerDevice(const ProgramContext& context = ProgramContext());
+
+  // Finds and opens the controller through `opener`.
   bool OpenController();
   // Reads all 128 slots and the version texts; all or nothing (see device/settings_exchange).
   // When the controller's node has gone away (suspend, reset, replug), the search runs once
@@ -44,11 +51,3 @@ class ControllerDevice {
   // controller is back; otherwise everything stays as it was.
   bool Reconnect();
 };
-
-// The shared instance: created (zeroed, then defaults) on first use, never destroyed.
-ControllerDevice& TheControllerDevice();
-
-// How OpenController finds the controller. The default walks the system's hidraw nodes;
-// the demo and the tests install the emulator instead.
-using ControllerOpener = std::function<ControllerSearch()>;
-void SetControllerOpener(ControllerOpener opener);

@@ -1,4 +1,4 @@
-#include "app/language_texts.h"
+#include "texts/language_texts.h"
 
 namespace {
 using K = LanguageSetting::Kind;
@@ -49,8 +49,4 @@ constexpr std::array<LanguageSetting, 38> kSettings{{
 
 const std::array<LanguageSetting, 38>& LanguageSettings() {
   return kSettings;
-}
-
-QString Phrase::In(bool useChinese) const {
-  return QString::fromUtf8(useChinese ? chinese : english);
 }

@@ -1,4 +1,4 @@
-#include "app/model_layout.h"
+#include "models/model_layout.h"
 
 #include "sysinfo/board_model.h"
 

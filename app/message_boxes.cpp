@@ -1,0 +1,11 @@
+#include "app/message_boxes.h"
+
+#include "ui/message_box.h"
+
+void ShowMessageBox(const ProgramContext& context, const ShownMessage& message) {
+  if (context.showMessage) {
+    context.showMessage(message);
+    return;
+  }
+  MessageBox(message.owner, message.text, message.caption);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "context/program_context.h"
+
+// Shows a message through the context's message sink, or as a real modal box with an OK button
+// when the context has none.
+void ShowMessageBox(const ProgramContext& context, const ShownMessage& message);
