@@ -41,7 +41,7 @@ class DeliveryProbe : public QObject {
 class WindowEvents : public ::testing::Test {
  protected:
   void SetUp() override {
-    CPaintManagerUI::SetResourcePath(folder.Path());
+    window.GetManager().SetResourceFolder(folder.Path());
     window.Create(nullptr, "PadMainWindow");
     window.ShowWindow(true);
     window.events.clear();
@@ -267,8 +267,8 @@ TEST_F(WindowEvents, CaptionAreaDragsExceptOverButtons) {
 
 TEST(MessageLoop, QuitPostedDuringCreateEndsTheLoopAtOnce) {
   SkinFolder folder;
-  CPaintManagerUI::SetResourcePath(folder.Path());
   StagedWindow window("example.xml");
+  window.GetManager().SetResourceFolder(folder.Path());
   window.quitWhenReady = true;
   window.Create(nullptr, "w");
   window.ShowWindow(true);
@@ -278,21 +278,6 @@ TEST(MessageLoop, QuitPostedDuringCreateEndsTheLoopAtOnce) {
   // While running, the quit message ends the loop with its code.
   QTimer::singleShot(10, [] { PostQuitMessage(0); });
   EXPECT_EQ(CPaintManagerUI::MessageLoop(), 0);
-}
-
-TEST(MessageBoxes, HookCapturesTheBox) {
-  std::vector<MessageBoxRecord> seen;
-  SetMessageBoxHook([&](const MessageBoxRecord& r) { seen.push_back(r); });
-  QWidget owner;
-  MessageBox(&owner, "初始化失败", "提示");
-  MessageBox(nullptr, "program already in executing", "prompt");
-  SetMessageBoxHook(nullptr);
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].owner, &owner);
-  EXPECT_EQ(seen[0].text, "初始化失败");
-  EXPECT_EQ(seen[0].caption, "提示");
-  EXPECT_EQ(seen[1].owner, nullptr);
-  EXPECT_EQ(seen[1].caption, "prompt");
 }
 
 TEST(MessageBoxes, EnterAndEscapeCloseTheRealBox) {
