@@ -12,6 +12,11 @@ int main(int, char** argv) {
   static int toolkitArgc = 1;
   static char* toolkitArgv[] = {argv[0], nullptr};
   QApplication application(toolkitArgc, toolkitArgv);
+  // Docks and task switchers find padcontrols.desktop by these: the application id on Wayland,
+  // the X11 class (the entry's StartupWMClass) on X11, whatever name the program was started by.
+  const QString applicationId = QStringLiteral("padcontrols");
+  QGuiApplication::setApplicationName(applicationId);
+  QGuiApplication::setDesktopFileName(applicationId);
   SdlGamepadSource gamepads;
   return RunPadControls(ProgramContext(), kInstanceGuardName, EntryWiring{&gamepads, {}});
 }

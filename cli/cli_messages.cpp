@@ -54,6 +54,14 @@ const MessageText kTexts[] = {
     {MessageId::kOtherBoard, phrases::padctl::kOtherBoard},
     {MessageId::kResetNeedsYes, phrases::padctl::kResetNeedsYes},
     {MessageId::kResetQuestion, phrases::padctl::kResetQuestion},
+    {MessageId::kProfileNeedsAction, phrases::padctl::kProfileNeedsAction},
+    {MessageId::kUnknownProfileAction, phrases::padctl::kUnknownProfileAction},
+    {MessageId::kProfileNeedsName, phrases::padctl::kProfileNeedsName},
+    {MessageId::kBadProfileName, phrases::padctl::kBadProfileName},
+    {MessageId::kNoProfile, phrases::padctl::kNoProfile},
+    {MessageId::kNoProfileFolder, phrases::padctl::kNoProfileFolder},
+    {MessageId::kProfileRemoved, phrases::padctl::kProfileRemoved},
+    {MessageId::kCannotRemoveFile, phrases::padctl::kCannotRemoveFile},
 };
 
 }  // namespace

@@ -48,6 +48,14 @@ enum class MessageId {
   kOtherBoard,
   kResetNeedsYes,
   kResetQuestion,
+  kProfileNeedsAction,
+  kUnknownProfileAction,
+  kProfileNeedsName,
+  kBadProfileName,
+  kNoProfile,
+  kNoProfileFolder,
+  kProfileRemoved,
+  kCannotRemoveFile,
 };
 
 struct Message {

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/profile_command.h"
 #include "texts/program_version.h"
 
 namespace {
@@ -11,7 +12,7 @@ struct CommandWord {
 constexpr CommandWord kCommands[] = {
     {"info", Command::kInfo},       {"show", Command::kShow}, {"backup", Command::kBackup},
     {"restore", Command::kRestore}, {"set", Command::kSet},   {"reset", Command::kReset},
-    {"keys", Command::kKeys},       {"help", Command::kHelp},
+    {"keys", Command::kKeys},       {"help", Command::kHelp}, {"profile", Command::kProfile},
 };
 
 }  // namespace
@@ -87,6 +88,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       line.assignments = std::move(operands);
       operands.clear();
       break;
+    case Command::kProfile:
+      if (!ParseProfileOperands(operands, line, error)) return std::nullopt;
+      break;
     default:
       break;
   }
@@ -97,6 +101,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 std::string UsageText() {
   return R"(Usage: padctl [--emulator STATEFILE [--model CODE]] COMMAND [ARGUMENTS]
 Read, change, back up and restore the settings of the handheld's built-in controller.
+Messages go to standard error, data to standard output.
 
 Commands:
   info               the device node, firmware version, board model and its layout
@@ -106,6 +111,12 @@ Commands:
   set NAME=VALUE...  change settings by name in one write, then verify
   reset [--yes]      write the factory values and verify (asks first without --yes)
   keys               the key names that settings take
+  profile list       the names of the saved profiles
+  profile save NAME  save all settings as profile NAME (a backup file; see Files)
+  profile apply NAME
+                     restore profile NAME and verify every slot
+  profile remove NAME
+                     delete profile NAME
   help               this text
 
 Settings (names as 'show' lists them):
@@ -130,13 +141,26 @@ Options:
   -h, --help            this text
   --version             the version of padctl
 
-Exit status: 0 done, 1 controller missing or an exchange or verification failed,
-2 bad command line or bad file. Messages go to standard error, data to standard output.
+*Exit status*
+  0  done
+  1  no controller, a failed exchange, or a write that did not read back
+     the same
+  2  a bad command line, a bad file or a missing profile; the controller is
+     left as it was
 
-Example:
-  padctl backup ~/controller.json
-  padctl set l4.step1=F r4.step1=Space rumble=2 led.color=#00FF80
-  padctl restore ~/controller.json
+Environment:
+  XDG_CONFIG_HOME    the folder that holds padcontrols/profiles (default ~/.config)
+
+Files:
+  $XDG_CONFIG_HOME/padcontrols/profiles/NAME.json
+                     profile NAME, in the format of a backup
+
+Examples:
+  $ padctl backup ~/controller.json
+  $ padctl set l4.step1=F r4.step1=Space rumble=2 led.color=#00FF80
+  $ padctl restore ~/controller.json
+  $ padctl profile save racing
+  $ padctl profile apply racing; %command%; padctl profile apply desktop
 )";
 }
 

@@ -6,7 +6,20 @@
 
 #include "cli/cli_messages.h"
 
-enum class Command { kHelp, kVersion, kInfo, kShow, kBackup, kRestore, kSet, kReset, kKeys };
+enum class Command {
+  kHelp,
+  kVersion,
+  kInfo,
+  kShow,
+  kBackup,
+  kRestore,
+  kSet,
+  kReset,
+  kKeys,
+  kProfile,
+};
+
+enum class ProfileAction { kList, kSave, kApply, kRemove };
 
 // What one padctl command line asks for.
 struct CommandLine {
@@ -15,6 +28,8 @@ struct CommandLine {
   std::vector<std::string> assignments;  // set: NAME=VALUE
   bool json = false;                     // show
   bool yes = false;                      // reset
+  ProfileAction profileAction = ProfileAction::kList;
+  std::string profileName;  // profile save, apply, remove
   std::optional<std::string> emulatorState;
   std::optional<std::string> model;  // with the emulator: the board model it stands for
 };

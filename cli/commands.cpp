@@ -9,6 +9,7 @@
 
 #include "cli/backup_file.h"
 #include "cli/named_settings.h"
+#include "cli/profile_command.h"
 #include "cli/verified_write.h"
 #include "device/controller_device.h"
 #include "device/wide_to_utf8.h"
@@ -50,6 +51,10 @@ class Runner {
         return Set(line.assignments);
       case Command::kReset:
         return Reset(line.yes);
+      case Command::kProfile:
+        return RunProfileCommand(line, c_,
+                                 {[this](const std::string& file) { return SaveBackup(file); },
+                                  [this](const std::string& file) { return Restore(file); }});
     }
     return kExitUsage;
   }

@@ -117,6 +117,23 @@ inline constexpr Phrase kResetNeedsYes{"reset 会写入出厂设置；请加 --y
                                        "reset writes the factory values; add --yes to confirm"};
 inline constexpr Phrase kResetQuestion{"将出厂设置写入手柄？[y/N] ",
                                        "Write the factory values to the controller? [y/N] "};
+inline constexpr Phrase kProfileNeedsAction{"profile 需要 save、apply、list 或 remove",
+                                            "profile needs save, apply, list or remove"};
+inline constexpr Phrase kUnknownProfileAction{
+    "未知的 profile 操作：{1}（可用 save、apply、list 或 remove）",
+    "unknown profile action: {1} (save, apply, list or remove)"};
+inline constexpr Phrase kProfileNeedsName{"profile {1} 需要指定名称", "profile {1} needs a NAME"};
+inline constexpr Phrase kBadProfileName{
+    "\"{1}\" 不能作为配置方案名称：需要普通文件名（非空，不含 '/'，不以 '.' 开头）",
+    "\"{1}\" cannot name a profile: it must be a plain file name (not empty, no '/', not "
+    "starting with '.')"};
+inline constexpr Phrase kNoProfile{"没有名为 {1} 的配置方案（{2} 不存在）",
+                                   "no profile named {1} ({2} does not exist)"};
+inline constexpr Phrase kNoProfileFolder{
+    "找不到配置方案文件夹：XDG_CONFIG_HOME 和 HOME 都不是绝对路径",
+    "no folder for profiles: neither XDG_CONFIG_HOME nor HOME is an absolute path"};
+inline constexpr Phrase kProfileRemoved{"已删除配置方案 {1}", "profile {1} removed"};
+inline constexpr Phrase kCannotRemoveFile{"无法删除 {1}：{2}", "cannot remove {1}: {2}"};
 }  // namespace padctl
 
 }  // namespace phrases
