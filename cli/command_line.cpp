@@ -157,10 +157,13 @@ Files:
 
 Examples:
   $ padctl backup ~/controller.json
-  $ padctl set l4.step1=F r4.step1=Space rumble=2 led.color=#00FF80
+  $ padctl set l4.step1=F rumble=2 led.color=#00FF80
   $ padctl restore ~/controller.json
-  $ padctl profile save racing
-  $ padctl profile apply racing; %command%; padctl profile apply desktop
+  $ padctl profile save race
+  $ padctl profile list
+
+Per game, as a Steam launch option (profile race for the game, then home):
+  padctl profile apply race; %command%; padctl profile apply home
 )";
 }
 
