@@ -57,7 +57,7 @@ store() {
   expect_out "travel"
   XDG_CONFIG_HOME=relative/xdg run 0 profile list
   expect_out "desktop"
-  HOME= run 2 profile list
+  HOME='' run 2 profile list
   expect_err "padctl: no folder for profiles: neither XDG_CONFIG_HOME nor HOME is an absolute path"
 }
 
@@ -94,10 +94,11 @@ Try 'padctl --help'."
 }
 
 # Bash completion offers the actions after "profile" and the saved names after apply.
+# shellcheck disable=SC2034,SC2317  # the stand-ins are called and read by the sourced script
 completion() {
   run 0 --emulator "$state" profile save racing
   run 0 --emulator "$state" profile save desktop
-  # Stand-ins for the two bash-completion helpers the script uses, so the test needs only bash.
+  # Stand-ins for the bash-completion helpers the script uses, so the test needs only bash.
   _init_completion() {
     words=("${COMP_WORDS[@]}")
     cword=$COMP_CWORD
