@@ -8,6 +8,9 @@
 // for the lock on a hidraw node. The file is replaced whole on every save, so the lock is
 // only counted as taken when the locked file is still the one at the path; while no file
 // exists yet, its folder is locked instead. Never waits. Released when dropped.
+// A program that comes after a save locks the new file while the saver may still hold the
+// old one. That is harmless: the save is the last thing a hold does with the file (the check
+// after a write reads the emulator's memory), and the newcomer loads what was saved.
 class StateFileLock {
  public:
   explicit StateFileLock(std::string path);
