@@ -1,22 +1,23 @@
-#include <QApplication>
-
 #include "app/program_entry.h"
+#include "app/toolkit_start.h"
 #include "keys/sdl_gamepad_source.h"
 
 // The program takes no options, and neither does its toolkit: Qt would read its own
 // (-platform, -style, -reverse, ...) from the command line, so it sees the program's name
 // alone. The default context is the real world: the controller among the system's hidraw
 // nodes, the system log, the board's firmware tables, the locale, real message boxes and the
-// Resources folder beside the program.
+// Resources folder beside the program. Without a display it ends at once with one line.
 int main(int, char** argv) {
   static int toolkitArgc = 1;
   static char* toolkitArgv[] = {argv[0], nullptr};
-  QApplication application(toolkitArgc, toolkitArgv);
+  const ProgramContext context;
+  const auto application =
+      StartToolkit(toolkitArgc, toolkitArgv, "padcontrols", context.UseChinese());
   // Docks and task switchers find padcontrols.desktop by these: the application id on Wayland,
   // the X11 class (the entry's StartupWMClass) on X11, whatever name the program was started by.
   const QString applicationId = QStringLiteral("padcontrols");
   QGuiApplication::setApplicationName(applicationId);
   QGuiApplication::setDesktopFileName(applicationId);
   SdlGamepadSource gamepads;
-  return RunPadControls(ProgramContext(), kInstanceGuardName, EntryWiring{&gamepads, {}});
+  return RunPadControls(context, kInstanceGuardName, EntryWiring{&gamepads, {}});
 }

@@ -16,7 +16,9 @@ constexpr std::uint32_t kLedColours[] = {0xFF0000, 0xFF3300, 0xFF6600, 0xFF9900,
 
 // What the system told about a failed start beyond "no", as a line for the user.
 const Phrase* StartFailureReason(const ControllerDevice& device) {
-  if (!device.handle && !device.deniedNode.empty()) return &phrases::kNoPermission;
+  if (!device.handle && !device.deniedNode.empty()) {
+    return device.deniedNodeTaken ? &phrases::kControllerTaken : &phrases::kNoPermission;
+  }
   if (device.handle && device.handle->LastFault() == TransportFault::kUnsupported) {
     return &phrases::kKernelTooOld;
   }

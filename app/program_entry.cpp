@@ -2,7 +2,6 @@
 
 #include "app/main_window.h"
 #include "app/message_boxes.h"
-#include "app/single_instance.h"
 #include "texts/phrases.h"
 #include "ui/paint_manager.h"
 

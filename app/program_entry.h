@@ -4,11 +4,10 @@
 #include <string>
 
 #include "context/program_context.h"
+#include "sysinfo/single_instance.h"
 
 class GamepadSource;
 class MainWindow;
-
-inline constexpr const char* kInstanceGuardName = "KQVPAD3CONTROLS";
 
 // The program after the toolkit's application object exists: single-instance guard, the
 // main window made with `context` (its controller, board model, language, messages and

@@ -25,11 +25,19 @@ constexpr int kNameColumn = 22;
 
 class Runner {
  public:
-  explicit Runner(CliContext& context) : c_(context), device_(context.program) {
+  Runner(CliContext& context, const CommandLine& line)
+      : c_(context), line_(line), device_(context.program) {
     if (c_.pause) device_.pause = c_.pause;
+    if (c_.lockWait) device_.lockWait = *c_.lockWait;
   }
+  ~Runner() {
+    if (holding_) device_.ReleaseExchanges();
+  }
+  Runner(const Runner&) = delete;
+  Runner& operator=(const Runner&) = delete;
 
-  int Run(const CommandLine& line) {
+  int Run() {
+    const CommandLine& line = line_;
     switch (line.command) {
       case Command::kHelp:
         c_.out << UsageText();
@@ -68,13 +76,26 @@ class Runner {
     return code;
   }
 
-  // Opens the controller and reads it; on failure says why and gives the exit code.
+  // Opens the controller, takes it from other programs for the rest of the command, and reads
+  // it; on failure says why and gives the exit code. Holding it from the read to the check
+  // after a write is what keeps two writers from undoing each other's change.
   std::optional<int> OpenAndRead() {
-    if (!device_.OpenController()) return Fail({MessageId::kNoController, {}}, kExitController);
-    if (!device_.ReadSettings(device_.handle.get())) {
+    if (!device_.OpenController()) return Fail(NotFound(), kExitController);
+    const ExchangeLockAttempt hold = device_.HoldExchanges();
+    if (hold == ExchangeLockAttempt::kBusy) {
+      return Fail({MessageId::kControllerBusy, {}}, kExitController);
+    }
+    holding_ = hold == ExchangeLockAttempt::kTaken;
+    if (!holding_ || !device_.ReadSettings(device_.handle.get())) {
       return Fail({MessageId::kReadFailed, {}}, kExitController);
     }
     return std::nullopt;
+  }
+
+  // Why no controller could be opened, as precisely as the search could tell.
+  Message NotFound() const {
+    if (device_.deniedNode.empty()) return {MessageId::kNoController, {}};
+    return {device_.deniedNodeTaken ? MessageId::kControllerTaken : MessageId::kNoPermission, {}};
   }
 
   std::string Firmware() const { return WideToUtf8(device_.versionPartX + device_.versionPartK); }
@@ -192,6 +213,11 @@ class Runner {
   }
 
   int WriteChecked(const SlotWords& words) {
+    if (c_.windowOpen && c_.windowOpen()) {
+      const Phrase& window =
+          line_.emulatorState ? phrases::padctl::kDemoWindow : phrases::padctl::kRealWindow;
+      Say({MessageId::kWindowOpen, {window.Text(c_.program.UseChinese())}});
+    }
     const VerifiedWrite result = WriteAndVerify(device_, words);
     switch (result.outcome) {
       case WriteOutcome::kVerified:
@@ -228,11 +254,13 @@ class Runner {
   }
 
   CliContext& c_;
+  const CommandLine& line_;
   ControllerDevice device_;
+  bool holding_ = false;
 };
 
 }  // namespace
 
 int RunCommand(const CommandLine& line, CliContext& context) {
-  return Runner(context).Run(line);
+  return Runner(context, line).Run();
 }

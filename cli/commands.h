@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -23,6 +25,11 @@ struct CliContext {
   ProgramContext program;
   std::function<bool()> confirm;   // asks before reset without --yes; null: refuse instead
   std::function<void(int)> pause;  // between reports; null: real pauses
+  // Whether the settings window for the same controller is open (the real window for
+  // hardware, the demo for --emulator); null: never.
+  std::function<bool()> windowOpen;
+  // How long to wait while another program holds the controller; null: the usual few seconds.
+  std::optional<std::chrono::milliseconds> lockWait;
 };
 
 int RunCommand(const CommandLine& line, CliContext& context);

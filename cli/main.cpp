@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
+#include "sysinfo/single_instance.h"
 
 namespace {
 
@@ -51,6 +52,9 @@ int main(int argc, char** argv) {
     context.program.boardModel = [model] { return model; };
   }
   if (isatty(STDIN_FILENO)) context.confirm = AskYes;
+  // The window that shows this controller: the demo's for the emulator, else the real one's.
+  const std::string guard = line->emulatorState ? kDemoGuardName : kInstanceGuardName;
+  context.windowOpen = [guard] { return InstanceRunning(guard); };
 
   return RunCommand(*line, context);
 }

@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/program_entry.h"
+#include "app/toolkit_start.h"
 #include "demo/demo_options.h"
 #include "emulator/controller_emulator.h"
 #include "emulator/emulated_plug.h"
@@ -20,8 +21,6 @@
 // The demo is the program wired to the firmware emulator instead of a real controller,
 // with the handheld model and the system language chosen on the command line.
 namespace {
-// Its own guard, so a running demo never keeps the real tool from starting.
-constexpr const char* kDemoGuardName = "KQVPAD3CONTROLS-demo";
 // Firmware version bytes the emulated controller reports (shown as X107K215).
 constexpr std::array<std::uint8_t, 4> kDemoFirmware{0x01, 0x07, 0x02, 0x15};
 
@@ -103,7 +102,7 @@ int main(int argc, char** argv) {
     context.languageId = [langId] { return langId; };
   }
 
-  QApplication application(argc, argv);
+  const auto application = StartToolkit(argc, argv, programName.c_str(), context.UseChinese());
   QTemporaryDir boardFolder;
   if (!boardFolder.isValid() || !WriteBoardName(boardFolder.path(), options->model)) {
     std::fprintf(stderr, "%s: cannot prepare the board model folder\n", programName.c_str());

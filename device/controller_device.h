@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -8,6 +9,7 @@
 #include "context/program_context.h"
 #include "device/controller_search.h"
 #include "device/debug_trace.h"
+#include "device/exchange_lock.h"
 
 // The controller object: the open device, the settings record and the firmware version
 // texts. A window or a padctl run makes one and keeps it as long as it runs. The record itself
@@ -22,9 +24,17 @@ class ControllerDevice {
 
   // The controller node the last search found but was not allowed to open; empty otherwise.
   std::string deniedNode;
+  // With deniedNode: another program hid that node from users (see ControllerSearch).
+  bool deniedNodeTaken = false;
 
   // Pause between reports, in milliseconds. Real sleep unless a test replaces it.
   std::function<void(int)> pause;
+
+  // How long an exchange waits while another program of ours holds the controller.
+  std::chrono::milliseconds lockWait = kExchangeLockWait;
+  // True when the last exchange or hold failed because another program held the controller
+  // for all of `lockWait`.
+  bool busy = false;
 
   // How the controller is found and where the exchanges trace, as the program's context says.
   ControllerOpener opener;
@@ -42,12 +52,26 @@ class ControllerDevice {
   // Writes slots 0..63 with the write handshake; reconnects like ReadSettings.
   bool WriteSettings(ReportTransport* deviceHandle);
 
+  // Every exchange takes the controller's exchange lock for its own length. Between these two
+  // calls the lock stays held across all exchanges, so that a read, a change and the write
+  // of it cannot be split by another program's write. kBusy, kFailed or no open controller:
+  // nothing is held and ReleaseExchanges must not be called.
+  ExchangeLockAttempt HoldExchanges();
+  void ReleaseExchanges();
+
  private:
   using Exchange = bool (*)(ControllerDevice&, ReportTransport&);
   // Runs the exchange; when it failed because the node went away, reconnects and runs it
   // once more.
   bool ExchangeOnceMore(ReportTransport* deviceHandle, Exchange exchange);
+  // Runs the exchange inside the exchange lock; false without running it when the lock
+  // cannot be had.
+  bool LockedExchange(ReportTransport& device, Exchange exchange);
+  // Takes the lock on `device`, saying in the trace why not when it cannot.
+  bool TakeLock(ReportTransport& device);
   // Searches again after the node went away. True with `handle` replaced when the
   // controller is back; otherwise everything stays as it was.
   bool Reconnect();
+
+  int holds_ = 0;
 };

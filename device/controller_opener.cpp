@@ -9,7 +9,11 @@ namespace {
 
 ControllerSearch Search(const ControllerDevice& device) {
   ControllerSearch search = device.opener ? device.opener() : OpenHidrawController();
-  if (!search.transport && !search.deniedNode.empty()) {
+  if (search.transport || search.deniedNode.empty()) return search;
+  if (search.deniedNodeTaken) {
+    DebugTrace(device.trace, L"OpenController: another program hid %s from users",
+               search.deniedNode.c_str());
+  } else {
     DebugTrace(device.trace, L"OpenController: no permission to open %s",
                search.deniedNode.c_str());
   }
@@ -22,6 +26,7 @@ bool ControllerDevice::OpenController() {
   ControllerSearch search = Search(*this);
   handle = std::move(search.transport);
   deniedNode = handle ? std::string() : std::move(search.deniedNode);
+  deniedNodeTaken = !deniedNode.empty() && search.deniedNodeTaken;
   return handle != nullptr;
 }
 

@@ -12,6 +12,10 @@
 struct ControllerSearch {
   std::unique_ptr<ReportTransport> transport;
   std::string deniedNode;  // set only when nothing was opened
+  // With deniedNode: the node is not merely closed to users for want of our udev rule;
+  // another program has hidden it from them (no permissions at all, an access list that
+  // shuts the user out, or the node taken out of /dev).
+  bool deniedNodeTaken = false;
 
   ControllerSearch() = default;
   // A search that only ever finds or misses (the emulator, tests) returns the transport.

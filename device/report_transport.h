@@ -15,6 +15,13 @@ enum class TransportFault {
   kUnsupported,  // the system cannot make this request at all (a kernel too old)
 };
 
+// What an attempt to take the controller's exchange lock found.
+enum class ExchangeLockAttempt {
+  kTaken,   // held now (or the node offers no lock at all: then nothing can be shared)
+  kBusy,    // another program holds it; try again later
+  kFailed,  // the lock or what it guards cannot be used
+};
+
 // The seam between the exchange protocol and the platform's HID service.
 class ReportTransport {
  public:
@@ -28,4 +35,9 @@ class ReportTransport {
   virtual std::string Location() const { return {}; }
   // Meaningful after a call returned false.
   virtual TransportFault LastFault() const { return TransportFault::kOther; }
+  // An advisory lock shared by every program of ours that reaches the same controller, so two
+  // request sequences never interleave. Never waits; taking it again while held is harmless.
+  // A transport nobody else can reach needs none.
+  virtual ExchangeLockAttempt TryLockExchanges() { return ExchangeLockAttempt::kTaken; }
+  virtual void UnlockExchanges() {}
 };

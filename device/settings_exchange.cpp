@@ -112,11 +112,42 @@ bool WriteOnce(ControllerDevice& self, ReportTransport& device) {
 
 bool ControllerDevice::ExchangeOnceMore(ReportTransport* deviceHandle, Exchange exchange) {
   if (!handle || deviceHandle == nullptr) return false;
-  if (exchange(*this, *deviceHandle)) return true;
+  if (LockedExchange(*deviceHandle, exchange)) return true;
   // Each exchange starts from the beginning, so repeating it whole on the new node is safe;
   // the old node is closed by the reconnect and not touched again.
-  if (deviceHandle->LastFault() != TransportFault::kGone || !Reconnect()) return false;
-  return exchange(*this, *handle);
+  if (busy || deviceHandle->LastFault() != TransportFault::kGone || !Reconnect()) return false;
+  return LockedExchange(*handle, exchange);
+}
+
+bool ControllerDevice::LockedExchange(ReportTransport& device, Exchange exchange) {
+  if (!TakeLock(device)) return false;
+  const bool done = exchange(*this, device);
+  if (holds_ == 0) device.UnlockExchanges();
+  return done;
+}
+
+bool ControllerDevice::TakeLock(ReportTransport& device) {
+  const ExchangeLockAttempt attempt = WaitForExchangeLock(device, lockWait);
+  busy = attempt == ExchangeLockAttempt::kBusy;
+  if (busy) DebugTrace(trace, L"Exchange: the controller is busy with another program");
+  if (attempt == ExchangeLockAttempt::kFailed) {
+    DebugTrace(trace, L"Exchange: the controller's exchange lock cannot be taken");
+  }
+  return attempt == ExchangeLockAttempt::kTaken;
+}
+
+ExchangeLockAttempt ControllerDevice::HoldExchanges() {
+  if (!handle) return ExchangeLockAttempt::kFailed;
+  if (holds_ == 0 && !TakeLock(*handle)) {
+    return busy ? ExchangeLockAttempt::kBusy : ExchangeLockAttempt::kFailed;
+  }
+  ++holds_;
+  return ExchangeLockAttempt::kTaken;
+}
+
+void ControllerDevice::ReleaseExchanges() {
+  if (holds_ == 0 || --holds_ > 0) return;
+  if (handle) handle->UnlockExchanges();
 }
 
 bool ControllerDevice::ReadSettings(ReportTransport* deviceHandle) {

@@ -319,6 +319,11 @@ void ControllerEmulator::SetPersistencePath(std::optional<std::string> path) {
   state_->persistencePath = std::move(path);
 }
 
+std::optional<std::string> ControllerEmulator::PersistencePath() const {
+  std::lock_guard lock(mutex_);
+  return state_->persistencePath;
+}
+
 std::shared_ptr<ControllerEmulator> MakeEmulatorWithStateFile(const std::string& path,
                                                               std::string* error) {
   auto emulator = std::make_shared<ControllerEmulator>();

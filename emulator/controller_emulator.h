@@ -65,6 +65,7 @@ class ControllerEmulator {
   bool SaveState(const std::string& path, std::string* error) const;
   // When set, every committed write is saved to the file.
   void SetPersistencePath(std::optional<std::string> path);
+  std::optional<std::string> PersistencePath() const;
 
  private:
   // (implementation detail; see controller_emulator.cpp)

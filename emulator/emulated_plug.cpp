@@ -4,10 +4,12 @@
 #include <utility>
 
 #include "device/report_protocol.h"
+#include "emulator/emulator_exchange_lock.h"
 
 class EmulatedPlug::Transport final : public ReportTransport {
  public:
-  Transport(std::shared_ptr<EmulatedPlug> plug, int node) : plug_(std::move(plug)), node_(node) {}
+  Transport(std::shared_ptr<EmulatedPlug> plug, int node)
+      : plug_(std::move(plug)), node_(node), lock_(plug_->emulator_) {}
 
   bool SendOutputReport(const Report& report) override {
     return plug_->NodeAlive(node_, &report) && plug_->emulator_->HandleOutputReport(report);
@@ -20,10 +22,13 @@ class EmulatedPlug::Transport final : public ReportTransport {
     return plug_->node_ == node_ && plug_->pluggedIn_ ? TransportFault::kOther
                                                       : TransportFault::kGone;
   }
+  ExchangeLockAttempt TryLockExchanges() override { return lock_.TryTake(); }
+  void UnlockExchanges() override { lock_.Release(); }
 
  private:
   std::shared_ptr<EmulatedPlug> plug_;
   int node_;
+  EmulatorExchangeLock lock_;
 };
 
 EmulatedPlug::EmulatedPlug(std::shared_ptr<ControllerEmulator> emulator)

@@ -1,23 +1,27 @@
 #include <utility>
 
 #include "emulator/controller_emulator.h"
+#include "emulator/emulator_exchange_lock.h"
 
 namespace {
 
 class EmulatorTransport final : public ReportTransport {
  public:
   EmulatorTransport(std::shared_ptr<ControllerEmulator> emulator, std::string location)
-      : emulator_(std::move(emulator)), location_(std::move(location)) {}
+      : emulator_(std::move(emulator)), location_(std::move(location)), lock_(emulator_) {}
 
   bool SendOutputReport(const Report& report) override {
     return emulator_->HandleOutputReport(report);
   }
   bool GetInputReport(Report& report) override { return emulator_->HandleInputReport(report); }
   std::string Location() const override { return location_; }
+  ExchangeLockAttempt TryLockExchanges() override { return lock_.TryTake(); }
+  void UnlockExchanges() override { lock_.Release(); }
 
  private:
   std::shared_ptr<ControllerEmulator> emulator_;
   std::string location_;
+  EmulatorExchangeLock lock_;
 };
 
 }  // namespace

@@ -20,11 +20,20 @@ inline constexpr Phrase kNoPermission{
     "没有打开控制器的权限：请安装 udev 规则 70-padcontrols.rules，或执行 README 中的安装步骤。",
     "No permission to open the controller: install the udev rule 70-padcontrols.rules, or "
     "run the install step in the README."};
+inline constexpr Phrase kControllerTaken{
+    "另一个程序占用了控制器并对用户隐藏了它：请退出该程序或停止它的服务以释放控制器，然后再试。",
+    "Another program has taken the controller and hidden it from users: quit that program or "
+    "stop its service to let the controller go, then try again."};
 inline constexpr Phrase kKernelTooOld{
     "系统内核不能与控制器交换 HID 报告：需要 Linux 5.11 或更新的版本。",
     "The system's kernel cannot exchange HID reports with the controller: Linux 5.11 or "
     "newer is needed."};
 inline constexpr Phrase kReadFailed{"读取数据失败", "data reading failure"};
+// Said before the toolkit is up, so on standard error and as one line.
+inline constexpr Phrase kNoDisplay{
+    "无法打开显示：DISPLAY 和 WAYLAND_DISPLAY 均未设置，或显示服务拒绝了连接；请在桌面会话中启动",
+    "cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set, or the display refused "
+    "the connection; start the program in a desktop session"};
 inline constexpr Phrase kRestoreFailed{"还原数据失败", "Data restore failed"};
 inline constexpr Phrase kSaveFailed{"保存失败", "Save failed !"};
 inline constexpr Phrase kSaved{"保存成功", "Saved successfully !"};
@@ -70,6 +79,15 @@ inline constexpr Phrase kBadColour{"{1}：{2} 不是 #RRGGBB 形式的颜色",
 inline constexpr Phrase kEmulatorState{"无法使用模拟器状态文件：{1}",
                                        "cannot use the emulator state file: {1}"};
 inline constexpr Phrase kNoController{"未找到手柄", "no controller found"};
+inline constexpr Phrase kControllerBusy{
+    "手柄忙：另一个程序占用它已超过数秒，未做任何操作；请稍后再试",
+    "controller busy: another program has held it for more than a few seconds; nothing was "
+    "done, try again later"};
+inline constexpr Phrase kWindowOpen{
+    "警告：{1}已打开，它下次保存时会写入它显示的设置，覆盖这次的更改",
+    "warning: {1} is open; its next Save writes the settings it shows, over this change"};
+inline constexpr Phrase kRealWindow{"PadControls 设置窗口", "the PadControls settings window"};
+inline constexpr Phrase kDemoWindow{"PadControls 演示窗口", "the PadControls demo window"};
 inline constexpr Phrase kReadFailed{"读取手柄设置失败", "reading the controller's settings failed"};
 inline constexpr Phrase kWriteFailed{"写入手柄设置失败",
                                      "writing the settings to the controller failed"};

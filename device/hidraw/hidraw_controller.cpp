@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -19,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "device/hidraw/hidden_node.h"
 #include "device/report_descriptor.h"
 
 namespace {
@@ -70,6 +72,21 @@ class HidrawTransport final : public ReportTransport {
 
   std::string Location() const override { return path_; }
   TransportFault LastFault() const override { return fault_; }
+
+  // On the open node itself: every program that opens the same node meets the same lock, and
+  // the system drops it with the descriptor, so a killed program never leaves it held.
+  ExchangeLockAttempt TryLockExchanges() override {
+    int result;
+    do {
+      result = ::flock(fd_, LOCK_EX | LOCK_NB);
+    } while (result < 0 && errno == EINTR);
+    if (result == 0) return ExchangeLockAttempt::kTaken;
+    if (errno == EWOULDBLOCK) return ExchangeLockAttempt::kBusy;
+    // A node that cannot be locked at all (ENOLCK and the like) is used as it always was:
+    // refusing it would lock the user out of the controller for a missing nicety.
+    return ExchangeLockAttempt::kTaken;
+  }
+  void UnlockExchanges() override { ::flock(fd_, LOCK_UN); }
 
  private:
   bool Ioctl(unsigned long request, std::uint8_t* buffer) {
@@ -178,15 +195,20 @@ ControllerSearch OpenHidrawController() {
     // Shared access: other programs may keep the controller open at the same time.
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) {
-      const bool denied = errno == EACCES || errno == EPERM;
-      if (denied && search.deniedNode.empty() && SysfsSaysController(number)) {
+      const int error = errno;
+      // A node missing from /dev is counted as refused: a program that takes the controller
+      // for itself may move the node away rather than close it.
+      const bool refused = error == EACCES || error == EPERM || error == ENOENT;
+      if (refused && search.deniedNode.empty() && SysfsSaysController(number)) {
         search.deniedNode = path;
+        search.deniedNodeTaken = NodeHiddenFromUser(path, error);
       }
       continue;
     }
     if (IsController(fd) && !IsKeyboardOrMouseInterface(number, fd)) {
       search.transport = std::make_unique<HidrawTransport>(fd, path);
       search.deniedNode.clear();
+      search.deniedNodeTaken = false;
       return search;
     }
     ::close(fd);

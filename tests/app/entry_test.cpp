@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "app/program_entry.h"
-#include "app/single_instance.h"
+#include "sysinfo/single_instance.h"
 #include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"
 #include "ui/paint_manager.h"
@@ -40,9 +40,12 @@ TEST(SingleInstanceTest, SecondLockIsRefusedUntilTheHolderDies) {
   char result = 0;
   ASSERT_EQ(read(ready[0], &result, 1), 1);
   EXPECT_EQ(result, 'y');
+  // Only looking (as padctl does) neither takes the lock nor keeps the holder from it.
+  EXPECT_TRUE(InstanceRunning(other));
   EXPECT_EQ(AcquireInstanceLock(other), InstanceLock::kAlreadyRunning);
   kill(child, SIGKILL);
   waitpid(child, nullptr, 0);
+  EXPECT_FALSE(InstanceRunning(other));
   EXPECT_EQ(AcquireInstanceLock(other), InstanceLock::kAcquired);
   close(ready[0]);
   close(ready[1]);

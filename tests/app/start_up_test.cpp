@@ -240,6 +240,31 @@ TEST_F(StartUpTest, FailureSaysWhyWhenTheSystemToldWhy) {
       std::find(trace.begin(), trace.end(), L"OpenController: no permission to open /dev/hidraw3"),
       trace.end());
 
+  // Hidden by another program: not the udev hint, which would not help.
+  env.context.openController = [] {
+    ControllerSearch search;
+    search.deniedNode = "/dev/hidraw4";
+    search.deniedNodeTaken = true;
+    return search;
+  };
+  for (std::uint16_t lang : {kLangEnglishUs, kLangChinesePrc}) {
+    env.boxes.clear();
+    env.SetLanguage(lang);
+    auto window = env.MakeWindow();
+    ASSERT_EQ(env.boxes.size(), 1u);
+    EXPECT_EQ(env.boxes[0].text,
+              lang == kLangChinesePrc
+                  ? "初始化失败\n另一个程序占用了控制器并对用户隐藏了它：请退出该程序或停止它的服务"
+                    "以释放控制器，然后再试。"
+                  : "initialization failed\nAnother program has taken the controller and hidden "
+                    "it from users: quit that program or stop its service to let the controller "
+                    "go, then try again.");
+    EXPECT_EQ(RunLoopFor(3000), 0);
+  }
+  EXPECT_NE(std::find(trace.begin(), trace.end(),
+                      L"OpenController: another program hid /dev/hidraw4 from users"),
+            trace.end());
+
   env.context.openController = [] {
     return ControllerSearch(std::make_unique<OldKernelTransport>());
   };

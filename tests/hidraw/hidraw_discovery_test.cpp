@@ -154,30 +154,43 @@ TEST_F(HidrawDiscovery, AControllerNodeTheUserMayNotOpenIsNamed) {
                 },
                 16, FTW_PHYS),
             0);
-  int result[2];
-  ASSERT_EQ(::pipe(result), 0);
-  const pid_t child = ::fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    std::string denied = "cannot drop root";
-    if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
-      const ControllerSearch search = OpenHidrawController();
-      denied = search.transport ? "opened" : search.deniedNode;
+  // What an unprivileged user's search finds: the node named, and whether it was hidden.
+  const auto searchAsNobody = [] {
+    int result[2];
+    if (::pipe(result) != 0) return std::string("no pipe");
+    const pid_t child = ::fork();
+    if (child == 0) {
+      std::string denied = "cannot drop root";
+      if (::setgid(65534) == 0 && ::setuid(65534) == 0) {
+        const ControllerSearch search = OpenHidrawController();
+        denied = search.transport ? "opened"
+                                  : search.deniedNode + (search.deniedNodeTaken ? " taken" : "");
+      }
+      (void)!::write(result[1], denied.data(), denied.size());
+      ::_exit(0);
     }
-    (void)!::write(result[1], denied.data(), denied.size());
-    ::_exit(0);
-  }
-  ::close(result[1]);
-  char text[128] = {};
-  (void)!::read(result[0], text, sizeof text - 1);
-  ::close(result[0]);
-  ::waitpid(child, nullptr, 0);
-  // The first node of the controller's; the other maker's node is not named.
-  EXPECT_STREQ(text, "/dev/hidraw1");
+    ::close(result[1]);
+    char text[128] = {};
+    (void)!::read(result[0], text, sizeof text - 1);
+    ::close(result[0]);
+    ::waitpid(child, nullptr, 0);
+    return std::string(text);
+  };
+  // The first node of the controller's; the other maker's node is not named. Closed to
+  // users as any node is without the udev rule: not taken.
+  EXPECT_EQ(searchAsNobody(), "/dev/hidraw1");
+  // No permission bits at all: another program hid it.
+  ASSERT_EQ(::chmod((testbed_.RootDir() + "/dev/hidraw1").c_str(), 0), 0);
+  EXPECT_EQ(searchAsNobody(), "/dev/hidraw1 taken");
   // As root the same nodes open but answer no ID query: nothing found, nothing denied.
-  const ControllerSearch search = OpenHidrawController();
+  ControllerSearch search = OpenHidrawController();
   EXPECT_EQ(search.transport, nullptr);
   EXPECT_TRUE(search.deniedNode.empty());
+  // A controller listed in /sys whose node was taken out of /dev.
+  AddAll({Other(3, kControllerVendorId, kControllerProductId, HidrawNodeKind::kMissingNode)});
+  search = OpenHidrawController();
+  EXPECT_EQ(search.deniedNode, "/dev/hidraw3");
+  EXPECT_TRUE(search.deniedNodeTaken);
 }
 
 TEST_F(HidrawDiscovery, TransportCarriesWholeReportsBothWays) {

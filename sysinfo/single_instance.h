@@ -7,6 +7,11 @@
 // crashed copy never blocks the next start.
 enum class InstanceLock { kAcquired, kAlreadyRunning, kUnavailable };
 
+// The guard of the real window, and the demo's own, so that a running demo never keeps the
+// real tool from starting.
+inline constexpr const char* kInstanceGuardName = "KQVPAD3CONTROLS";
+inline constexpr const char* kDemoGuardName = "KQVPAD3CONTROLS-demo";
+
 // The lock file's folder: $XDG_RUNTIME_DIR when set, else /tmp (the name then carries the
 // user id so that users do not share a lock).
 std::string InstanceLockPath(const std::string& guardName);
@@ -14,3 +19,8 @@ std::string InstanceLockPath(const std::string& guardName);
 // Takes the lock and keeps it for the rest of the process. kUnavailable when the lock file
 // cannot be opened: the caller then starts anyway rather than lock the user out.
 InstanceLock AcquireInstanceLock(const std::string& guardName);
+
+// Whether some process holds the lock now. Only looks, through the system's lock table: a
+// trial lock, however short, could make a window starting at that moment think it runs
+// twice. False when the table cannot be read.
+bool InstanceRunning(const std::string& guardName);

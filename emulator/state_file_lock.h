@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "device/report_transport.h"
+
+// An exclusive advisory lock on an emulated controller's state file, the emulator's stand-in
+// for the lock on a hidraw node. The file is replaced whole on every save, so the lock is
+// only counted as taken when the locked file is still the one at the path; while no file
+// exists yet, its folder is locked instead. Never waits. Released when dropped.
+// A program that comes after a save locks the new file while the saver may still hold the
+// old one. That is harmless: the save is the last thing a hold does with the file (the check
+// after a write reads the emulator's memory), and the newcomer loads what was saved.
+class StateFileLock {
+ public:
+  explicit StateFileLock(std::string path);
+  ~StateFileLock();
+  StateFileLock(const StateFileLock&) = delete;
+  StateFileLock& operator=(const StateFileLock&) = delete;
+
+  // kFailed when neither the file nor its folder can be opened, or the path is not a regular
+  // file. Taking it again while held changes nothing.
+  ExchangeLockAttempt TryTake();
+  void Release();
+  bool Held() const { return fd_ >= 0; }
+  // Whether the held lock is on the file itself: the file existed when it was taken.
+  bool OnFile() const { return onFile_; }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  bool onFile_ = false;
+};
