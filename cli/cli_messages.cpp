@@ -54,6 +54,12 @@ const MessageText kTexts[] = {
     {MessageId::kOtherBoard, phrases::padctl::kOtherBoard},
     {MessageId::kResetNeedsYes, phrases::padctl::kResetNeedsYes},
     {MessageId::kResetQuestion, phrases::padctl::kResetQuestion},
+    {MessageId::kNotRegularFile, phrases::padctl::kNotRegularFile},
+    {MessageId::kFileTooLarge, phrases::padctl::kFileTooLarge},
+    {MessageId::kDuplicateKey, phrases::padctl::kDuplicateKey},
+    {MessageId::kNotAVersion, phrases::padctl::kNotAVersion},
+    {MessageId::kSettingsNotObject, phrases::padctl::kSettingsNotObject},
+    {MessageId::kSettingTwice, phrases::padctl::kSettingTwice},
 };
 
 }  // namespace

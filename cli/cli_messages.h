@@ -48,6 +48,12 @@ enum class MessageId {
   kOtherBoard,
   kResetNeedsYes,
   kResetQuestion,
+  kNotRegularFile,
+  kFileTooLarge,
+  kDuplicateKey,
+  kNotAVersion,
+  kSettingsNotObject,
+  kSettingTwice,
 };
 
 struct Message {
