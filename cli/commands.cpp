@@ -189,11 +189,12 @@ class Runner {
       const std::string name = text.substr(0, equals);
       const NamedSetting* setting = FindSetting(name);
       if (setting == nullptr) return Fail({MessageId::kUnknownSetting, {name}}, kExitUsage);
-      // Which of two values was meant is a guess: refuse rather than write the last one.
-      if (!named.insert(setting).second)
-        return Fail({MessageId::kSettingTwice, {name}}, kExitUsage);
       const std::string value = text.substr(equals + 1);
       if (auto problem = ApplySetting(scratch, *setting, value)) return Fail(*problem, kExitUsage);
+      // Which of two values was meant is a guess: refuse rather than write the last one.
+      if (!named.insert(setting).second) {
+        return Fail({MessageId::kSettingTwice, {name}}, kExitUsage);
+      }
       changes.emplace_back(setting, value);
     }
     if (auto failed = OpenAndRead()) return *failed;

@@ -111,7 +111,7 @@ run 0 "$padctl" --emulator "$long" set rumble=2
 if strace -o /dev/null -e trace=none true 2>/dev/null; then
   mkdir "$dir/killed"
   cp "$state" "$dir/killed/state.bin"
-  strace -o /dev/null -e trace=none -e inject=fsync:delay_enter=5s \
+  strace -o /dev/null -e trace=fsync -e inject=fsync:delay_enter=3s \
     "$padctl" --emulator "$dir/killed/state.bin" set rumble=0 >/dev/null 2>&1 &
   tracer=$!
   sleep 1
@@ -146,7 +146,7 @@ else
 fi
 
 # 5. Messages in the terminal's own character set.
-LC_ALL=zh_CN.GB18030 run 2 "$padctl" --emulator "$state" set rumble=5
+run 2 env LC_ALL=zh_CN.GB18030 "$padctl" --emulator "$state" set rumble=5
 expected=$(printf 'padctl: rumble：5 不是 0 到 2 之间的整数\n' | iconv -f UTF-8 -t GB18030)
 [ "$(cat "$dir/err")" = "$expected" ] || fail "message not in GB18030"
 echo "padctl files: all checks passed"
