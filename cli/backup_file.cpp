@@ -5,7 +5,9 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
+#include "cli/json_shape.h"
 #include "cli/named_settings.h"
+#include "cli/printable_text.h"
 
 namespace {
 
@@ -15,6 +17,16 @@ constexpr char kFirmwareKey[] = "firmware";
 constexpr char kBoardKey[] = "boardModel";
 constexpr char kSlotsKey[] = "slots";
 constexpr char kSettingsKey[] = "settings";
+
+// A version is written as a plain whole number: 1.0, 1e0 and "1" are not versions.
+bool IsWholeNumberLiteral(const std::string& text) {
+  const std::size_t digits = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (text.size() == digits) return false;
+  for (std::size_t i = digits; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return text[digits] != '0' || text.size() == digits + 1;
+}
 
 // A JSON number that is a whole 16-bit value; JSON numbers are doubles, so 1.5 and 1e9 are
 // caught here rather than cut.
@@ -67,12 +79,22 @@ std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& f
     problems->push_back({MessageId::kNotBackup, {fileName}});
     return std::nullopt;
   }
-  const QJsonValue version = root.value(QLatin1String(kVersionKey));
-  if (!version.isDouble() || version.toDouble() != kBackupFormatVersion) {
-    const std::string found = version.isDouble() ? QString::number(version.toDouble()).toStdString()
-                                                 : std::string("(none)");
+  // Qt keeps one of two values given for a key without a word, so which one a restore
+  // would write is nobody's choice: refuse the file instead.
+  const JsonShape shape = ScanJsonShape(bytes);
+  if (shape.duplicateKey) {
     problems->push_back(
-        {MessageId::kWrongFormatVersion, {fileName, found, std::to_string(kBackupFormatVersion)}});
+        {MessageId::kDuplicateKey, {fileName, EscapeControls(*shape.duplicateKey)}});
+    return std::nullopt;
+  }
+  const auto version = shape.rootLiterals.find(kVersionKey);
+  if (version == shape.rootLiterals.end() || !IsWholeNumberLiteral(version->second)) {
+    problems->push_back({MessageId::kNotAVersion, {fileName}});
+    return std::nullopt;
+  }
+  if (version->second != std::to_string(kBackupFormatVersion)) {
+    problems->push_back({MessageId::kWrongFormatVersion,
+                         {fileName, version->second, std::to_string(kBackupFormatVersion)}});
     return std::nullopt;
   }
 
@@ -98,10 +120,13 @@ std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& f
 
   // A person may have edited the readable view and expected that to be restored; say so
   // instead of silently writing the words.
-  if (root.contains(QLatin1String(kSettingsKey))) {
+  const QJsonValue settings = root.value(QLatin1String(kSettingsKey));
+  if (!settings.isUndefined() && !settings.isObject()) {
+    problems->push_back({MessageId::kSettingsNotObject, {fileName}});
+  } else if (settings.isObject()) {
     ControllerConfig config;
     PutWrittenSlots(config, backup.words);
-    const QJsonObject view = root.value(QLatin1String(kSettingsKey)).toObject();
+    const QJsonObject view = settings.toObject();
     for (const auto& setting : NamedSettings()) {
       const QJsonValue given = view.value(QLatin1String(setting.name));
       if (!given.isUndefined() && given != SettingJson(config, setting)) {
@@ -110,7 +135,7 @@ std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& f
     }
     for (const QString& name : view.keys()) {
       if (FindSetting(name.toStdString()) == nullptr) {
-        problems->push_back({MessageId::kUnknownSetting, {name.toStdString()}});
+        problems->push_back({MessageId::kUnknownSetting, {EscapeControls(name.toStdString())}});
       }
     }
   }

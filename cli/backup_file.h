@@ -26,8 +26,9 @@ struct Backup {
 QByteArray EncodeBackup(const Backup& backup);
 
 // The backup in `bytes`, or nothing with every problem found in `problems`. `fileName` only
-// names the file in the messages. A backup is refused when it is not complete JSON, not ours,
-// of another format version, lacks any of the 64 words, holds a value the slot cannot take,
+// names the file in the messages. A backup is refused when it is not complete JSON, gives a
+// key twice in one object, is not ours, has a format version that is not exactly 1, lacks any
+// of the 64 words, holds a value the slot cannot take, has "settings" that are not an object,
 // or names a setting whose value disagrees with the words.
 std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& fileName,
                                    std::vector<Message>* problems);

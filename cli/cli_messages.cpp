@@ -66,6 +66,12 @@ const MessageText kTexts[] = {
     {MessageId::kNoProfileFolder, phrases::padctl::kNoProfileFolder},
     {MessageId::kProfileRemoved, phrases::padctl::kProfileRemoved},
     {MessageId::kCannotRemoveFile, phrases::padctl::kCannotRemoveFile},
+    {MessageId::kNotRegularFile, phrases::padctl::kNotRegularFile},
+    {MessageId::kFileTooLarge, phrases::padctl::kFileTooLarge},
+    {MessageId::kDuplicateKey, phrases::padctl::kDuplicateKey},
+    {MessageId::kNotAVersion, phrases::padctl::kNotAVersion},
+    {MessageId::kSettingsNotObject, phrases::padctl::kSettingsNotObject},
+    {MessageId::kSettingTwice, phrases::padctl::kSettingTwice},
 };
 
 }  // namespace

@@ -60,6 +60,12 @@ enum class MessageId {
   kNoProfileFolder,
   kProfileRemoved,
   kCannotRemoveFile,
+  kNotRegularFile,
+  kFileTooLarge,
+  kDuplicateKey,
+  kNotAVersion,
+  kSettingsNotObject,
+  kSettingTwice,
 };
 
 struct Message {

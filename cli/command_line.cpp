@@ -106,7 +106,7 @@ Messages go to standard error, data to standard output.
 Commands:
   info               the device node, firmware version, board model and its layout
   show [--json]      every setting by name (a table, or a JSON object)
-  backup FILE        save all settings to FILE (JSON)
+  backup FILE        save all settings to FILE (JSON; - for standard output)
   restore FILE       check FILE, write it to the controller and verify every slot
   set NAME=VALUE...  change settings by name in one write, then verify
   reset [--yes]      write the factory values and verify (asks first without --yes)

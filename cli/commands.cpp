@@ -1,18 +1,20 @@
 #include "cli/commands.h"
 
-#include <QFile>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <cstdio>
 #include <iomanip>
 #include <optional>
+#include <set>
 
 #include "cli/backup_file.h"
 #include "cli/named_settings.h"
 #include "cli/profile_command.h"
+#include "cli/printable_text.h"
 #include "cli/verified_write.h"
 #include "device/controller_device.h"
 #include "device/wide_to_utf8.h"
+#include "files/file_replace.h"
+#include "files/regular_file_read.h"
 #include "keys/key_names.h"
 #include "models/model_layout.h"
 #include "texts/phrases.h"
@@ -20,7 +22,9 @@
 namespace {
 
 // A backup is a few kilobytes; anything far larger is not one and is not read whole.
-constexpr qint64 kMaxBackupBytes = 1 << 20;
+constexpr std::size_t kMaxBackupBytes = 1 << 20;
+// `backup -` writes to standard output, as most tools read "-".
+constexpr char kStandardOutput[] = "-";
 constexpr int kNameColumn = 22;
 
 class Runner {
@@ -117,7 +121,7 @@ class Runner {
     c_.out << "node      " << device_.handle->Location() << '\n'
            << "firmware  " << phrases::kVersionPrefix.Text(c_.program.UseChinese()) << Firmware()
            << '\n'
-           << "board     " << (board.empty() ? "(unknown)" : board) << '\n'
+           << "board     " << (board.empty() ? "(unknown)" : EscapeControls(board)) << '\n'
            << "layout    ";
     if (layout == 0) {
       c_.out << "none: the plain window, no model-specific settings groups\n";
@@ -145,13 +149,16 @@ class Runner {
   int SaveBackup(const std::string& file) {
     if (auto failed = OpenAndRead()) return *failed;
     const Backup backup{Firmware(), BoardModel(), WrittenSlots(device_.config)};
-    QSaveFile out(QString::fromStdString(file));
     const QByteArray bytes = EncodeBackup(backup);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-      return Fail({MessageId::kCannotWriteFile, {file, out.errorString().toStdString()}},
-                  kExitUsage);
+    if (file == kStandardOutput) {
+      c_.out << bytes.toStdString() << std::flush;
+    } else {
+      std::string reason;
+      if (!ReplaceFile(file, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &reason)) {
+        return Fail({MessageId::kCannotWriteFile, {file, reason}}, kExitUsage);
+      }
+      Say({MessageId::kBackupSaved, {file}});
     }
-    Say({MessageId::kBackupSaved, {file}});
     // Said now rather than on the day the backup is needed.
     const std::vector<Message> unrestorable = CheckSlots(backup.words);
     if (!unrestorable.empty()) Say({MessageId::kBackupNotRestorable, {}});
@@ -160,19 +167,37 @@ class Runner {
   }
 
   int Restore(const std::string& file) {
-    QFile in(QString::fromStdString(file));
-    if (!in.open(QIODevice::ReadOnly)) {
-      return Fail({MessageId::kCannotReadFile, {file, in.errorString().toStdString()}}, kExitUsage);
-    }
+    const FileRead in = ReadRegularFile(file, kMaxBackupBytes);
     std::vector<Message> problems;
-    const auto backup = DecodeBackup(in.read(kMaxBackupBytes + 1), file, &problems);
+    std::optional<Backup> backup;
+    switch (in.status) {
+      case FileReadStatus::kRead:
+        backup = DecodeBackup(QByteArray(reinterpret_cast<const char*>(in.bytes.data()),
+                                         static_cast<qsizetype>(in.bytes.size())),
+                              file, &problems);
+        break;
+      case FileReadStatus::kNotRegular:
+        problems.push_back({MessageId::kNotRegularFile, {file}});
+        break;
+      case FileReadStatus::kTooLarge:
+        problems.push_back({MessageId::kFileTooLarge,
+                            {file, std::to_string(in.size), std::to_string(kMaxBackupBytes)}});
+        break;
+      case FileReadStatus::kMissing:
+      case FileReadStatus::kFailed:
+        problems.push_back({MessageId::kCannotReadFile, {file, in.reason}});
+        break;
+    }
     if (!backup) {
       for (const auto& problem : problems) Say(problem);
       return Fail({MessageId::kNothingWritten, {}}, kExitUsage);
     }
     if (auto failed = OpenAndRead()) return *failed;
     const std::string board = BoardModel();
-    if (backup->boardModel != board) Say({MessageId::kOtherBoard, {backup->boardModel, board}});
+    // Both names are shown escaped: one comes from a file, the other from the system.
+    if (backup->boardModel != board) {
+      Say({MessageId::kOtherBoard, {EscapeControls(backup->boardModel), EscapeControls(board)}});
+    }
     return WriteChecked(backup->words);
   }
 
@@ -181,6 +206,7 @@ class Runner {
     // one writes nothing.
     std::vector<std::pair<const NamedSetting*, std::string>> changes;
     ControllerConfig scratch;
+    std::set<const NamedSetting*> named;
     for (const std::string& text : assignments) {
       const std::size_t equals = text.find('=');
       if (equals == std::string::npos) {
@@ -191,6 +217,10 @@ class Runner {
       if (setting == nullptr) return Fail({MessageId::kUnknownSetting, {name}}, kExitUsage);
       const std::string value = text.substr(equals + 1);
       if (auto problem = ApplySetting(scratch, *setting, value)) return Fail(*problem, kExitUsage);
+      // Which of two values was meant is a guess: refuse rather than write the last one.
+      if (!named.insert(setting).second) {
+        return Fail({MessageId::kSettingTwice, {name}}, kExitUsage);
+      }
       changes.emplace_back(setting, value);
     }
     if (auto failed = OpenAndRead()) return *failed;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/locale_messages.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/single_instance.h"
@@ -24,13 +25,15 @@ bool AskYes() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  CliContext context(std::cout, std::cerr);
+  // Messages are written in UTF-8 and reach the terminal in its own character set.
+  ConvertingStream messages(std::cerr, MessageCodeset());
+  CliContext context(std::cout, messages);
 
   Message error{};
   const auto line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &error);
   if (!line) {
-    std::cerr << "padctl: " << RenderMessage(error, context.program.UseChinese()) << '\n'
-              << RenderMessage({MessageId::kUsageHint, {}}, context.program.UseChinese()) << '\n';
+    messages << "padctl: " << RenderMessage(error, context.program.UseChinese()) << '\n'
+             << RenderMessage({MessageId::kUsageHint, {}}, context.program.UseChinese()) << '\n';
     return kExitUsage;
   }
 
@@ -38,10 +41,9 @@ int main(int argc, char** argv) {
     std::string reason;
     auto emulator = MakeEmulatorWithStateFile(*line->emulatorState, &reason);
     if (!emulator) {
-      std::cerr << "padctl: "
-                << RenderMessage({MessageId::kEmulatorState, {reason}},
-                                 context.program.UseChinese())
-                << '\n';
+      messages << "padctl: "
+               << RenderMessage({MessageId::kEmulatorState, {reason}}, context.program.UseChinese())
+               << '\n';
       return kExitUsage;
     }
     const std::string location = "emulator " + *line->emulatorState;

@@ -1,12 +1,13 @@
 #include "emulator/controller_emulator.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <optional>
 
 #include "config/controller_config.h"
 #include "device/report_protocol.h"
 #include "emulator/emulator_state_file.h"
+#include "files/file_replace.h"
+#include "files/regular_file_read.h"
 
 namespace {
 
@@ -102,12 +103,47 @@ void PutChecksum(Report& reply, std::uint32_t sum, bool wrongByOne, bool corrupt
   if (corruptHighByte) reply[kChecksumHighByte] ^= 0xFF;
 }
 
-void SaveCommitted(const std::optional<std::string>& path, const EmulatorSnapshot& snapshot) {
-  if (!path) return;
+bool SaveSnapshot(const std::string& path, const EmulatorSnapshot& snapshot, std::string* error) {
+  if (ReplaceFile(path, EncodeEmulatorState(snapshot), error)) return true;
+  if (error != nullptr) *error = "cannot write " + path + ": " + *error;
+  return false;
+}
+
+// A write is committed only once the state file holds it: a controller that said "stored"
+// and forgot it at the next start would be lying to the program.
+bool SaveCommitted(const std::optional<std::string>& path, const EmulatorSnapshot& snapshot) {
+  if (!path) return true;
   std::string error;
-  if (!WriteFileAtomically(*path, EncodeEmulatorState(snapshot), &error)) {
-    std::fprintf(stderr, "controller emulator: %s\n", error.c_str());
+  if (SaveSnapshot(*path, snapshot, &error)) return true;
+  std::fprintf(stderr, "controller emulator: %s\n", error.c_str());
+  return false;
+}
+
+// The state in the file at `path`, or false with the reason. A missing file is reported as
+// kMissing in `status`, so the caller can tell "no file yet" from a file it may not read.
+bool ReadSnapshot(const std::string& path, EmulatorSnapshot* snapshot, FileReadStatus* status,
+                  std::string* error) {
+  const FileRead file = ReadRegularFile(path, kEmulatorStateFileSize);
+  *status = file.status;
+  std::string reason;
+  switch (file.status) {
+    case FileReadStatus::kRead:
+      if (DecodeEmulatorState(file.bytes, snapshot, &reason)) return true;
+      break;
+    case FileReadStatus::kNotRegular:
+      reason = "not a regular file";
+      break;
+    case FileReadStatus::kTooLarge:
+      reason = "emulator state has " + std::to_string(file.size) + " bytes, expected " +
+               std::to_string(kEmulatorStateFileSize);
+      break;
+    case FileReadStatus::kMissing:
+    case FileReadStatus::kFailed:
+      reason = "cannot open: " + file.reason;
+      break;
   }
+  if (error != nullptr) *error = path + ": " + reason;
+  return false;
 }
 
 }  // namespace
@@ -168,14 +204,16 @@ bool ControllerEmulator::HandleOutputReport(const Report& report) {
       if (!writing || s.receivedBlocks != (1u << kWriteBlocks) - 1 || !s.checksumAsked) {
         return s.Reject("end of write before all blocks and the checksum request");
       }
+      KeyMap committed = s.memory;
       for (int slot = 0; slot < slots::kWritten; ++slot) {
         if (slot == s.faults.stuckSlot) continue;
-        s.memory[static_cast<std::size_t>(slot)] = s.staged[static_cast<std::size_t>(slot)];
+        committed[static_cast<std::size_t>(slot)] = s.staged[static_cast<std::size_t>(slot)];
       }
       s.phase = Phase::kIdle;
       s.due = Due::kNothing;
+      if (!SaveCommitted(s.persistencePath, EmulatorSnapshot{committed, s.version})) return false;
+      s.memory = committed;
       ++s.counters.commits;
-      SaveCommitted(s.persistencePath, EmulatorSnapshot{s.memory, s.version});
       return true;
   }
 }
@@ -292,13 +330,9 @@ std::string ControllerEmulator::LastRejection() const {
 }
 
 bool ControllerEmulator::LoadState(const std::string& path, std::string* error) {
-  std::vector<std::uint8_t> bytes;
-  if (!ReadFileBounded(path, kEmulatorStateFileSize, &bytes, error)) return false;
   EmulatorSnapshot snapshot;
-  if (!DecodeEmulatorState(bytes, &snapshot, error)) {
-    if (error != nullptr) *error = path + ": " + *error;
-    return false;
-  }
+  FileReadStatus status{};
+  if (!ReadSnapshot(path, &snapshot, &status, error)) return false;
   std::lock_guard lock(mutex_);
   state_->memory = snapshot.memory;
   state_->version = snapshot.version;
@@ -311,7 +345,7 @@ bool ControllerEmulator::SaveState(const std::string& path, std::string* error) 
     std::lock_guard lock(mutex_);
     snapshot = EmulatorSnapshot{state_->memory, state_->version};
   }
-  return WriteFileAtomically(path, EncodeEmulatorState(snapshot), error);
+  return SaveSnapshot(path, snapshot, error);
 }
 
 void ControllerEmulator::SetPersistencePath(std::optional<std::string> path) {
@@ -327,8 +361,14 @@ std::optional<std::string> ControllerEmulator::PersistencePath() const {
 std::shared_ptr<ControllerEmulator> MakeEmulatorWithStateFile(const std::string& path,
                                                               std::string* error) {
   auto emulator = std::make_shared<ControllerEmulator>();
-  std::error_code ignored;
-  if (std::filesystem::exists(path, ignored) && !emulator->LoadState(path, error)) return nullptr;
+  EmulatorSnapshot snapshot;
+  FileReadStatus status{};
+  if (ReadSnapshot(path, &snapshot, &status, error)) {
+    emulator->SetMemory(snapshot.memory);
+    emulator->SetVersion(snapshot.version);
+  } else if (status != FileReadStatus::kMissing) {
+    return nullptr;
+  }
   emulator->SetPersistencePath(path);
   return emulator;
 }

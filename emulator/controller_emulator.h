@@ -59,11 +59,13 @@ class ControllerEmulator {
   // Why the last refused report was refused; empty when none was.
   std::string LastRejection() const;
 
-  // Optional persistence: memory is loaded from and saved (atomically) to this file.
-  // Load returns false with a message in `error` when the file is damaged or short.
+  // Optional persistence: memory is loaded from and saved to this file; a save replaces the
+  // file whole or not at all. Both return false with a message in `error` when the file is
+  // missing, damaged, short, too large, not a regular file or cannot be read or written.
   bool LoadState(const std::string& path, std::string* error);
   bool SaveState(const std::string& path, std::string* error) const;
-  // When set, every committed write is saved to the file.
+  // When set, every committed write is saved to the file first: a write the file does not
+  // take fails its end report and leaves the key map as it was.
   void SetPersistencePath(std::optional<std::string> path);
   std::optional<std::string> PersistencePath() const;
 
@@ -80,7 +82,8 @@ std::unique_ptr<ReportTransport> MakeEmulatorTransport(
     std::shared_ptr<ControllerEmulator> emulator, std::string location = "emulated controller");
 
 // An emulator whose key map lives in the state file `path`: loaded from it when the file
-// exists, saved to it after every committed write. Null with a reason in `error` when the
-// file exists but cannot be used (it is then left alone rather than overwritten).
+// exists, saved to it with every committed write. Null with a reason in `error` when
+// something is at `path` that cannot be used (damaged, unreadable, not a regular file, or in
+// a folder that may not be searched): it is then left alone rather than overwritten.
 std::shared_ptr<ControllerEmulator> MakeEmulatorWithStateFile(const std::string& path,
                                                               std::string* error);

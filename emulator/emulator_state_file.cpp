@@ -1,11 +1,6 @@
 #include "emulator/emulator_state_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -41,10 +36,6 @@ std::uint32_t GetU32(const std::vector<std::uint8_t>& in, std::size_t at) {
 
 void SetError(std::string* error, const std::string& message) {
   if (error != nullptr) *error = message;
-}
-
-std::string ErrnoText(const std::string& what, const std::string& path) {
-  return what + " " + path + ": " + std::strerror(errno);
 }
 
 }  // namespace
@@ -86,66 +77,5 @@ bool DecodeEmulatorState(const std::vector<std::uint8_t>& bytes, EmulatorSnapsho
   for (std::size_t i = 0; i < decoded.memory.size(); ++i)
     decoded.memory[i] = GetU16(bytes, 12 + 2 * i);
   if (snapshot != nullptr) *snapshot = decoded;
-  return true;
-}
-
-bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                         std::string* error) {
-  const std::string temp = path + ".tmp." + std::to_string(getpid());
-  const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    SetError(error, ErrnoText("cannot create", temp));
-    return false;
-  }
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      SetError(error, ErrnoText("cannot write", temp));
-      close(fd);
-      unlink(temp.c_str());
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (fsync(fd) != 0) {
-    SetError(error, ErrnoText("cannot flush", temp));
-    close(fd);
-    unlink(temp.c_str());
-    return false;
-  }
-  close(fd);
-  if (rename(temp.c_str(), path.c_str()) != 0) {
-    SetError(error, ErrnoText("cannot replace", path));
-    unlink(temp.c_str());
-    return false;
-  }
-  return true;
-}
-
-bool ReadFileBounded(const std::string& path, std::size_t limit, std::vector<std::uint8_t>* bytes,
-                     std::string* error) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    SetError(error, ErrnoText("cannot open", path));
-    return false;
-  }
-  std::vector<std::uint8_t> data(limit + 1);
-  std::size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = read(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      SetError(error, ErrnoText("cannot read", path));
-      close(fd);
-      return false;
-    }
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  close(fd);
-  data.resize(done);
-  *bytes = std::move(data);
   return true;
 }

@@ -23,11 +23,3 @@ std::vector<std::uint8_t> EncodeEmulatorState(const EmulatorSnapshot& snapshot);
 // False with a reason in `error` when the bytes are not a complete, intact state.
 bool DecodeEmulatorState(const std::vector<std::uint8_t>& bytes, EmulatorSnapshot* snapshot,
                          std::string* error);
-
-// Writes a temporary file beside `path`, flushes it and renames it over `path`, so a crash
-// leaves either the old file or the new one, never a torn one.
-bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                         std::string* error);
-// Reads at most `limit` + 1 bytes, so an oversized file is noticed without reading it all.
-bool ReadFileBounded(const std::string& path, std::size_t limit, std::vector<std::uint8_t>* bytes,
-                     std::string* error);

@@ -40,7 +40,7 @@ StateFileLock::~StateFileLock() {
 }
 
 ExchangeLockAttempt StateFileLock::TryTake() {
-  if (fd_ >= 0) return ExchangeLockAttempt::kTaken;
+  if (Held()) return ExchangeLockAttempt::kTaken;
   for (int round = 0; round < kRounds; ++round) {
     // Non-blocking: a FIFO planted at the path must not stall the open.
     bool onFile = true;
@@ -48,6 +48,12 @@ ExchangeLockAttempt StateFileLock::TryTake() {
     if (fd < 0 && errno == ENOENT) {
       onFile = false;
       fd = ::open(FolderOf(path_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      if (fd < 0 && errno == ENOENT) {
+        // No folder, so no file another program could be writing: the read finds factory
+        // values and a save fails on its own, saying why.
+        withoutFolder_ = true;
+        return ExchangeLockAttempt::kTaken;
+      }
     }
     if (fd < 0) return ExchangeLockAttempt::kFailed;
     struct stat locked {};
@@ -74,6 +80,7 @@ ExchangeLockAttempt StateFileLock::TryTake() {
 }
 
 void StateFileLock::Release() {
+  withoutFolder_ = false;
   if (fd_ < 0) return;
   ::close(fd_);  // closing the only descriptor drops the lock
   fd_ = -1;

@@ -18,11 +18,12 @@ class StateFileLock {
   StateFileLock(const StateFileLock&) = delete;
   StateFileLock& operator=(const StateFileLock&) = delete;
 
-  // kFailed when neither the file nor its folder can be opened, or the path is not a regular
-  // file. Taking it again while held changes nothing.
+  // kFailed when neither the file nor its folder can be opened (a missing folder counts as
+  // taken: there is nothing to guard), or the path is not a regular file. Taking it again while
+  // held changes nothing.
   ExchangeLockAttempt TryTake();
   void Release();
-  bool Held() const { return fd_ >= 0; }
+  bool Held() const { return fd_ >= 0 || withoutFolder_; }
   // Whether the held lock is on the file itself: the file existed when it was taken.
   bool OnFile() const { return onFile_; }
 
@@ -30,4 +31,5 @@ class StateFileLock {
   std::string path_;
   int fd_ = -1;
   bool onFile_ = false;
+  bool withoutFolder_ = false;  // taken with nothing to lock: the file's folder does not exist
 };

@@ -152,6 +152,18 @@ inline constexpr Phrase kNoProfileFolder{
     "no folder for profiles: neither XDG_CONFIG_HOME nor HOME is an absolute path"};
 inline constexpr Phrase kProfileRemoved{"已删除配置方案 {1}", "profile {1} removed"};
 inline constexpr Phrase kCannotRemoveFile{"无法删除 {1}：{2}", "cannot remove {1}: {2}"};
+inline constexpr Phrase kNotRegularFile{"{1} 不是普通文件", "{1} is not a regular file"};
+inline constexpr Phrase kFileTooLarge{"{1} 过大（{2} 字节；备份文件最多 {3} 字节）",
+                                      "{1} is too large ({2} bytes; a backup is at most {3})"};
+inline constexpr Phrase kDuplicateKey{"{1}：\"{2}\" 出现了不止一次",
+                                      "{1}: \"{2}\" is given more than once"};
+inline constexpr Phrase kNotAVersion{"{1}：\"formatVersion\" 不是版本号（应为整数，如 1）",
+                                     "{1}: \"formatVersion\" is not a version number (a whole "
+                                     "number such as 1)"};
+inline constexpr Phrase kSettingsNotObject{"{1}：\"settings\" 必须是由名称和值组成的对象",
+                                           "{1}: \"settings\" must be an object of names and "
+                                           "values"};
+inline constexpr Phrase kSettingTwice{"{1} 被指定了不止一次", "{1} is given more than once"};
 }  // namespace padctl
 
 }  // namespace phrases

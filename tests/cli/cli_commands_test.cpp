@@ -31,7 +31,7 @@ class CommandsTest : public ::testing::Test {
       return MakeEmulatorTransport(emulator, "emulator test");
     };
     context.program.languageId = [chinese] { return chinese ? kLangChinesePrc : kLangEnglishUs; };
-    context.program.boardModel = [] { return std::string("T2803-31"); };
+    context.program.boardModel = [this] { return board; };
     context.pause = [](int) {};
     context.confirm = confirm;
     return RunCommand(*line, context);
@@ -51,6 +51,7 @@ class CommandsTest : public ::testing::Test {
 
   std::shared_ptr<ControllerEmulator> emulator;
   bool unplugged = false;
+  std::string board = "T2803-31";
   std::function<bool()> confirm;
   std::ostringstream out, err;
   QTemporaryDir dir;
@@ -107,6 +108,7 @@ TEST_F(CommandsTest, BadInputSaysWhyAndWritesNothing) {
   WriteFile("nokey.json", QByteArray(good)
                               .replace("\"slots\": [\n        232", "\"slots\": [\n        83")
                               .replace("\"kbm.wheel-up\": \"MS_UP\",", ""));
+  WriteFile("big.json", good + QByteArray((1 << 20) + 1 - good.size(), ' '));
   emulator->ResetCounters();
 
   const std::pair<std::vector<std::string>, std::string> cases[] = {
@@ -114,8 +116,14 @@ TEST_F(CommandsTest, BadInputSaysWhyAndWritesNothing) {
       {{"restore", File("v2.json")}, "has format version 2; this padctl reads version 1"},
       {{"restore", File("nokey.json")},
        "slot 0 (kbm.wheel-up): 0x0053 is not a key of the vocabulary"},
-      {{"restore", File("missing.json")}, "cannot read"},
+      {{"restore", File("missing.json")},
+       "cannot read " + File("missing.json") +
+           ": No such file or directory\npadctl: nothing was written\n"},
+      {{"restore", File("big.json")},
+       "big.json is too large (1048577 bytes; a backup is at most 1048576)\n"
+       "padctl: nothing was written\n"},
       {{"set", "rumble=1", "rumble=3"}, "rumble: 3 is not a whole number from 0 to 2"},
+      {{"set", "rumble=2", "kbm.w=Q", "rumble=2"}, "padctl: rumble is given more than once\n"},
       {{"set", "kbm.w=Q", "turbo=on"}, "unknown setting: turbo"},
       {{"set", "l4.step1"}, "expected NAME=VALUE, not l4.step1"},
       {{"reset"}, "add --yes to confirm"},
@@ -140,6 +148,20 @@ TEST_F(CommandsTest, BadInputSaysWhyAndWritesNothing) {
   }
   EXPECT_EQ(Run({"info"}, true), kExitController);
   EXPECT_EQ(err.str(), "padctl: 未找到手柄\n");
+}
+
+TEST_F(CommandsTest, ABoardModelWithControlCharactersIsShownEscaped) {
+  board = "T28\x1B[2J\r\nboard     fake";
+  EXPECT_EQ(Run({"info"}), kExitDone);
+  EXPECT_NE(out.str().find("board     T28\\x1B[2J\\x0D\\x0Aboard     fake\nlayout    none"),
+            std::string::npos)
+      << out.str();
+  ASSERT_EQ(Run({"backup", File("b.json")}), kExitDone);
+  board = "T2803-31";
+  EXPECT_EQ(Run({"restore", File("b.json")}), kExitDone);
+  EXPECT_EQ(err.str(),
+            "padctl: note: the backup comes from board model \"T28\\x1B[2J\\x0D\\x0Aboard     "
+            "fake\", this is \"T2803-31\"\npadctl: written and verified (64 slots)\n");
 }
 
 TEST_F(CommandsTest, AControllerThatKeepsAnotherValueIsReportedSlotBySlot) {

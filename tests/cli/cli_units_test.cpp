@@ -3,10 +3,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <set>
+#include <sstream>
 
 #include "cli/backup_file.h"
 #include "cli/command_line.h"
+#include "cli/locale_messages.h"
 #include "cli/named_settings.h"
+#include "cli/printable_text.h"
 #include "keys/key_names.h"
 
 namespace {
@@ -191,8 +194,6 @@ TEST_F(BackupFileTest, DamagedOrForeignFilesAreRefused) {
             std::vector<MessageId>{MessageId::kNotBackup});
   EXPECT_EQ(Refusals(Edited("\"formatVersion\": 1", "\"formatVersion\": 2")),
             std::vector<MessageId>{MessageId::kWrongFormatVersion});
-  EXPECT_EQ(Refusals(Edited("\"formatVersion\": 1", "\"formatVersion\": \"1\"")),
-            std::vector<MessageId>{MessageId::kWrongFormatVersion});
   EXPECT_EQ(Refusals(Edited("48879", "70000")), std::vector<MessageId>{MessageId::kBadSlotList});
   EXPECT_EQ(Refusals(Edited("48879", "1.5")), std::vector<MessageId>{MessageId::kBadSlotList});
   EXPECT_EQ(Refusals(Edited(",\n        48879", "")),
@@ -216,6 +217,59 @@ TEST_F(BackupFileTest, ValuesTheSlotsCannotTakeAndAnEditedViewAreRefused) {
             std::vector<MessageId>{MessageId::kViewDisagrees});
   EXPECT_EQ(Refusals(Edited("\"rumble\": 1", "\"rumble\": 1, \"turbo\": 1")),
             std::vector<MessageId>{MessageId::kUnknownSetting});
+}
+
+TEST_F(BackupFileTest, AmbiguousFilesAreRefused) {
+  // A key given twice, at the top or inside "settings", even when spelt with an escape.
+  EXPECT_EQ(Refusals(Edited("\"boardModel\"", "\"firmware\": \"X0\", \"boardModel\"")),
+            std::vector<MessageId>{MessageId::kDuplicateKey});
+  EXPECT_EQ(Refusals(Edited("\"rumble\": 1", "\"rumble\": 1, \"rumbl\\u0065\": 2")),
+            std::vector<MessageId>{MessageId::kDuplicateKey});
+  std::vector<Message> problems;
+  EXPECT_FALSE(
+      DecodeBackup(Edited("\"rumble\": 1", "\"rumble\": 1, \"rumble\": 1"), "b.json", &problems));
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(RenderMessage(problems[0], false), "b.json: \"rumble\" is given more than once");
+
+  // Only a plain whole number is a version.
+  for (const char* version : {"\"1\"", "1.0", "1e0", "true", "[1]"}) {
+    EXPECT_EQ(Refusals(Edited("\"formatVersion\": 1", QString("\"formatVersion\": ") + version)),
+              std::vector<MessageId>{MessageId::kNotAVersion})
+        << version;
+  }
+  EXPECT_EQ(Refusals(Edited("\"formatVersion\": 1,", "")),
+            std::vector<MessageId>{MessageId::kNotAVersion});
+
+  QJsonObject withoutView = QJsonDocument::fromJson(EncodeBackup(Sample())).object();
+  withoutView.remove("settings");
+  for (const char* settings : {"[]", "\"none\"", "null", "7"}) {
+    QByteArray text = QJsonDocument(withoutView).toJson();
+    text.insert(text.indexOf('{') + 1, QByteArray("\"settings\": ") + settings + ",");
+    EXPECT_EQ(Refusals(text), std::vector<MessageId>{MessageId::kSettingsNotObject}) << settings;
+  }
+}
+
+TEST(PrintableTextTest, ControlCharactersAreShownEscaped) {
+  EXPECT_EQ(EscapeControls("T2803-31"), "T2803-31");
+  EXPECT_EQ(EscapeControls("A\x1B[2J\nB\x7F\tC"), "A\\x1B[2J\\x0AB\\x7F\\x09C");
+  EXPECT_EQ(EscapeControls("\xC2\x9B"
+                           "31m \xE4\xB8\xAD"),
+            "\\u009B31m \xE4\xB8\xAD");
+}
+
+TEST(LocaleMessagesTest, MessagesAreConvertedToTheTerminalsCharacterSet) {
+  EXPECT_EQ(FromUtf8("无法读取 ok", "GB18030"), "\xCE\xDE\xB7\xA8\xB6\xC1\xC8\xA1 ok");
+  EXPECT_EQ(FromUtf8("caf\xC3\xA9 中", "ISO-8859-1"), "caf\xE9 ?");
+  EXPECT_EQ(FromUtf8("无法", ""), "无法");
+
+  std::ostringstream sink;
+  {
+    ConvertingStream stream(sink, "GB18030");
+    stream << "\xE6\x97";  // a character cut in two waits for its last byte
+    EXPECT_EQ(sink.str(), "");
+    stream << "\xA0\n";
+    EXPECT_EQ(sink.str(), "\xCE\xDE\n");
+  }
 }
 
 TEST(CommandLineTest, CommandsOptionsAndTheirMistakes) {

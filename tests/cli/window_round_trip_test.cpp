@@ -63,6 +63,18 @@ TEST_F(WindowRoundTripTest, WhatTheWindowSavesPadctlShows) {
   EXPECT_EQ(shown.value("led.effect").toString(), "breathing");
 }
 
+TEST_F(WindowRoundTripTest, ASaveTheStateFileDoesNotTakeIsASaveFailed) {
+  QTemporaryDir dir;
+  env.emulator->SetPersistencePath(dir.filePath("missing/state.bin").toStdString());
+  auto window = env.MakeWindow();
+  Click(*window, "ControlKeybtn");
+  Click(*window, "Vib2");
+  Click(*window, "Savebtn");
+  ASSERT_EQ(env.boxes.size(), 1u);
+  EXPECT_EQ(env.boxes[0].text, "Save failed !");
+  EXPECT_EQ(env.emulator->Word(33), 1);
+}
+
 TEST_F(WindowRoundTripTest, WhatPadctlRestoresTheWindowShows) {
   ControllerConfig config;
   config.LoadDefaults();

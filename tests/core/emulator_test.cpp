@@ -265,6 +265,10 @@ TEST(ControllerEmulator, DamagedShortOrMissingStateIsRefused) {
   wrongMagic[0] = 'X';
   expectRefused(wrongMagic);
 
+  WriteBytes(path, std::vector<char>(4096, 'P'));
+  EXPECT_FALSE(target.LoadState(path, &error));
+  EXPECT_NE(error.find("has 4096 bytes, expected 272"), std::string::npos) << error;
+
   error.clear();
   EXPECT_FALSE(target.LoadState(dir.File("missing.bin"), &error));
   EXPECT_NE(error.find("missing.bin"), std::string::npos);
@@ -286,6 +290,24 @@ TEST(ControllerEmulator, CommittedWriteIsSavedWhenPersistent) {
   ASSERT_TRUE(reloaded.LoadState(path, &error)) << error;
   EXPECT_EQ(reloaded.Word(8), 0xAAAA);
   EXPECT_EQ(reloaded.Word(64), 0);
+}
+
+TEST(ControllerEmulator, AWriteTheStateFileDoesNotTakeFailsAndChangesNothing) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.File("folder"));
+  ExchangeRig rig;
+  rig.device.config.SetCode(33, 2);
+  const auto before = rig.emulator->Memory();
+  for (const char* unusable : {"missing/state.bin", "folder"}) {
+    rig.emulator->SetPersistencePath(dir.File(unusable));
+    EXPECT_FALSE(rig.Write()) << unusable;
+    EXPECT_EQ(rig.emulator->Memory(), before) << unusable;
+    EXPECT_EQ(rig.emulator->GetCounters().commits, 0) << unusable;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder")));
+  rig.emulator->SetPersistencePath(dir.File("state.bin"));
+  EXPECT_TRUE(rig.Write());
+  EXPECT_EQ(rig.emulator->Word(33), 2);
 }
 
 TEST(ControllerEmulator, ConcurrentExchangesKeepCountersConsistent) {
