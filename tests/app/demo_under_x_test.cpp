@@ -45,9 +45,9 @@ std::map<std::string, QPoint> ControlCentres(const std::vector<const char*>& nam
   window->ShowWindow(true);
   TNotifyUI open;
   open.sType = QStringLiteral("click");
-  open.pSender = window->controlKeyBtn;
+  open.pSender = Control(*window, "ControlKeybtn");
   std::map<std::string, QPoint> centres;
-  centres["ControlKeybtn"] = Centre(window->controlKeyBtn);
+  centres["ControlKeybtn"] = Centre(Control(*window, "ControlKeybtn"));
   window->Notify(open);
   QApplication::processEvents();
   for (const char* name : names) centres[name] = Centre(Control(*window, name));
