@@ -13,5 +13,5 @@ int main(int, char** argv) {
   static char* toolkitArgv[] = {argv[0], nullptr};
   QApplication application(toolkitArgc, toolkitArgv);
   SdlGamepadSource gamepads;
-  return RunPadControls(ProgramContext(), kInstanceGuardName, EntryWiring{&gamepads, {}});
+  return RunPadControls(ProgramContext(), kInstanceGuardName, &gamepads);
 }

@@ -7,10 +7,7 @@
 // skin exists. Page buttons end the handling; the other actions also reach the toolkit's
 // default handling afterwards (which keeps the options' own selected state).
 void MainWindow::Notify(TNotifyUI& msg) {
-  if (const NotifyTable::Action* action = notifyTable_.Find(msg.pSender, msg.sType)) {
-    action->run();
-    if (action->then == NotifyTable::Then::kEnd) return;
-  }
+  if (notifyTable_.Run(msg.pSender, msg.sType)) return;
   WindowImplBase::Notify(msg);
 }
 

@@ -3,12 +3,12 @@
 void NotifyTable::Add(CControlUI* control, const QString& type, std::function<void()> run,
                       Then then) {
   if (control == nullptr) return;
-  actions_.try_emplace(control, Action{type, std::move(run), then});
+  actions_.try_emplace(control, type, std::move(run), then);
 }
 
-const NotifyTable::Action* NotifyTable::Find(const CControlUI* sender, const QString& type) const {
-  if (sender == nullptr) return nullptr;
+bool NotifyTable::Run(const CControlUI* sender, const QString& type) const {
+  if (sender == nullptr) return false;
   const auto found = actions_.find(sender);
-  if (found == actions_.end() || found->second.type != type) return nullptr;
-  return &found->second;
+  if (found == actions_.end() || !found->second.Answers(type)) return false;
+  return found->second.Run() == Then::kEnd;
 }

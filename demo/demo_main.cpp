@@ -122,11 +122,10 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  EntryWiring wiring;
-  wiring.gamepads = &gamepads;
+  BeforeLoop openPage;
   if (options->page) {
     const bool back = *options->page == "back";
-    wiring.beforeLoop = [back](MainWindow& window) {
+    openPage = [back](MainWindow& window) {
       if (!window.Started()) return;  // the window is on its way out already
       TNotifyUI click;
       click.sType = QStringLiteral("click");
@@ -135,5 +134,5 @@ int main(int argc, char** argv) {
       window.Notify(click);
     };
   }
-  return RunPadControls(context, kDemoGuardName, wiring);
+  return RunPadControls(context, kDemoGuardName, &gamepads, openPage);
 }
