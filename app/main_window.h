@@ -102,7 +102,8 @@ class MainWindow : public WindowImplBase {
   // Every control's action, in one table; built once the skin is.
   void BuildNotifyTable();
   void AddPageButtons();
-  void AddSettingControls();
+  void AddKeyControls();
+  void AddDeviceSettings();
   void OpenPage(Page page);
   void BackToMainMenu();
   // Runs the gamepad tick exactly while the poll can have an effect; called whenever the

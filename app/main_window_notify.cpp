@@ -13,7 +13,8 @@ void MainWindow::Notify(TNotifyUI& msg) {
 
 void MainWindow::BuildNotifyTable() {
   AddPageButtons();
-  AddSettingControls();
+  AddKeyControls();
+  AddDeviceSettings();
 }
 
 // Quit, minimise, the page changes, Restore and Save.
@@ -41,8 +42,8 @@ void MainWindow::AddPageButtons() {
       Find(names::kSave), click, [this] { SaveSettings(); }, end);
 }
 
-// Key buttons, rear-button steps and delays, rumble, LED and dead zones.
-void MainWindow::AddSettingControls() {
+// Key buttons, rear-button steps and their delays.
+void MainWindow::AddKeyControls() {
   const QString click = QStringLiteral("click");
   const auto next = NotifyTable::Then::kDefaultHandling;
   for (const SlotButton& button : SlotButtons()) {
@@ -56,6 +57,18 @@ void MainWindow::AddSettingControls() {
         Find(names::kStepButtons[static_cast<std::size_t>(step - 1)]), click,
         [this, step] { OnBackKeyStep(step); }, next);
   }
+  const QString itemSelect = QStringLiteral("itemselect");
+  for (int combo = 1; combo <= static_cast<int>(names::kDelayCombos.size()); ++combo) {
+    notifyTable_.Add(
+        Find(names::kDelayCombos[static_cast<std::size_t>(combo - 1)]), itemSelect,
+        [this, combo] { backKeyPage_.StoreStepDelay(combo); }, next);
+  }
+}
+
+// Rumble, LED and dead zones.
+void MainWindow::AddDeviceSettings() {
+  const QString click = QStringLiteral("click");
+  const auto next = NotifyTable::Then::kDefaultHandling;
   for (int level = 0; level < static_cast<int>(names::kVibrationOptions.size()); ++level) {
     notifyTable_.Add(
         Find(names::kVibrationOptions[static_cast<std::size_t>(level)]), click,
@@ -71,12 +84,6 @@ void MainWindow::AddSettingControls() {
     notifyTable_.Add(
         Find(names::kLedSwatches[static_cast<std::size_t>(index)]), click,
         [this, index] { controlKeyPage_.PickLedColour(index); }, next);
-  }
-  const QString itemSelect = QStringLiteral("itemselect");
-  for (int combo = 1; combo <= static_cast<int>(names::kDelayCombos.size()); ++combo) {
-    notifyTable_.Add(
-        Find(names::kDelayCombos[static_cast<std::size_t>(combo - 1)]), itemSelect,
-        [this, combo] { backKeyPage_.StoreStepDelay(combo); }, next);
   }
   const QString valueChanged = QStringLiteral("valuechanged");
   for (const names::DeadZoneControl& deadZone : names::kDeadZones) {
