@@ -19,5 +19,5 @@ int main(int, char** argv) {
   QGuiApplication::setApplicationName(applicationId);
   QGuiApplication::setDesktopFileName(applicationId);
   SdlGamepadSource gamepads;
-  return RunPadControls(context, kInstanceGuardName, EntryWiring{&gamepads, {}});
+  return RunPadControls(context, kInstanceGuardName, &gamepads);
 }

@@ -1,29 +1,33 @@
 #pragma once
 
 #include <QString>
-#include <array>
-#include <memory>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
+#include "app/back_key_page.h"
+#include "app/control_key_page.h"
+#include "app/main_menu_page.h"
+#include "app/notify_table.h"
 #include "context/program_context.h"
 #include "device/controller_device.h"
 #include "keys/key_codes.h"
 #include "ui/window_impl_base.h"
 
+class GamepadSource;
 class PageControls;
+struct Phrase;
 namespace pages {
 struct CaptureTarget;
 }
 
+// Which page the window shows.
+enum class Page { kMainMenu, kBackKeys, kControlKeys };
+
 // The program's one window. It builds the skin, adapts it to the handheld model and the
 // system language, opens the controller and then captures keys, the wheel and gamepads from
-// the toolkit's events and handles control notifications in Notify. Everything it asks of the
+// the toolkit's events and hands control notifications to its pages. Everything it asks of the
 // world comes from the context it is made with; the controller object is its own and lives as
 // long as it does.
-struct Phrase;
-class GamepadSource;
-
 class MainWindow : public WindowImplBase {
  public:
   explicit MainWindow(const ProgramContext& context);
@@ -31,6 +35,14 @@ class MainWindow : public WindowImplBase {
 
   // The window's own controller object.
   ControllerDevice& Device() { return device_; }
+  // The key slot armed for capture, kNoSlot for none.
+  std::uint32_t SelectedSlot() const { return selectedSlot_; }
+  Page CurrentPage() const { return currentPage_; }
+  // Capture acts only while the window has the keyboard.
+  bool HasFocus() const { return hasFocus_; }
+  const QString& FirmwareText() const { return firmwareText_; }
+  // The controller was opened and read at start-up.
+  bool Started() const { return deviceStarted_; }
 
   QString WindowClassName() const override;
   QString SkinFileName() override;
@@ -55,10 +67,7 @@ class MainWindow : public WindowImplBase {
 
   // Where PollGamepad reads gamepads from; none means no gamepads. Not owned: the entry keeps
   // the source alive as long as the window.
-  void SetGamepadSource(GamepadSource* source) { gamepads = source; }
-  // Runs the gamepad tick exactly while the poll can have an effect; called whenever the
-  // focus or the page changes.
-  void UpdateGamepadTick();
+  void SetGamepadSource(GamepadSource* source) { gamepads_ = source; }
 
   // Start-up.
   bool StartDevice();
@@ -82,101 +91,28 @@ class MainWindow : public WindowImplBase {
   // controller could not be read first.
   bool RestorePageDefaults();
 
-  // Key slots.
+  // Key slots: arm one (kNoSlot disarms), or the slot of a rear-button step when its rule
+  // allows.
   void SelectSlot(std::uint32_t slot);
   void OnBackKeyStep(int step);
-  void StoreStepDelay(CControlUI* combo, int slot);
 
-  // Rumble, LED and dead zones.
-  void SetVibrationLevel(int level);
-  void SelectVibrationOption(int level);
-  void PickLedColour(int index);
-  void SetLedMode(int kind);
-  void ShowLedMode(std::uint8_t modeByte);
-  void StoreDeadZones();
-  void ShowDeadZones(std::uint16_t left, std::uint16_t right);
-
+ private:
+  void ApplyModelLayout();
+  CControlUI* Find(const char* name) const;
+  // Every control's action, in one table; built once the skin is.
+  void BuildNotifyTable();
+  void AddPageButtons();
+  void AddKeyControls();
+  void AddDeviceSettings();
+  void OpenPage(Page page);
+  void BackToMainMenu();
+  // Runs the gamepad tick exactly while the poll can have an effect; called whenever the
+  // focus or the page changes.
+  void UpdateGamepadTick();
+  void SetFocus(bool hasFocus);
   // Shows a modal message in the system language, owned by this window; `secondLine`, when
   // given, follows the message on a line of its own.
   void ShowMessage(const Phrase& message, const Phrase* secondLine = nullptr);
-
-  // State -------------------------------------------------------------------
-  QString skinFile;
-  std::uint32_t selectedSlot;
-  std::uint32_t currentPage;
-  TranslationTable KeyTranslationTable;
-
-  // Control references, looked up by name once the skin is built; null when the skin
-  // lacks a name (every operation on them goes through the null-safe ui:: functions).
-  CControlUI* closeBtn = nullptr;
-  CControlUI* minBtn = nullptr;
-  CControlUI* backKeyBtn = nullptr;
-  CControlUI* backKeyLabel = nullptr;
-  CControlUI* backKeyHelpBtn = nullptr;
-  CControlUI* controlKeyBtn = nullptr;
-  CControlUI* controlKeyLabel = nullptr;
-  CControlUI* controlKeyHelpBtn = nullptr;
-  CControlUI* backBtn = nullptr;
-  CControlUI* reductionBtn = nullptr;
-  CControlUI* saveBtn = nullptr;
-  CControlUI* backKeyDevBkgImg = nullptr;
-  CControlUI* leftKeyLayout = nullptr;
-  CControlUI* rightKeyLayout = nullptr;
-  CControlUI* leftKeyLabel = nullptr;
-  CControlUI* rightKeyLabel = nullptr;
-  std::array<CControlUI*, 8> backKeySetBtn{};
-  std::array<CControlUI*, 6> backKeyTimeCombo{};
-  CControlUI* leftKeyTimeCombo1 = nullptr;
-
-  QString firmwareText;
-  std::uint32_t hasFocus;
-
-  CControlUI* conKeyDevBkgImg = nullptr;
-  // The fourteen control-key buttons: conKeyBtn[i] is the button of slot i.
-  std::array<CControlUI*, 14> conKeyBtn{};
-  CControlUI* vibLayout = nullptr;
-  CControlUI* verLabel = nullptr;
-  CControlUI* vibTitle = nullptr;
-  std::array<CControlUI*, 3> vib{};
-
-  std::vector<std::uint32_t> ledColourTable;
-  GamepadSource* gamepads = nullptr;
-  bool deviceStarted = false;  // the controller was opened and read at start-up
-  bool gamepadTickRunning = false;
-
-  CControlUI* ledColorLayout = nullptr;
-  CControlUI* ledModeLayout = nullptr;
-  CControlUI* ledColorTitle = nullptr;
-  CControlUI* ledModeTitle = nullptr;
-  std::array<CControlUI*, 13> ledColor{};
-  CControlUI* ledModeOnOff = nullptr;
-  CControlUI* ledModeRotated = nullptr;
-  CControlUI* ledModeConstant = nullptr;
-  CControlUI* ledModeBreathed = nullptr;
-  CControlUI* deadZoneLayout = nullptr;
-  CControlUI* rsCenterDzSlider = nullptr;
-  CControlUI* rsBoundaryDzSlider = nullptr;
-  CControlUI* lsCenterDzSlider = nullptr;
-  CControlUI* lsBoundaryDzSlider = nullptr;
-  CControlUI* rsCenterDzValue = nullptr;
-  CControlUI* rsBoundaryDzValue = nullptr;
-  CControlUI* lsCenterDzValue = nullptr;
-  CControlUI* lsBoundaryDzValue = nullptr;
-  CControlUI* rightAxesTitle = nullptr;
-  CControlUI* rsCenterText = nullptr;
-  CControlUI* rsBoundaryText = nullptr;
-  CControlUI* leftAxesTitle = nullptr;
-  CControlUI* lsCenterText = nullptr;
-  CControlUI* lsBoundaryText = nullptr;
-
- private:
-  void FindControls();
-  void ApplyModelLayout();
-  CControlUI* Find(const char* name) const;
-  // Notification branches: true when the sender was one of the branch's controls.
-  bool OnPageButtonClick(CControlUI* sender);
-  bool OnSettingClick(CControlUI* sender);
-  void OnValueChanged(CControlUI* sender);
   // Where captured keys go: the armed slot of the settings record, and its button.
   pages::CaptureTarget ArmedSlot();
   // Defaults first, then the controller's own map over them; false (the record as it was)
@@ -185,5 +121,18 @@ class MainWindow : public WindowImplBase {
 
   ProgramContext context_;
   ControllerDevice device_;
+  TranslationTable keyTranslationTable_{};
   std::unique_ptr<PageControls> pageControls_;
+  MainMenuPage mainMenu_;
+  BackKeyPage backKeyPage_;
+  ControlKeyPage controlKeyPage_;
+  NotifyTable notifyTable_;
+
+  std::uint32_t selectedSlot_;
+  Page currentPage_ = Page::kMainMenu;
+  bool hasFocus_ = false;
+  QString firmwareText_;
+  GamepadSource* gamepads_ = nullptr;
+  bool deviceStarted_ = false;
+  bool gamepadTickRunning_ = false;
 };

@@ -1,39 +1,28 @@
 #include "app/main_window.h"
-#include "keys/gamepad_capture.h"
 #include "keys/gamepad_source.h"
-#include "keys/gamepad_tick.h"
-#include "pages/delay_selectors.h"
-#include "pages/slot_editing.h"
 
 namespace {
 constexpr int kGamepadTickPeriodMs = 10;
 }  // namespace
 
+// The gamepad poll can only change anything while the rear-button page is shown and the
+// window has the keyboard; at every other time its periodic tick would only wake the
+// processor, so it runs exactly then (and never before the controller started).
 void MainWindow::UpdateGamepadTick() {
-  const bool wanted = GamepadTickWanted(deviceStarted, hasFocus, currentPage);
-  if (wanted == gamepadTickRunning) return;
+  const bool wanted = deviceStarted_ && hasFocus_ && currentPage_ == Page::kBackKeys;
+  if (wanted == gamepadTickRunning_) return;
   if (wanted) {
-    gamepadTickRunning = StartTick(kGamepadTickPeriodMs);
+    gamepadTickRunning_ = StartTick(kGamepadTickPeriodMs);
   } else {
     StopTick();
-    gamepadTickRunning = false;
+    gamepadTickRunning_ = false;
   }
 }
 
-// Every tick captures whatever is held, with no memory of the last one: a held input keeps
-// rewriting the armed slot, and a key typed meanwhile is overwritten on the next tick.
 bool MainWindow::PollGamepad() {
-  if (hasFocus == 0) return true;
-  if (currentPage != 1) return false;
-
-  const GamepadReadings readings = gamepads != nullptr ? gamepads->Read() : GamepadReadings{};
-  for (const auto& reading : readings) {
-    if (!reading) continue;
-    ControllerConfig& config = device_.config;
-    for (const GamepadCapture& capture : GamepadCaptures(*reading, KeyTranslationTable)) {
-      pages::CaptureIntoSlot(*pageControls_, config, selectedSlot, capture.code, capture.picture);
-    }
-  }
-  pages::UpdateDelaySelectors(*pageControls_);
+  if (!hasFocus_) return true;
+  if (currentPage_ != Page::kBackKeys) return false;
+  const GamepadReadings readings = gamepads_ != nullptr ? gamepads_->Read() : GamepadReadings{};
+  backKeyPage_.TakeGamepadInputs(readings, selectedSlot_);
   return false;
 }

@@ -1,108 +1,112 @@
 #include "app/main_window.h"
-#include "config/controller_config.h"
 #include "keys/key_slots.h"
-#include "pages/control_names.h"
-#include "pages/dead_zones.h"
-#include "pages/page_controls.h"
+#include "names/control_names.h"
 #include "texts/phrases.h"
-#include "ui/paint_manager.h"
 
-// Every user action on a control arrives here. Senders are told apart by identity with the
-// references taken when the skin was built; a control the skin lacks never matches.
+// Every user action on a control arrives here and is looked up in one table, built once the
+// skin exists. Page buttons end the handling; the other actions also reach the toolkit's
+// default handling afterwards (which keeps the options' own selected state).
 void MainWindow::Notify(TNotifyUI& msg) {
-  CControlUI* sender = msg.pSender;
-  if (sender != nullptr && msg.sType == QLatin1String("itemselect")) {
-    for (std::size_t i = 0; i < backKeyTimeCombo.size(); ++i) {
-      if (sender == backKeyTimeCombo[i]) StoreStepDelay(sender, StepDelaySlot(int(i) + 1));
-    }
-  } else if (sender != nullptr && msg.sType == QLatin1String("click")) {
-    if (OnPageButtonClick(sender)) return;
-    OnSettingClick(sender);
-    for (std::size_t i = 0; i < ledColor.size(); ++i) {
-      if (sender == ledColor[i]) PickLedColour(static_cast<int>(i));
-    }
-  }
-  if (sender != nullptr && msg.sType == QLatin1String("valuechanged")) OnValueChanged(sender);
+  if (notifyTable_.Run(msg.pSender, msg.sType)) return;
   WindowImplBase::Notify(msg);
 }
 
-// The buttons that end the handling of their click: quit, minimise, the page changes, Restore
-// and Save.
-bool MainWindow::OnPageButtonClick(CControlUI* sender) {
-  if (sender == closeBtn) {
-    // Nothing is saved on the way out: only Save writes to the controller.
-    PostQuitMessage(0);
-  } else if (sender == minBtn) {
-    Minimize();
-  } else if (sender == controlKeyBtn) {
-    if (!LoadControlKeyPage()) ShowMessage(phrases::kReadFailed);
-    currentPage = 2;
-    UpdateGamepadTick();
-  } else if (sender == backKeyBtn) {
-    if (!LoadBackKeyPage()) ShowMessage(phrases::kReadFailed);
-    currentPage = 1;
-    UpdateGamepadTick();
-  } else if (sender == backBtn) {
-    ShowMainMenu(true);
-    ShowBackKeyPage(false);
-    ShowControlKeyPage(false);
-    ShowPageButtons(false);
-    selectedSlot = kNoSlot;
-    currentPage = 0;
-    UpdateGamepadTick();
-  } else if (sender == reductionBtn) {
-    if (!RestorePageDefaults()) ShowMessage(phrases::kRestoreFailed);
-  } else if (sender == saveBtn) {
-    SaveSettings();
-  } else {
-    return false;
-  }
-  return true;
+void MainWindow::BuildNotifyTable() {
+  AddPageButtons();
+  AddKeyControls();
+  AddDeviceSettings();
 }
 
-// Key buttons, rumble and LED options: their clicks also reach the toolkit afterwards, which
-// keeps the options' own selected state.
-bool MainWindow::OnSettingClick(CControlUI* sender) {
+// Quit, minimise, the page changes, Restore and Save.
+void MainWindow::AddPageButtons() {
+  const QString click = QStringLiteral("click");
+  const auto end = NotifyTable::Then::kEnd;
+  // Nothing is saved on the way out: only Save writes to the controller.
+  notifyTable_.Add(
+      Find(names::kClose), click, [] { PostQuitMessage(0); }, end);
+  notifyTable_.Add(
+      Find(names::kMinimise), click, [this] { Minimize(); }, end);
+  notifyTable_.Add(
+      Find(names::kControlKeyMenu), click, [this] { OpenPage(Page::kControlKeys); }, end);
+  notifyTable_.Add(
+      Find(names::kBackKeyMenu), click, [this] { OpenPage(Page::kBackKeys); }, end);
+  notifyTable_.Add(
+      Find(names::kBack), click, [this] { BackToMainMenu(); }, end);
+  notifyTable_.Add(
+      Find(names::kRestore), click,
+      [this] {
+        if (!RestorePageDefaults()) ShowMessage(phrases::kRestoreFailed);
+      },
+      end);
+  notifyTable_.Add(
+      Find(names::kSave), click, [this] { SaveSettings(); }, end);
+}
+
+// Key buttons, rear-button steps and their delays.
+void MainWindow::AddKeyControls() {
+  const QString click = QStringLiteral("click");
+  const auto next = NotifyTable::Then::kDefaultHandling;
   for (const SlotButton& button : SlotButtons()) {
     if (button.slot > slots::kLastControlKey) continue;
-    if (sender == conKeyBtn[static_cast<std::size_t>(button.slot)]) {
-      SelectSlot(static_cast<std::uint32_t>(button.slot));
-      return true;
-    }
+    const auto slot = static_cast<std::uint32_t>(button.slot);
+    notifyTable_.Add(
+        Find(button.buttonName), click, [this, slot] { SelectSlot(slot); }, next);
   }
-  for (std::size_t i = 0; i < backKeySetBtn.size(); ++i) {
-    if (sender == backKeySetBtn[i]) {
-      OnBackKeyStep(static_cast<int>(i) + 1);
-      return true;
-    }
+  for (int step = 1; step <= static_cast<int>(names::kStepButtons.size()); ++step) {
+    notifyTable_.Add(
+        Find(names::kStepButtons[static_cast<std::size_t>(step - 1)]), click,
+        [this, step] { OnBackKeyStep(step); }, next);
   }
-  for (std::size_t level = 0; level < vib.size(); ++level) {
-    if (sender == vib[level]) {
-      SetVibrationLevel(static_cast<int>(level));
-      return true;
-    }
+  const QString itemSelect = QStringLiteral("itemselect");
+  for (int combo = 1; combo <= static_cast<int>(names::kDelayCombos.size()); ++combo) {
+    notifyTable_.Add(
+        Find(names::kDelayCombos[static_cast<std::size_t>(combo - 1)]), itemSelect,
+        [this, combo] { backKeyPage_.StoreStepDelay(combo); }, next);
   }
-  // Kinds: 0 toggles on/off, 1 rotating, 2 constant, 3 breathing.
-  const CControlUI* ledOptions[] = {ledModeOnOff, ledModeRotated, ledModeConstant, ledModeBreathed};
-  for (int kind = 0; kind < 4; ++kind) {
-    if (sender == ledOptions[kind]) {
-      SetLedMode(kind);
-      return true;
-    }
-  }
-  return false;
 }
 
-// A dead-zone slider shows its new value in its label, then all four are stored.
-void MainWindow::OnValueChanged(CControlUI* sender) {
-  const std::pair<CControlUI*, CControlUI*> sliders[] = {{rsCenterDzSlider, rsCenterDzValue},
-                                                         {rsBoundaryDzSlider, rsBoundaryDzValue},
-                                                         {lsCenterDzSlider, lsCenterDzValue},
-                                                         {lsBoundaryDzSlider, lsBoundaryDzValue}};
-  for (const auto& [slider, label] : sliders) {
-    if (sender != slider) continue;
-    ui::SetText(label, pages::DeadZoneText(ui::GetSliderValue(slider)));
-    StoreDeadZones();
-    return;
+// Rumble, LED and dead zones.
+void MainWindow::AddDeviceSettings() {
+  const QString click = QStringLiteral("click");
+  const auto next = NotifyTable::Then::kDefaultHandling;
+  for (int level = 0; level < static_cast<int>(names::kVibrationOptions.size()); ++level) {
+    notifyTable_.Add(
+        Find(names::kVibrationOptions[static_cast<std::size_t>(level)]), click,
+        [this, level] { controlKeyPage_.SetVibrationLevel(level); }, next);
   }
+  for (int kind = 0; kind < static_cast<int>(names::kLedOptions.size()); ++kind) {
+    const auto ledClick = static_cast<pages::LedClick>(kind);
+    notifyTable_.Add(
+        Find(names::kLedOptions[static_cast<std::size_t>(kind)]), click,
+        [this, ledClick] { controlKeyPage_.SetLedMode(ledClick); }, next);
+  }
+  for (int index = 0; index < static_cast<int>(names::kLedSwatches.size()); ++index) {
+    notifyTable_.Add(
+        Find(names::kLedSwatches[static_cast<std::size_t>(index)]), click,
+        [this, index] { controlKeyPage_.PickLedColour(index); }, next);
+  }
+  const QString valueChanged = QStringLiteral("valuechanged");
+  for (const names::DeadZoneControl& deadZone : names::kDeadZones) {
+    notifyTable_.Add(
+        Find(deadZone.slider), valueChanged,
+        [this, deadZone] { controlKeyPage_.OnDeadZoneMoved(deadZone); }, next);
+  }
+}
+
+void MainWindow::OpenPage(Page page) {
+  const bool loaded = page == Page::kBackKeys ? LoadBackKeyPage() : LoadControlKeyPage();
+  if (!loaded) ShowMessage(phrases::kReadFailed);
+  // The page number moves even when the page stays shut.
+  currentPage_ = page;
+  UpdateGamepadTick();
+}
+
+void MainWindow::BackToMainMenu() {
+  ShowMainMenu(true);
+  ShowBackKeyPage(false);
+  ShowControlKeyPage(false);
+  ShowPageButtons(false);
+  selectedSlot_ = kNoSlot;
+  currentPage_ = Page::kMainMenu;
+  UpdateGamepadTick();
 }

@@ -1,19 +1,13 @@
-#include <string>
-
 #include "app/main_window.h"
 #include "keys/key_slots.h"
-#include "models/model_layout.h"
-#include "pages/led_settings.h"
-#include "pages/page_fill.h"
+#include "names/control_names.h"
+#include "pages/page_controls.h"
 #include "pages/slot_editing.h"
 #include "texts/phrases.h"
 #include "ui/controls.h"
 
-namespace {
-void SetAll(CControlUI* const* controls, std::size_t count, bool visible) {
-  for (std::size_t i = 0; i < count; ++i) ui::SetVisible(controls[i], visible);
-}
-}  // namespace
+// Page changes, the page loads, Save and Restore: the window decides which page is shown and
+// when the controller is read or written; the pages fill and restore their own controls.
 
 // A read that fails puts the record back as it was, so no later Save can write defaults the
 // user never chose.
@@ -26,41 +20,23 @@ bool MainWindow::ReadController() {
 }
 
 void MainWindow::ShowMainMenu(bool visible) {
-  for (CControlUI* control : {backKeyBtn, backKeyLabel, controlKeyBtn, controlKeyLabel,
-                              backKeyHelpBtn, controlKeyHelpBtn}) {
-    ui::SetVisible(control, visible);
-  }
+  mainMenu_.Show(visible);
 }
 
 void MainWindow::ShowBackKeyPage(bool visible) {
-  SetAll(backKeySetBtn.data(), backKeySetBtn.size(), visible);
-  SetAll(backKeyTimeCombo.data(), backKeyTimeCombo.size(), visible);
-  for (CControlUI* control : {backKeyDevBkgImg, leftKeyLayout, rightKeyLayout}) {
-    ui::SetVisible(control, visible);
-  }
+  backKeyPage_.Show(visible);
 }
 
 void MainWindow::ShowControlKeyPage(bool visible) {
-  SetAll(conKeyBtn.data(), conKeyBtn.size(), visible);
-  ui::SetVisible(conKeyDevBkgImg, visible);
-  ui::SetVisible(vibLayout, visible);
-
-  // The optional groups follow the handheld; on a model we do not know they keep
-  // whatever visibility they had.
-  const std::string model = context_.BoardModel();
-  if (ShowsLedGroups(model)) {
-    ui::SetVisible(ledColorLayout, visible);
-    ui::SetVisible(ledModeLayout, visible);
-  }
-  if (ShowsDeadZoneGroup(model)) ui::SetVisible(deadZoneLayout, visible);
+  controlKeyPage_.Show(visible);
 }
 
 void MainWindow::ShowPageButtons(bool visible) {
-  for (CControlUI* control : {backBtn, reductionBtn, saveBtn}) ui::SetVisible(control, visible);
+  for (const char* button : names::kPageButtons) pageControls_->SetVisible(button, visible);
 }
 
 void MainWindow::MarkColourSwatch(std::uint32_t colour) {
-  pages::MarkColourSwatch(*pageControls_, ledColourTable, colour);
+  controlKeyPage_.MarkColourSwatch(colour);
 }
 
 void MainWindow::SetSlotImage(int slot, const QString& picture) {
@@ -72,7 +48,7 @@ bool MainWindow::LoadBackKeyPage() {
   ShowMainMenu(false);
   ShowBackKeyPage(true);
   ShowPageButtons(true);
-  pages::FillBackKeyPage(*pageControls_, device_.config, KeyTranslationTable, device_.trace);
+  backKeyPage_.Fill(device_.trace);
   ApplyLanguageTexts();
   SelectSlot(kNoSlot);
   return true;
@@ -83,9 +59,7 @@ bool MainWindow::LoadControlKeyPage() {
   ShowMainMenu(false);
   ShowControlKeyPage(true);
   ShowPageButtons(true);
-  const std::string model = context_.BoardModel();
-  pages::FillControlKeyPage(*pageControls_, device_.config,
-                            {KeyTranslationTable, ledColourTable, model}, device_.trace);
+  controlKeyPage_.Fill(device_.trace);
   ApplyLanguageTexts();
   SelectSlot(kNoSlot);
   return true;
@@ -95,20 +69,26 @@ void MainWindow::SaveSettings() {
   const bool saved = device_.WriteSettings(device_.handle.get());
   ShowMessage(saved ? phrases::kSaved : phrases::kSaveFailed);
   // Take the focus off Save, so a key pressed next cannot press it again.
-  ui::SetFocus(verLabel);
+  ui::SetFocus(Find(names::kVersionLabel));
   // The page shows what the controller holds now, whatever the write did.
-  if (currentPage == 1) LoadBackKeyPage();
-  if (currentPage == 2) LoadControlKeyPage();
+  if (currentPage_ == Page::kBackKeys) LoadBackKeyPage();
+  if (currentPage_ == Page::kControlKeys) LoadControlKeyPage();
 }
 
 bool MainWindow::RestorePageDefaults() {
   if (!ReadController()) return false;
-  if (currentPage == 1) pages::RestoreBackKeyPage(*pageControls_, device_.config);
-  if (currentPage == 2) {
-    const std::string model = context_.BoardModel();
-    pages::RestoreControlKeyPage(*pageControls_, device_.config,
-                                 {KeyTranslationTable, ledColourTable, model});
-  }
+  if (currentPage_ == Page::kBackKeys) backKeyPage_.Restore();
+  if (currentPage_ == Page::kControlKeys) controlKeyPage_.Restore();
   SelectSlot(kNoSlot);
   return true;
+}
+
+void MainWindow::SelectSlot(std::uint32_t slot) {
+  selectedSlot_ = slot;
+  pages::ShowArmedSlot(*pageControls_, slot);
+}
+
+void MainWindow::OnBackKeyStep(int step) {
+  const std::uint32_t slot = backKeyPage_.SlotToArm(step);
+  if (slot != static_cast<std::uint32_t>(kNoSlot)) SelectSlot(slot);
 }

@@ -27,13 +27,16 @@ bool MainWindow::OnCloseRequest() {
 }
 
 bool MainWindow::OnFocusLost() {
-  hasFocus = 0;
-  UpdateGamepadTick();
+  SetFocus(false);
   return true;
 }
 
 bool MainWindow::OnFocusGained() {
-  hasFocus = 1;
-  UpdateGamepadTick();
+  SetFocus(true);
   return true;
+}
+
+void MainWindow::SetFocus(bool hasFocus) {
+  hasFocus_ = hasFocus;
+  UpdateGamepadTick();
 }

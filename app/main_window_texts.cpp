@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "app/message_boxes.h"
 #include "models/model_layout.h"
+#include "names/control_names.h"
 #include "texts/language_texts.h"
 #include "texts/phrases.h"
 #include "ui/controls.h"
@@ -23,15 +24,14 @@ void MainWindow::ApplyLanguageTexts() {
                     QString::fromLatin1(chinese ? setting.chinese : setting.english).toInt());
         break;
       case LanguageSetting::Kind::kVersion:
-        ui::SetText(control, phrases::kVersionPrefix.In(chinese) + firmwareText);
+        ui::SetText(control, phrases::kVersionPrefix.In(chinese) + firmwareText_);
         break;
     }
   }
 
-  const std::string model = context_.BoardModel();
-  if (UsesRearButtonTitles(model)) {
-    ui::SetText(leftKeyLabel, QString::fromLatin1(phrases::kLeftRearTitle));
-    ui::SetText(rightKeyLabel, QString::fromLatin1(phrases::kRightRearTitle));
+  if (UsesRearButtonTitles(context_.BoardModel())) {
+    ui::SetText(Find(names::kLeftKeyTitle), QString::fromLatin1(phrases::kLeftRearTitle));
+    ui::SetText(Find(names::kRightKeyTitle), QString::fromLatin1(phrases::kRightRearTitle));
   }
 }
 

@@ -6,7 +6,7 @@
 #include "ui/paint_manager.h"
 
 int RunPadControls(const ProgramContext& context, const std::string& guardName,
-                   const EntryWiring& wiring) {
+                   GamepadSource* gamepads, const BeforeLoop& beforeLoop) {
   if (AcquireInstanceLock(guardName) == InstanceLock::kAlreadyRunning) {
     const bool chinese = context.UseChinese();
     ShowMessageBox(context,
@@ -18,11 +18,11 @@ int RunPadControls(const ProgramContext& context, const std::string& guardName,
   // Lives as long as the process, and its controller object with it; the end of the process
   // releases both.
   auto* window = new MainWindow(context);
-  window->SetGamepadSource(wiring.gamepads);
+  window->SetGamepadSource(gamepads);
   window->Create(nullptr, QStringLiteral("PadMainWindow"));
   window->SetIcon(context.ResourceFolder() + QStringLiteral("/padcontrols.png"));
   window->ShowWindow(true);
-  if (wiring.beforeLoop) wiring.beforeLoop(*window);
+  if (beforeLoop) beforeLoop(*window);
   CPaintManagerUI::MessageLoop();
   return 0;
 }

@@ -11,11 +11,9 @@ class MainWindow;
 
 // The program after the toolkit's application object exists: single-instance guard, the
 // main window made with `context` (its controller, board model, language, messages and
-// resource folder), the message loop. Always 0.
-struct EntryWiring {
-  GamepadSource* gamepads = nullptr;  // outlives the loop; none means no gamepads
-  // Runs once the window is shown, before the loop (the demo opens a page from here).
-  std::function<void(MainWindow&)> beforeLoop;
-};
+// resource folder), the message loop. Always 0. `gamepads` outlives the loop; none means no
+// gamepads. `beforeLoop` runs once the window is shown, before the loop (the demo opens a page
+// from there).
+using BeforeLoop = std::function<void(MainWindow&)>;
 int RunPadControls(const ProgramContext& context, const std::string& guardName,
-                   const EntryWiring& wiring = {});
+                   GamepadSource* gamepads = nullptr, const BeforeLoop& beforeLoop = {});

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "names/control_names.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
 #include "ui/controls.h"
@@ -76,20 +77,24 @@ int main(int argc, char** argv) {
   window.ShowWindow(true);
   QApplication::processEvents();
 
+  auto control = [&window](const char* name) {
+    return window.GetManager().FindControl(QString::fromLatin1(name));
+  };
+  CControlUI* const saveButton = control(names::kSave);
   std::vector<double> controlPage, backPage, save;
   for (int run = 0; run < kRuns; ++run) {
-    for (auto [button, times] :
-         {std::pair{window.controlKeyBtn, &controlPage}, std::pair{window.backKeyBtn, &backPage}}) {
+    for (auto [button, times] : {std::pair{control(names::kControlKeyMenu), &controlPage},
+                                 std::pair{control(names::kBackKeyMenu), &backPage}}) {
       const auto start = Clock::now();
       Click(window, button);
       QApplication::processEvents();  // laid out and painted
       times->push_back(Ms(Clock::now() - start));
-      if (!ui::IsVisible(window.saveBtn)) ++failures;
+      if (!ui::IsVisible(saveButton)) ++failures;
 
       const auto saveStart = Clock::now();
-      Click(window, window.saveBtn);
+      Click(window, saveButton);
       save.push_back(Ms(messageShown - saveStart));
-      Click(window, window.backBtn);
+      Click(window, control(names::kBack));
       QApplication::processEvents();
     }
   }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "names/control_names.h"
 #include "app/program_entry.h"
 #include "app/toolkit_start.h"
 #include "demo/demo_options.h"
@@ -120,17 +121,17 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  EntryWiring wiring;
-  wiring.gamepads = &gamepads;
+  BeforeLoop openPage;
   if (options->page) {
     const bool back = *options->page == "back";
-    wiring.beforeLoop = [back](MainWindow& window) {
-      if (!window.deviceStarted) return;  // the window is on its way out already
+    openPage = [back](MainWindow& window) {
+      if (!window.Started()) return;  // the window is on its way out already
       TNotifyUI click;
       click.sType = QStringLiteral("click");
-      click.pSender = back ? window.backKeyBtn : window.controlKeyBtn;
+      click.pSender = window.GetManager().FindControl(
+          QString::fromLatin1(back ? names::kBackKeyMenu : names::kControlKeyMenu));
       window.Notify(click);
     };
   }
-  return RunPadControls(context, kDemoGuardName, wiring);
+  return RunPadControls(context, kDemoGuardName, &gamepads, openPage);
 }

@@ -18,7 +18,7 @@ constexpr ExtraPicture kExtraPictures[] = {
 void FillKeyTranslationTable(TranslationTable& table) {
   table.fill(KeyTranslationRow{});
   const auto& keys = KnownKeys();
-  for (int row = 0; row < kFilledKeyTranslationRows; ++row) {
+  for (std::size_t row = 0; row < static_cast<std::size_t>(kFilledKeyTranslationRows); ++row) {
     table[row] = KeyTranslationRow{keys[row].uiKeyCode, keys[row].keyCode};
   }
 }

@@ -2,12 +2,11 @@
 
 #include <array>
 
-// The key slots that have a button, and the skin name of that button. Slots 0..13 are the
-// control keys, 25..32 the four steps of each rear button; every other slot has none.
-struct SlotButton {
-  int slot;
-  const char* buttonName;
-};
+#include "names/control_names.h"
+
+// The key slots that have a button, and the skin name of that button (the table itself is
+// part of the control-name registry).
+using SlotButton = names::SlotButton;
 
 inline constexpr int kNoSlot = 0xFFFF;
 

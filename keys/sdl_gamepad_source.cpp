@@ -95,7 +95,7 @@ GamepadReadings SdlGamepadSource::Read() {
   SDL_GameControllerUpdate();
   DropUnplugged();
   AdoptNewControllers();
-  for (int index = 0; index < kGamepadCount; ++index) {
+  for (std::size_t index = 0; index < pads_.size(); ++index) {
     if (pads_[index] != nullptr) readings[index] = StateOf(pads_[index]);
   }
   return readings;
@@ -115,7 +115,7 @@ void SdlGamepadSource::AdoptNewControllers() {
   for (int device = 0; device < count; ++device) {
     const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(device);
     bool known = false;
-    for (int index = 0; index < kGamepadCount; ++index) {
+    for (std::size_t index = 0; index < pads_.size(); ++index) {
       known = known || (pads_[index] != nullptr && instanceIds_[index] == id);
     }
     if (known || SDL_IsGameController(device) == SDL_FALSE) continue;
@@ -123,17 +123,18 @@ void SdlGamepadSource::AdoptNewControllers() {
     if (index < 0) return;  // four controllers already: later ones wait for a free index
     SDL_GameController* pad = SDL_GameControllerOpen(device);
     if (pad == nullptr) continue;
-    pads_[index] = pad;
-    instanceIds_[index] = id;
+    pads_[static_cast<std::size_t>(index)] = pad;
+    instanceIds_[static_cast<std::size_t>(index)] = id;
   }
 }
 
 int SdlGamepadSource::FreeIndexFor(int playerIndex) const {
-  if (playerIndex >= 0 && playerIndex < kGamepadCount && pads_[playerIndex] == nullptr) {
+  if (playerIndex >= 0 && playerIndex < kGamepadCount &&
+      pads_[static_cast<std::size_t>(playerIndex)] == nullptr) {
     return playerIndex;
   }
   for (int index = 0; index < kGamepadCount; ++index) {
-    if (pads_[index] == nullptr) return index;
+    if (pads_[static_cast<std::size_t>(index)] == nullptr) return index;
   }
   return -1;
 }

@@ -1,7 +1,7 @@
 #include "pages/delay_selectors.h"
 
 #include "keys/key_codes.h"
-#include "pages/control_names.h"
+#include "names/control_names.h"
 #include "pages/slot_editing.h"
 
 namespace pages {

@@ -1,7 +1,7 @@
 #include "pages/led_settings.h"
 
 #include "models/model_layout.h"
-#include "pages/control_names.h"
+#include "names/control_names.h"
 
 namespace pages {
 namespace {

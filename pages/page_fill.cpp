@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "pages/control_names.h"
+#include "names/control_names.h"
 #include "pages/dead_zones.h"
 #include "pages/led_settings.h"
 #include "pages/rumble.h"
@@ -10,9 +10,6 @@
 
 namespace pages {
 namespace {
-// The control-key buttons in the order the page shows them: the stick's keys, Home/End, the
-// wheel, the face buttons' keys, then Space and Enter.
-constexpr std::array<int, 14> kControlKeyOrder{10, 11, 8, 9, 2, 3, 0, 1, 6, 7, 5, 4, 12, 13};
 // Settings of the control-key page besides its keys.
 constexpr std::array<int, 5> kControlPageSettings{slots::kVibration, slots::kLedModeAndRed,
                                                   slots::kLedGreenBlue, slots::kLeftStickDeadZones,
@@ -42,7 +39,7 @@ void FillBackKeyPage(PageControls& controls, const ControllerConfig& config,
 
 void FillControlKeyPage(PageControls& controls, const ControllerConfig& config,
                         const ControlKeyPageContext& context, const TraceSink& trace) {
-  for (int slot : kControlKeyOrder) {
+  for (int slot : names::kControlKeyFillOrder) {
     ShowSlotCode(controls, context.table, slot, config.Code(slot), trace);
   }
   ShowControlSettings(controls, config, context);
@@ -64,7 +61,7 @@ void RestoreBackKeyPage(PageControls& controls, ControllerConfig& config) {
 void RestoreControlKeyPage(PageControls& controls, ControllerConfig& config,
                            const ControlKeyPageContext& context) {
   // The factory map holds exactly the values this page restores.
-  for (int slot : kControlKeyOrder) {
+  for (int slot : names::kControlKeyFillOrder) {
     config.SetCode(slot, DefaultCode(slot));
     SetSlotPicture(controls, static_cast<std::uint32_t>(slot),
                    KeyImageName(ToUiKeyCode(context.table, config.Code(slot))));

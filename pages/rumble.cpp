@@ -1,6 +1,6 @@
 #include "pages/rumble.h"
 
-#include "pages/control_names.h"
+#include "names/control_names.h"
 
 namespace pages {
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "models/model_layout.h"
+#include "names/control_names.h"
 
 #include "theme.h"
 
@@ -15,13 +16,13 @@ struct KeyTarget {
   const char* target;
 };
 constexpr KeyTarget kKeyTargets[] = {
-    {"ConKeyWBtn", "stick"},        {"ConKeyABtn", "stick"},
-    {"ConKeySBtn", "stick"},        {"ConKeyDBtn", "stick"},
-    {"ConSpacebarSBtn", "select"},  {"ConMSRollUpBtn", "dpad-up"},
-    {"ConKeyHomeBtn", "dpad-left"}, {"ConMSRollDownBtn", "dpad-down"},
-    {"ConKeyEndBtn", "dpad-right"}, {"ConEnterBtn", "start"},
-    {"ConKeySetYBtn", "face-Y"},    {"ConKeySetBBtn", "face-B"},
-    {"ConKeySetABtn", "face-A"},    {"ConKeySetXBtn", "face-X"},
+    {names::kStickUpKey, "stick"},   {names::kStickLeftKey, "stick"},
+    {names::kStickDownKey, "stick"}, {names::kStickRightKey, "stick"},
+    {names::kSelectKey, "select"},   {names::kWheelUpKey, "dpad-up"},
+    {names::kHomeKey, "dpad-left"},  {names::kWheelDownKey, "dpad-down"},
+    {names::kEndKey, "dpad-right"},  {names::kStartKey, "start"},
+    {names::kFaceYKey, "face-Y"},    {names::kFaceBKey, "face-B"},
+    {names::kFaceAKey, "face-A"},    {names::kFaceXKey, "face-X"},
 };
 
 // The top-left corner of a "x,y,r,b" position value (blanks allowed).

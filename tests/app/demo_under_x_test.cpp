@@ -45,9 +45,9 @@ std::map<std::string, QPoint> ControlCentres(const std::vector<const char*>& nam
   window->ShowWindow(true);
   TNotifyUI open;
   open.sType = QStringLiteral("click");
-  open.pSender = window->controlKeyBtn;
+  open.pSender = Control(*window, "ControlKeybtn");
   std::map<std::string, QPoint> centres;
-  centres["ControlKeybtn"] = Centre(window->controlKeyBtn);
+  centres["ControlKeybtn"] = Centre(Control(*window, "ControlKeybtn"));
   window->Notify(open);
   QApplication::processEvents();
   for (const char* name : names) centres[name] = Centre(Control(*window, name));
@@ -60,6 +60,9 @@ class Demo {
   Demo(const QString& stateFile, XTestInput& x) : x_(x) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // A runtime folder of its own, so the single-instance lock of a demo running elsewhere
+    // (another test, a user's) does not stop this one.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir_.path());
     process_.setProcessEnvironment(environment);
     process_.start(QCoreApplication::applicationDirPath() + QStringLiteral("/padcontrols-demo"),
                    {"--state", stateFile, "--model", "T2803-31", "--lang", "en", "--trace"});
@@ -114,6 +117,7 @@ class Demo {
 
  private:
   XTestInput& x_;
+  QTemporaryDir runtimeDir_;
   QProcess process_;
   QString trace_;
   unsigned long window_ = 0;

@@ -51,7 +51,7 @@ TEST_F(EditCycleTest, AKeyCapturedAndSavedLandsInTheController) {
   EXPECT_EQ(env.boxes[0].caption, "prompt");
   EXPECT_EQ(env.emulator->Word(10), 0x09);
   // The page is read again and nothing is armed.
-  EXPECT_EQ(window->selectedSlot, 0xFFFFu);
+  EXPECT_EQ(window->SelectedSlot(), 0xFFFFu);
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "normalimage"), "");
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), "Key_F.png");
 }
@@ -68,7 +68,7 @@ TEST_F(EditCycleTest, SaveWithoutTheControllerFailsAndKeepsThePage) {
   Click(*window, "Savebtn");
   EXPECT_EQ(Texts(), std::vector<QString>{"保存失败"});
   EXPECT_EQ(env.boxes[0].caption, "提示");
-  EXPECT_TRUE(ui::IsVisible(window->conKeyBtn[8]));
+  EXPECT_TRUE(ui::IsVisible(Control(*window, "ConKeyWBtn")));
   EXPECT_EQ(Attr(*window, "ConKeyWBtn", "bkimage"), "Ctrl.png");
   // The failed reload keeps the edit in memory, so a later Save can still send it.
   EXPECT_EQ(window->Device().config.Code(8), 0xE4);
@@ -137,13 +137,13 @@ TEST_F(EditCycleTest, RearButtonStepsDelaysAndLeavingWithoutSaving) {
   auto window = Open();
   Click(*window, "BackKeybtn");
   Click(*window, "BackKeySet3Btn");  // steps 1 and 2 are empty
-  EXPECT_EQ(window->selectedSlot, 0xFFFFu);
+  EXPECT_EQ(window->SelectedSlot(), 0xFFFFu);
   Click(*window, "BackKeySet5Btn");
-  EXPECT_EQ(window->selectedSlot, 29u);
+  EXPECT_EQ(window->SelectedSlot(), 29u);
   Click(*window, "BackKeySet1Btn");
   Release(*window, 'A', 0x1E);
   Click(*window, "BackKeySet2Btn");
-  EXPECT_EQ(window->selectedSlot, 26u);
+  EXPECT_EQ(window->SelectedSlot(), 26u);
   EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "normalimage"), "");
   EXPECT_EQ(Attr(*window, "BackKeySet2Btn", "normalimage"), "Key_push.png");
 
@@ -173,7 +173,10 @@ TEST_F(EditCycleTest, RestoreOnBothPagesChangesMemoryOnlyUntilSave) {
   auto window = Open();
   Click(*window, "BackKeybtn");
   Click(*window, "Reductionbtn");
-  for (CControlUI* step : window->backKeySetBtn) EXPECT_EQ(ui::GetBkImage(step), "NC.png");
+  for (int step = 1; step <= 8; ++step) {
+    const std::string name = "BackKeySet" + std::to_string(step) + "Btn";
+    EXPECT_EQ(Attr(*window, name.c_str(), "bkimage"), "NC.png") << name;
+  }
   EXPECT_EQ(env.emulator->Word(25), 0x29);
   EXPECT_EQ(window->Device().config.Code(25), 0);
   Click(*window, "Backbtn");
@@ -188,9 +191,9 @@ TEST_F(EditCycleTest, RestoreOnBothPagesChangesMemoryOnlyUntilSave) {
   Click(*window, "Reductionbtn");
   EXPECT_TRUE(env.boxes.empty());
   EXPECT_EQ(Attr(*window, "Vib1", "selected"), "true");
-  EXPECT_EQ(window->ledColor[0]->GetBorderColor(), 0xFFFFFFFFu);
+  EXPECT_EQ(Control(*window, "LedColor0")->GetBorderColor(), 0xFFFFFFFFu);
   EXPECT_EQ(Attr(*window, "LedModeOnOff", "selected"), "false");
-  EXPECT_FALSE(window->ledModeBreathed->IsEnabled());
+  EXPECT_FALSE(Control(*window, "LedModeBreathed")->IsEnabled());
   EXPECT_EQ(ui::GetText(Control(*window, "LsBoundaryDzValue")), "0");
   EXPECT_EQ(env.emulator->Word(33), 2);
   Click(*window, "Savebtn");
@@ -215,23 +218,23 @@ TEST_F(EditCycleTest, LedAndDeadZonesFollowTheModel) {
   Click(*window, "ControlKeybtn");
   Click(*window, "LedModeOnOff");  // factory: off, constant, red
   EXPECT_EQ(window->Device().config.Code(34), 0xFF01);
-  EXPECT_TRUE(ui::IsVisible(window->ledColorLayout));
+  EXPECT_TRUE(ui::IsVisible(Control(*window, "LedColorLayout")));
   Click(*window, "LedModeRotated");
-  EXPECT_FALSE(ui::IsVisible(window->ledColorLayout));
+  EXPECT_FALSE(ui::IsVisible(Control(*window, "LedColorLayout")));
   Click(*window, "LedModeOnOff");
   EXPECT_EQ(window->Device().config.Code(34), 0xFF20);
   Click(*window, "LedColor8");
   EXPECT_EQ(window->Device().config.Code(35), 0xFF00);
 
-  ui::SetSliderValue(window->lsBoundaryDzSlider, 30);
+  ui::SetSliderValue(Control(*window, "LS_BoundaryDzSlider"), 30);
   Notify(*window, "valuechanged", "LS_BoundaryDzSlider");
-  EXPECT_EQ(ui::GetText(window->lsBoundaryDzValue), "30");
+  EXPECT_EQ(ui::GetText(Control(*window, "LsBoundaryDzValue")), "30");
   EXPECT_EQ(window->Device().config.Code(36), 30 << 8);
 
   env.SetModel("SOMETHING-ELSE");
-  ui::SetSliderValue(window->rsCenterDzSlider, 7);
+  ui::SetSliderValue(Control(*window, "RS_CenterDzSlider"), 7);
   Notify(*window, "valuechanged", "RS_CenterDzSlider");
-  EXPECT_EQ(ui::GetText(window->rsCenterDzValue), "7");
+  EXPECT_EQ(ui::GetText(Control(*window, "RsCenterDzValue")), "7");
   EXPECT_EQ(window->Device().config.Code(37), 0);
 }
 

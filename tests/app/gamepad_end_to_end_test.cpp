@@ -19,9 +19,9 @@ TEST(GamepadEndToEndTest, APressedOnAPadIsSavedAndEnablesTheDelayAfterItsStep) {
   auto window = env.MakeWindow();
   window->SetGamepadSource(&gamepads);
   window->Deliver(ui::FocusChange::kGained);
-  Click(*window, window->backKeyBtn);
+  Click(*window, Control(*window, "BackKeybtn"));
   Click(*window, Control(*window, "BackKeySet1Btn"));
-  ASSERT_EQ(window->selectedSlot, 25u);
+  ASSERT_EQ(window->SelectedSlot(), 25u);
   EXPECT_EQ(RunLoopFor(50), 99);
   EXPECT_EQ(Attr(*window, "BackKeyTimeCombo1", "enabled"), "false");
 
@@ -32,7 +32,7 @@ TEST(GamepadEndToEndTest, APressedOnAPadIsSavedAndEnablesTheDelayAfterItsStep) {
   EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "bkimage"), "Rocker_A.png");
   EXPECT_EQ(env.emulator->Word(25), 0);  // nothing is sent before Save
 
-  Click(*window, window->saveBtn);
+  Click(*window, Control(*window, "Savebtn"));
   ASSERT_EQ(env.boxes.size(), 1u);
   EXPECT_EQ(env.boxes[0].text, "Saved successfully !");
   EXPECT_EQ(env.emulator->Word(25), 0xFF05);

@@ -16,11 +16,11 @@ class GamepadPollTest : public ::testing::Test {
   }
   // The rear-button page with slot 25 (first step of L4) armed, focus on the window.
   void ArmFirstStep() {
-    window->hasFocus = 1;
-    Click(*window, window->backKeyBtn);
-    Click(*window, window->backKeySetBtn[0]);
-    ASSERT_EQ(window->currentPage, 1u);
-    ASSERT_EQ(window->selectedSlot, 25u);
+    window->Deliver(ui::FocusChange::kGained);
+    Click(*window, Control(*window, "BackKeybtn"));
+    Click(*window, Control(*window, "BackKeySet1Btn"));
+    ASSERT_EQ(window->CurrentPage(), Page::kBackKeys);
+    ASSERT_EQ(window->SelectedSlot(), 25u);
   }
   // One tick; returns whether the poll kept it to itself.
   bool Tick() { return window->Deliver(ui::Tick{}); }
@@ -51,7 +51,7 @@ TEST_F(GamepadPollTest, HeldInputsRewriteTheArmedSlotOnEveryTickAndTheLastContro
   EXPECT_FALSE(Tick());
   EXPECT_EQ(Slot(25), 0xFF05);
   EXPECT_EQ(FirstStepPicture(), "Rocker_A.png");
-  EXPECT_EQ(window->selectedSlot, 25u);  // still armed
+  EXPECT_EQ(window->SelectedSlot(), 25u);  // still armed
   // A key typed meanwhile is replaced on the next tick while A stays down.
   window->Device().config.SetCode(25, 0x09);
   EXPECT_FALSE(Tick());
@@ -78,15 +78,16 @@ TEST_F(GamepadPollTest, WithoutFocusOrOffTheRearPageThePadIsNotRead) {
   pad.readings[0] = Held(0x1000);
   const ControllerConfig before = window->Device().config;
   const QString firstStep = FirstStepPicture();
-  const QString controlKeyA = Attr(*window, "ConKeyABtn", "bkimage");
 
-  window->hasFocus = 0;
+  window->Deliver(ui::FocusChange::kLost);
   EXPECT_TRUE(Tick());  // kept: the toolkit never sees it
-  window->hasFocus = 1;
-  window->currentPage = 2;
-  window->selectedSlot = 10;
+  window->Deliver(ui::FocusChange::kGained);
+  Click(*window, Control(*window, "Backbtn"));
   EXPECT_FALSE(Tick());
-  window->currentPage = 0;
+  Click(*window, Control(*window, "ControlKeybtn"));
+  Click(*window, Control(*window, "ConKeyABtn"));
+  ASSERT_EQ(window->SelectedSlot(), 10u);
+  const QString controlKeyA = Attr(*window, "ConKeyABtn", "bkimage");
   EXPECT_FALSE(Tick());
 
   EXPECT_EQ(pad.reads, 0);
@@ -97,7 +98,7 @@ TEST_F(GamepadPollTest, WithoutFocusOrOffTheRearPageThePadIsNotRead) {
 
 TEST_F(GamepadPollTest, DelaySelectorsFollowTheirStepsWithOrWithoutSlotAndPad) {
   ArmFirstStep();
-  window->selectedSlot = 0xFFFF;
+  window->SelectSlot(0xFFFF);
   GamepadState everything = Held(0x1000);
   everything.leftX = 30000;
   everything.leftTrigger = 255;
@@ -110,7 +111,10 @@ TEST_F(GamepadPollTest, DelaySelectorsFollowTheirStepsWithOrWithoutSlotAndPad) {
   for (int step = 0; step < 8; ++step) window->SetSlotImage(25 + step, pictures[step]);
   auto steps = [&] {
     std::vector<QString> values;
-    for (CControlUI* button : window->backKeySetBtn) values.push_back(ui::GetBkImage(button));
+    for (int step = 1; step <= 8; ++step) {
+      values.push_back(
+          Attr(*window, ("BackKeySet" + std::to_string(step) + "Btn").c_str(), "bkimage"));
+    }
     return values;
   };
   const std::vector<QString> stepsBefore = steps();
@@ -160,21 +164,22 @@ TEST(GamepadTickTest, TicksOnlyOnTheRearPageWithFocusAfterASuccessfulStart) {
   auto click = [&](CControlUI* sender) { Click(*window, sender); };
   window->Deliver(ui::FocusChange::kGained);
   EXPECT_EQ(ticksDuring(100), 0);  // main menu
-  click(window->backKeyBtn);
+  click(Control(*window, "BackKeybtn"));
   EXPECT_GE(ticksDuring(150), 3);
   window->Deliver(ui::FocusChange::kLost);
   EXPECT_EQ(ticksDuring(100), 0);
   window->Deliver(ui::FocusChange::kGained);
   EXPECT_GE(ticksDuring(150), 3);
-  click(window->backBtn);
+  click(Control(*window, "Backbtn"));
   EXPECT_EQ(ticksDuring(100), 0);
-  click(window->controlKeyBtn);
+  click(Control(*window, "ControlKeybtn"));
   EXPECT_EQ(ticksDuring(100), 0);
 
   env.Unplug();
   auto failed = env.MakeWindow<TickCountingWindow>();
   EXPECT_EQ(RunLoopFor(3000), 0);
-  failed->currentPage = 1;
+  Click(*failed, Control(*failed, "BackKeybtn"));  // the page stays shut, the page number moves
+  ASSERT_EQ(failed->CurrentPage(), Page::kBackKeys);
   failed->Deliver(ui::FocusChange::kGained);
   EXPECT_EQ(RunLoopFor(150), 99);
   EXPECT_EQ(failed->ticks, 0);

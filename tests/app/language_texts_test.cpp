@@ -113,14 +113,14 @@ TEST_F(LanguageTextsTest, RearButtonTitlesOnTheL4R4Model) {
   for (std::uint16_t lang : {kLangChinesePrc, kLangEnglishUs}) {
     env.SetLanguage(lang);
     auto window = env.MakeWindow();
-    EXPECT_EQ(ui::GetText(window->leftKeyLabel), "L4: ");
-    EXPECT_EQ(ui::GetText(window->rightKeyLabel), "R4: ");
+    EXPECT_EQ(ui::GetText(Control(*window, "LeftKeyLabel")), "L4: ");
+    EXPECT_EQ(ui::GetText(Control(*window, "RightKeyLabel")), "R4: ");
   }
   env.SetModel("t2802-21");
   env.SetLanguage(kLangChinesePrc);
   auto other = env.MakeWindow();
-  EXPECT_EQ(ui::GetText(other->leftKeyLabel), "左键: ");
-  EXPECT_EQ(ui::GetText(other->rightKeyLabel), "右键: ");
+  EXPECT_EQ(ui::GetText(Control(*other, "LeftKeyLabel")), "左键: ");
+  EXPECT_EQ(ui::GetText(Control(*other, "RightKeyLabel")), "右键: ");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "keys/key_slots.h"
 #include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
@@ -146,16 +147,18 @@ TEST_F(ModelLayoutTest, ControlKeyPageGroupsFollowTheModel) {
     env.SetModel(c.model);
     auto window = env.MakeWindow();
     window->ShowControlKeyPage(true);
-    EXPECT_EQ(ui::IsVisible(window->ledColorLayout), c.led) << c.model;
-    EXPECT_EQ(ui::IsVisible(window->ledModeLayout), c.led) << c.model;
-    EXPECT_EQ(ui::IsVisible(window->deadZoneLayout), c.deadZone) << c.model;
-    EXPECT_TRUE(ui::IsVisible(window->vibLayout)) << c.model;
-    EXPECT_TRUE(ui::IsVisible(window->conKeyDevBkgImg)) << c.model;
-    for (CControlUI* button : window->conKeyBtn) EXPECT_TRUE(ui::IsVisible(button)) << c.model;
+    EXPECT_EQ(ui::IsVisible(Control(*window, "LedColorLayout")), c.led) << c.model;
+    EXPECT_EQ(ui::IsVisible(Control(*window, "LedModeLayout")), c.led) << c.model;
+    EXPECT_EQ(ui::IsVisible(Control(*window, "DeadZoneLayout")), c.deadZone) << c.model;
+    EXPECT_TRUE(ui::IsVisible(Control(*window, "VibLayout"))) << c.model;
+    EXPECT_TRUE(ui::IsVisible(Control(*window, "ConKeyDevBkgImg"))) << c.model;
+    for (int slot = 0; slot <= 13; ++slot) {
+      EXPECT_TRUE(ui::IsVisible(Control(*window, SlotButtonName(slot)))) << c.model << slot;
+    }
     window->ShowControlKeyPage(false);
-    EXPECT_FALSE(ui::IsVisible(window->ledColorLayout)) << c.model;
-    EXPECT_FALSE(ui::IsVisible(window->deadZoneLayout)) << c.model;
-    EXPECT_FALSE(ui::IsVisible(window->vibLayout)) << c.model;
+    EXPECT_FALSE(ui::IsVisible(Control(*window, "LedColorLayout"))) << c.model;
+    EXPECT_FALSE(ui::IsVisible(Control(*window, "DeadZoneLayout"))) << c.model;
+    EXPECT_FALSE(ui::IsVisible(Control(*window, "VibLayout"))) << c.model;
   }
 }
 
@@ -164,15 +167,15 @@ TEST_F(ModelLayoutTest, UnknownModelLeavesOptionalGroupsAlone) {
   auto window = env.MakeWindow();
   // Whatever visibility they have is theirs to keep, either way round.
   for (bool groups : {true, false}) {
-    ui::SetVisible(window->ledColorLayout, groups);
-    ui::SetVisible(window->ledModeLayout, groups);
-    ui::SetVisible(window->deadZoneLayout, groups);
+    ui::SetVisible(Control(*window, "LedColorLayout"), groups);
+    ui::SetVisible(Control(*window, "LedModeLayout"), groups);
+    ui::SetVisible(Control(*window, "DeadZoneLayout"), groups);
     for (bool page : {true, false}) {
       window->ShowControlKeyPage(page);
-      EXPECT_EQ(ui::IsVisible(window->ledColorLayout), groups);
-      EXPECT_EQ(ui::IsVisible(window->ledModeLayout), groups);
-      EXPECT_EQ(ui::IsVisible(window->deadZoneLayout), groups);
-      EXPECT_EQ(ui::IsVisible(window->vibLayout), page);
+      EXPECT_EQ(ui::IsVisible(Control(*window, "LedColorLayout")), groups);
+      EXPECT_EQ(ui::IsVisible(Control(*window, "LedModeLayout")), groups);
+      EXPECT_EQ(ui::IsVisible(Control(*window, "DeadZoneLayout")), groups);
+      EXPECT_EQ(ui::IsVisible(Control(*window, "VibLayout")), page);
     }
   }
 }

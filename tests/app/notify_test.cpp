@@ -22,46 +22,46 @@ class NotifyTest : public ::testing::Test {
 TEST_F(NotifyTest, CloseButtonQuitsWithoutWriting) {
   auto window = env.MakeWindow();
   env.emulator->ResetCounters();
-  Send(*window, "click", window->closeBtn);
+  Send(*window, "click", Control(*window, "closebtn"));
   EXPECT_EQ(RunLoopFor(3000), 0);
   EXPECT_EQ(env.emulator->GetCounters().sends, 0);
 }
 
 TEST_F(NotifyTest, DoubleClickIsNotAClick) {
   auto window = env.MakeWindow();
-  Send(*window, "dbclick", window->closeBtn);
-  Send(*window, "dbclick", window->controlKeyBtn);
+  Send(*window, "dbclick", Control(*window, "closebtn"));
+  Send(*window, "dbclick", Control(*window, "ControlKeybtn"));
   EXPECT_EQ(RunLoopFor(100), 99);
-  EXPECT_EQ(window->currentPage, 0u);
-  EXPECT_TRUE(ui::IsVisible(window->controlKeyBtn));
+  EXPECT_EQ(window->CurrentPage(), Page::kMainMenu);
+  EXPECT_TRUE(ui::IsVisible(Control(*window, "ControlKeybtn")));
 }
 
 TEST_F(NotifyTest, PagesOpenAndCloseWithTheirButtons) {
   auto window = env.MakeWindow();
-  window->selectedSlot = 3;
-  Send(*window, "click", window->controlKeyBtn);
+  window->SelectSlot(3);
+  Send(*window, "click", Control(*window, "ControlKeybtn"));
   EXPECT_TRUE(env.boxes.empty());
-  EXPECT_EQ(window->currentPage, 2u);
-  EXPECT_FALSE(ui::IsVisible(window->controlKeyBtn));
-  EXPECT_TRUE(ui::IsVisible(window->conKeyBtn[0]));
-  EXPECT_TRUE(ui::IsVisible(window->saveBtn));
+  EXPECT_EQ(window->CurrentPage(), Page::kControlKeys);
+  EXPECT_FALSE(ui::IsVisible(Control(*window, "ControlKeybtn")));
+  EXPECT_TRUE(ui::IsVisible(Control(*window, "ConMSRollUpBtn")));
+  EXPECT_TRUE(ui::IsVisible(Control(*window, "Savebtn")));
   // Factory key map: slot 10 (A) holds usage 0x04.
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), "Key_A.png");
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "hotimage"), "Key_hot.png");
 
-  window->selectedSlot = 10;
-  Send(*window, "click", window->backBtn);
-  EXPECT_EQ(window->currentPage, 0u);
-  EXPECT_EQ(window->selectedSlot, 0xFFFFu);
-  EXPECT_TRUE(ui::IsVisible(window->controlKeyBtn));
-  EXPECT_FALSE(ui::IsVisible(window->conKeyBtn[0]));
-  EXPECT_FALSE(ui::IsVisible(window->saveBtn));
+  window->SelectSlot(10);
+  Send(*window, "click", Control(*window, "Backbtn"));
+  EXPECT_EQ(window->CurrentPage(), Page::kMainMenu);
+  EXPECT_EQ(window->SelectedSlot(), 0xFFFFu);
+  EXPECT_TRUE(ui::IsVisible(Control(*window, "ControlKeybtn")));
+  EXPECT_FALSE(ui::IsVisible(Control(*window, "ConMSRollUpBtn")));
+  EXPECT_FALSE(ui::IsVisible(Control(*window, "Savebtn")));
 
-  Send(*window, "click", window->backKeyBtn);
-  EXPECT_EQ(window->currentPage, 1u);
-  EXPECT_TRUE(ui::IsVisible(window->backKeySetBtn[0]));
-  EXPECT_TRUE(ui::IsVisible(window->leftKeyLayout));
-  EXPECT_FALSE(ui::IsVisible(window->backKeyBtn));
+  Send(*window, "click", Control(*window, "BackKeybtn"));
+  EXPECT_EQ(window->CurrentPage(), Page::kBackKeys);
+  EXPECT_TRUE(ui::IsVisible(Control(*window, "BackKeySet1Btn")));
+  EXPECT_TRUE(ui::IsVisible(Control(*window, "LeftKeylayout")));
+  EXPECT_FALSE(ui::IsVisible(Control(*window, "BackKeybtn")));
 }
 
 TEST_F(NotifyTest, UnreadableControllerKeepsTheMenu) {
@@ -74,14 +74,15 @@ TEST_F(NotifyTest, UnreadableControllerKeepsTheMenu) {
   ControllerEmulator::Faults faults;
   faults.unplugAfterReports = 0;
   env.emulator->SetFaults(faults);
-  Send(*window, "click", window->controlKeyBtn);
+  Send(*window, "click", Control(*window, "ControlKeybtn"));
   ASSERT_EQ(env.boxes.size(), 1u);
   EXPECT_EQ(env.boxes[0].text, "data reading failure");
   EXPECT_EQ(env.boxes[0].caption, "prompt");
   EXPECT_EQ(env.boxes[0].owner, window->GetHost());
-  EXPECT_EQ(window->currentPage, 2u);  // the page number moves even though the page stays shut
-  EXPECT_TRUE(ui::IsVisible(window->controlKeyBtn));
-  EXPECT_FALSE(ui::IsVisible(window->conKeyBtn[0]));
+  EXPECT_EQ(window->CurrentPage(),
+            Page::kControlKeys);  // the page number moves even though the page stays shut
+  EXPECT_TRUE(ui::IsVisible(Control(*window, "ControlKeybtn")));
+  EXPECT_FALSE(ui::IsVisible(Control(*window, "ConMSRollUpBtn")));
   for (int slot = 0; slot < 128; ++slot) {
     EXPECT_EQ(device.config.Code(slot), before.Code(slot)) << "slot " << slot;
   }

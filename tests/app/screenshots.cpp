@@ -74,7 +74,7 @@ TEST(Screenshots, PagesAfterEdits) {
     window->Deliver(KeyUp('Q', 0x10));
     Click(*window, "BackKeySet3Btn");
     window->Deliver(KeyUp(0x11, 0x1D, true));
-    ui::SelectComboItem(window->backKeyTimeCombo[0], 1);
+    ui::SelectComboItem(Control(*window, "BackKeyTimeCombo1"), 1);
     Click(*window, "BackKeySet4Btn");
     Save(*window, QString("edited_backkeys_%1").arg(lang));
     Click(*window, "Backbtn");
@@ -84,10 +84,10 @@ TEST(Screenshots, PagesAfterEdits) {
     Click(*window, "LedModeOnOff");
     Click(*window, "LedModeBreathed");
     Click(*window, "LedColor8");
-    ui::SetSliderValue(window->lsCenterDzSlider, 12);
+    ui::SetSliderValue(Control(*window, "LS_CenterDzSlider"), 12);
     TNotifyUI moved;
     moved.sType = QStringLiteral("valuechanged");
-    moved.pSender = window->lsCenterDzSlider;
+    moved.pSender = Control(*window, "LS_CenterDzSlider");
     window->Notify(moved);
     Click(*window, "ConKeyABtn");
     window->Deliver(KeyUp('F', 0x21));

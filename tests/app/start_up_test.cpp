@@ -93,37 +93,25 @@ TEST_F(StartUpTest, FreshWindowState) {
   MainWindow window(env.context);
   EXPECT_EQ(window.SkinFileName(), "XmlMainWindow.xml");
   EXPECT_EQ(window.WindowClassName(), "PadControlsMainWnd");
-  EXPECT_EQ(window.selectedSlot, 0xFFFFu);
-  EXPECT_EQ(window.currentPage, 0u);
-  EXPECT_TRUE(window.firmwareText.isEmpty());
-  EXPECT_EQ(window.hasFocus, 0u);
-  const std::vector<std::uint32_t> colours = {0xFF0000, 0xFF3300, 0xFF6600, 0xFF9900, 0xFFFF00,
-                                              0x99FF00, 0x00FF00, 0x00FFFF, 0x0000FF, 0x6600FF,
-                                              0xFF00FF, 0xFF0066, 0xFFFFFF};
-  EXPECT_EQ(window.ledColourTable, colours);
-  EXPECT_EQ(window.KeyTranslationTable[0].uiKeyCode, 0x41u);
-  EXPECT_EQ(window.KeyTranslationTable[128].uiKeyCode, 0u);
-  EXPECT_EQ(window.closeBtn, nullptr);  // nothing is looked up before the skin exists
+  EXPECT_EQ(window.SelectedSlot(), 0xFFFFu);
+  EXPECT_EQ(window.CurrentPage(), Page::kMainMenu);
+  EXPECT_TRUE(window.FirmwareText().isEmpty());
+  EXPECT_FALSE(window.HasFocus());
+  EXPECT_FALSE(window.Started());
 }
 
-TEST_F(StartUpTest, SkinHasEveryControlAndTheWindowKeepsThem) {
+TEST_F(StartUpTest, SkinHasEveryControl) {
   auto window = env.MakeWindow();
   for (const std::string& name : AllControlNames()) {
     EXPECT_NE(Control(*window, name.c_str()), nullptr) << name;
   }
-  EXPECT_EQ(window->closeBtn, Control(*window, "closebtn"));
-  EXPECT_EQ(window->conKeyBtn[13], Control(*window, "ConEnterBtn"));
-  EXPECT_EQ(window->ledColor[12], Control(*window, "LedColor12"));
-  EXPECT_EQ(window->backKeyTimeCombo[5], Control(*window, "BackKeyTimeCombo6"));
-  EXPECT_EQ(window->leftKeyTimeCombo1, Control(*window, "LeftKeyTimeCombo1"));
-  EXPECT_EQ(window->lsBoundaryText, Control(*window, "LsBoundaryText"));
 }
 
 TEST_F(StartUpTest, SuccessfulStartShowsOnlyTheMainMenu) {
   auto window = env.MakeWindow();
   EXPECT_TRUE(env.boxes.empty());
-  EXPECT_EQ(window->currentPage, 0u);
-  EXPECT_EQ(window->selectedSlot, 0xFFFFu);
+  EXPECT_EQ(window->CurrentPage(), Page::kMainMenu);
+  EXPECT_EQ(window->SelectedSlot(), 0xFFFFu);
   for (const char* name : {"BackKeybtn", "BackKeyLabel", "ControlKeybtn", "ControlKeyLabel",
                            "BackKeyHelpbtn", "ControlKeyHelpbtn"}) {
     EXPECT_TRUE(ui::IsVisible(Control(*window, name))) << name;
@@ -138,7 +126,7 @@ TEST_F(StartUpTest, SuccessfulStartShowsOnlyTheMainMenu) {
   for (const std::string& name : hidden) {
     EXPECT_FALSE(ui::IsVisible(Control(*window, name.c_str()))) << name;
   }
-  EXPECT_EQ(window->firmwareText, "X107K215");
+  EXPECT_EQ(window->FirmwareText(), "X107K215");
   EXPECT_EQ(ui::GetText(Control(*window, "VerLabel")), "Ver:1.11 Firmware:X107K215");
 }
 
@@ -280,13 +268,13 @@ TEST_F(StartUpTest, FailureSaysWhyWhenTheSystemToldWhy) {
 
 TEST_F(StartUpTest, FocusTogglesTheCaptureFlag) {
   auto window = env.MakeWindow();
-  window->hasFocus = 0;
+  EXPECT_FALSE(window->HasFocus());
   EXPECT_TRUE(window->Deliver(ui::FocusChange::kGained));
-  EXPECT_EQ(window->hasFocus, 1u);
+  EXPECT_TRUE(window->HasFocus());
   EXPECT_TRUE(window->Deliver(ui::FocusChange::kLost));
-  EXPECT_EQ(window->hasFocus, 0u);
+  EXPECT_FALSE(window->HasFocus());
   window->Deliver(ui::FocusChange::kGained);
-  EXPECT_EQ(window->hasFocus, 1u);
+  EXPECT_TRUE(window->HasFocus());
 }
 
 TEST_F(StartUpTest, ACloseRequestQuitsWithoutHidingTheWindow) {
@@ -303,13 +291,28 @@ TEST_F(StartUpTest, ACloseRequestQuitsWithoutHidingTheWindow) {
 
 TEST_F(StartUpTest, MarkColourSwatch) {
   auto window = env.MakeWindow();
-  std::vector<std::uint32_t> before;
-  for (int i = 0; i < 13; ++i) before.push_back(window->ledColor[i]->GetBorderColor());
+  auto borders = [&] {
+    std::vector<std::uint32_t> values;
+    for (int i = 0; i < 13; ++i) {
+      values.push_back(
+          Control(*window, ("LedColor" + std::to_string(i)).c_str())->GetBorderColor());
+    }
+    return values;
+  };
+  const std::vector<std::uint32_t> before = borders();
   window->MarkColourSwatch(0x123456);
-  for (int i = 0; i < 13; ++i) EXPECT_EQ(window->ledColor[i]->GetBorderColor(), before[i]) << i;
+  EXPECT_EQ(borders(), before);
   window->MarkColourSwatch(0x00FF00);
+  std::vector<std::uint32_t> expected = before;
+  expected[6] = 0xFFFFFFFF;
+  EXPECT_EQ(borders(), expected);
+  // Each swatch shows its own colour of the palette: marking that colour outlines it.
+  const std::uint32_t palette[13] = {0xFF0000, 0xFF3300, 0xFF6600, 0xFF9900, 0xFFFF00,
+                                     0x99FF00, 0x00FF00, 0x00FFFF, 0x0000FF, 0x6600FF,
+                                     0xFF00FF, 0xFF0066, 0xFFFFFF};
   for (int i = 0; i < 13; ++i) {
-    EXPECT_EQ(window->ledColor[i]->GetBorderColor(), i == 6 ? 0xFFFFFFFFu : before[i]) << i;
+    window->MarkColourSwatch(palette[i]);
+    EXPECT_EQ(borders()[static_cast<std::size_t>(i)], 0xFFFFFFFFu) << i;
   }
 }
 
