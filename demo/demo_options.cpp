@@ -5,7 +5,8 @@ namespace {
 // come from there (or could escape the temporary folder) is refused.
 bool IsPlausibleModel(const std::string& model) {
   if (model.size() > 64) return false;
-  for (unsigned char c : model) {
+  for (const char ch : model) {
+    const auto c = static_cast<unsigned char>(ch);
     if (c < 0x20 || c == 0x7F) return false;
   }
   return true;

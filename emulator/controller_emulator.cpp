@@ -48,7 +48,8 @@ const char* RequestProblem(const Report& report) {
 std::uint32_t KeyMapByteSum(const KeyMap& words, int count) {
   std::uint32_t sum = 0;
   for (int i = 0; i < count; ++i) {
-    sum += (words[static_cast<std::size_t>(i)] & 0xFF) + (words[static_cast<std::size_t>(i)] >> 8);
+    const unsigned word = words[static_cast<std::size_t>(i)];
+    sum += (word & 0xFFu) + (word >> 8);
   }
   return sum;
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libgtest-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
   libsdl2-dev
   umockdev libumockdev-dev

@@ -127,7 +127,8 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     painter.setPen(ToQColor(isEnabled() ? c.textColor : c.disabledTextColor));
     int align = c.align;
     if (align < 0) {
-      align = (c.IsClickable() ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
+      align =
+          static_cast<int>((c.IsClickable() ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
     }
     const QRect textArea =
         area.adjusted(c.textPadding.a, c.textPadding.b, -c.textPadding.c, -c.textPadding.d);

@@ -185,7 +185,8 @@ constexpr std::array<QtKeyRow, 6> kQtKeypadKeys = {{
 std::uint32_t QtKeyToVk(int qtKey, bool keypad, bool& extended) {
   extended = false;
   if (keypad) {
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return vk::kNumpad0 + (qtKey - Qt::Key_0);
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+      return vk::kNumpad0 + static_cast<std::uint32_t>(qtKey - Qt::Key_0);
     for (const QtKeyRow& row : kQtKeypadKeys) {
       if (row.qtKey == qtKey) {
         extended = row.extended;
@@ -196,7 +197,8 @@ std::uint32_t QtKeyToVk(int qtKey, bool keypad, bool& extended) {
   if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
     return static_cast<std::uint32_t>(qtKey);
   }
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F16) return 0x70 + (qtKey - Qt::Key_F1);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F16)
+    return 0x70u + static_cast<std::uint32_t>(qtKey - Qt::Key_F1);
   if (qtKey == Qt::Key_Period) return vk::kOemPeriod;
   if (qtKey == Qt::Key_Slash) return vk::kOem2;
   for (const QtKeyRow& row : kQtKeys) {

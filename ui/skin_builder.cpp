@@ -63,7 +63,8 @@ void SkinBuilder::AddComboItems(CControlUI* combo, const ui::SkinElement& elemen
       continue;
     }
     c.items.append(item.Attribute("text"));
-    if (item.Attribute("selected").trimmed() == "true") c.curSel = c.items.size() - 1;
+    if (item.Attribute("selected").trimmed() == "true")
+      c.curSel = static_cast<int>(c.items.size() - 1);
   }
   if (c.widget) c.widget->SyncInner();
 }

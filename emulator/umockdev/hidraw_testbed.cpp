@@ -198,7 +198,7 @@ bool HidrawTestbed::Add(const HidrawInterface& interface, std::string* error) {
     std::vector<guint8> bytes = interface.reportDescriptor;  // umockdev wants a mutable copy
     umockdev_testbed_set_attribute_binary(impl_->testbed, ParentPath(interface).c_str(),
                                           "report_descriptor", bytes.data(),
-                                          static_cast<gssize>(bytes.size()));
+                                          static_cast<gint>(bytes.size()));
   }
   auto node = std::make_unique<Node>();
   node->fake = interface;

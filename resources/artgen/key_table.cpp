@@ -10,8 +10,8 @@ bool ParseKeyTable(const QString& text, std::vector<KeyPictureSpec>& rows, QStri
     if (line.isEmpty() || line.startsWith('#')) continue;
     // The label may itself be "|"-free punctuation such as "\" or "'", so split into at most
     // three fields and keep everything after the second bar as the label.
-    const int first = line.indexOf('|');
-    const int second = first < 0 ? -1 : line.indexOf('|', first + 1);
+    const qsizetype first = line.indexOf('|');
+    const qsizetype second = first < 0 ? -1 : line.indexOf('|', first + 1);
     if (second < 0) {
       error = QStringLiteral("line %1: expected \"file | style | label\"").arg(i + 1);
       return false;

@@ -3,7 +3,7 @@
 #include <QImage>
 
 QString HighDpiName(const QString& name) {
-  const int dot = name.lastIndexOf('.');
+  const qsizetype dot = name.lastIndexOf('.');
   if (dot < 0) return name + "@2x";
   return name.left(dot) + "@2x" + name.mid(dot);
 }

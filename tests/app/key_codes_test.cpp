@@ -17,11 +17,11 @@ class KeyTableTest : public ::testing::Test {
 };
 
 TEST_F(KeyTableTest, FillsExactly128RowsAndClearsTheRest) {
-  for (int row = 0; row < kFilledKeyTranslationRows; ++row) {
+  for (std::size_t row = 0; row < kFilledKeyTranslationRows; ++row) {
     EXPECT_NE(table[row].uiKeyCode, 0u) << "row " << row;
     EXPECT_NE(table[row].keyCode, 0u) << "row " << row;
   }
-  for (int row = kFilledKeyTranslationRows; row < kKeyTranslationRowCount; ++row) {
+  for (std::size_t row = kFilledKeyTranslationRows; row < kKeyTranslationRowCount; ++row) {
     EXPECT_EQ(table[row].uiKeyCode, 0u) << "row " << row;
     EXPECT_EQ(table[row].keyCode, 0u) << "row " << row;
   }
@@ -29,7 +29,7 @@ TEST_F(KeyTableTest, FillsExactly128RowsAndClearsTheRest) {
 
 TEST_F(KeyTableTest, NoCodeRepeatsInEitherColumn) {
   std::set<std::uint32_t> ui, device;
-  for (int row = 0; row < kFilledKeyTranslationRows; ++row) {
+  for (std::size_t row = 0; row < kFilledKeyTranslationRows; ++row) {
     EXPECT_TRUE(ui.insert(table[row].uiKeyCode).second) << std::hex << table[row].uiKeyCode;
     EXPECT_TRUE(device.insert(table[row].keyCode).second) << std::hex << table[row].keyCode;
   }
@@ -37,7 +37,7 @@ TEST_F(KeyTableTest, NoCodeRepeatsInEitherColumn) {
 
 TEST_F(KeyTableTest, RowOrderLandmarks) {
   // Spot checks at the boundaries of each run of the table.
-  const std::pair<int, KeyTranslationRow> expected[] = {
+  const std::pair<std::size_t, KeyTranslationRow> expected[] = {
       {0, {0x41, 0x04}},       {25, {0x5A, 0x1D}},      {26, {0x24, 0x4A}},
       {31, {0x27, 0x4F}},      {32, {0x70, 0x3A}},      {43, {0x7B, 0x45}},
       {44, {0x61, 0x59}},      {53, {0x60, 0x62}},      {54, {0x6F, 0x54}},

@@ -121,7 +121,7 @@ class TickTimingWindow : public MainWindow {
  public:
   using MainWindow::MainWindow;
   bool PollGamepad() override {
-    times.push_back(clock.nsecsElapsed() / 1e6);
+    times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     return MainWindow::PollGamepad();
   }
   QElapsedTimer clock;

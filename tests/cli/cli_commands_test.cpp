@@ -86,7 +86,7 @@ TEST_F(CommandsTest, BackupChangeAndRestoreBringBackEverySlot) {
 
   EXPECT_EQ(Run({"restore", File("b.json")}), kExitDone) << err.str();
   const auto restored = emulator->Memory();
-  for (int slot = 0; slot < 128; ++slot) EXPECT_EQ(restored[slot], original[slot]) << slot;
+  for (std::size_t slot = 0; slot < 128; ++slot) EXPECT_EQ(restored[slot], original[slot]) << slot;
 }
 
 TEST_F(CommandsTest, ABackupOfValuesRestoreRefusesSaysSoAtOnce) {

@@ -15,7 +15,9 @@ inline int OpenTestbedNodes() {
     const std::string link = std::string("/proc/self/fd/") + entry->d_name;
     char target[512];
     const ssize_t length = ::readlink(link.c_str(), target, sizeof target);
-    if (length > 0 && std::string(target, length).rfind("/dev/pts/", 0) == 0) ++count;
+    if (length > 0 &&
+        std::string(target, static_cast<std::size_t>(length)).rfind("/dev/pts/", 0) == 0)
+      ++count;
   }
   ::closedir(folder);
   return count;

@@ -206,7 +206,7 @@ TEST_F(HidrawDiscovery, TransportCarriesWholeReportsBothWays) {
   controller.reports.input = [seenBeforeFill, &acceptFetches](Report& report) {
     *seenBeforeFill = report;
     if (!acceptFetches) return false;
-    for (int i = 0; i < kReportSize; ++i) report[i] = static_cast<std::uint8_t>(200 - i);
+    for (std::size_t i = 0; i < report.size(); ++i) report[i] = static_cast<std::uint8_t>(200 - i);
     return true;
   };
   AddAll({controller});
@@ -214,7 +214,7 @@ TEST_F(HidrawDiscovery, TransportCarriesWholeReportsBothWays) {
   ASSERT_NE(transport, nullptr);
 
   Report request{};
-  for (int i = 0; i < kReportSize; ++i) request[i] = static_cast<std::uint8_t>(i + 1);
+  for (std::size_t i = 0; i < request.size(); ++i) request[i] = static_cast<std::uint8_t>(i + 1);
   EXPECT_TRUE(transport->SendOutputReport(request));
   EXPECT_EQ(*sent, request);
 

@@ -17,7 +17,7 @@ class HidrawRoundTrip : public ::testing::Test {
  protected:
   void SetUp() override {
     std::array<std::uint16_t, slots::kCount> memory{};
-    for (int slot = 0; slot < slots::kCount; ++slot) {
+    for (std::size_t slot = 0; slot < memory.size(); ++slot) {
       memory[slot] = static_cast<std::uint16_t>(0x1000 + 3 * slot);
     }
     emulator_->SetMemory(memory);
@@ -41,7 +41,7 @@ TEST_F(HidrawRoundTrip, ReadThenWriteMovesTheKeyMapBothWays) {
   ASSERT_TRUE(device_.ReadSettings(device_.handle.get()));
   const auto memory = emulator_->Memory();
   for (int slot = 0; slot < slots::kCount; ++slot) {
-    ASSERT_EQ(device_.config.Code(slot), memory[slot]) << "slot " << slot;
+    ASSERT_EQ(device_.config.Code(slot), memory[static_cast<std::size_t>(slot)]) << "slot " << slot;
   }
   EXPECT_EQ(device_.versionPartX, L"X1C");
   EXPECT_EQ(device_.versionPartK, L"K009");
@@ -56,8 +56,9 @@ TEST_F(HidrawRoundTrip, ReadThenWriteMovesTheKeyMapBothWays) {
     if (slot == slots::kFirstRearFixed || slot == slots::kSecondRearFixed) {
       expected = slots::kFixedDelayValue;
     }
-    if (slot >= slots::kWritten) expected = memory[slot];
-    ASSERT_EQ(written[slot], expected) << "slot " << slot;
+    const auto index = static_cast<std::size_t>(slot);
+    if (slot >= slots::kWritten) expected = memory[index];
+    ASSERT_EQ(written[index], expected) << "slot " << slot;
   }
   EXPECT_EQ(emulator_->GetCounters().commits, 1);
 }

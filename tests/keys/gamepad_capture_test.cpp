@@ -49,7 +49,8 @@ TEST(GamepadCaptureTest, EachButtonAloneAndNothingForOtherWords) {
     EXPECT_EQ(CapturesOf(state), (Captured{{button.code, button.picture}})) << button.buttons;
   }
   // No button, two at once (A and B), and the two bits no input uses.
-  for (std::uint16_t word : {0x0000, 0x3000, 0x0011, 0x0800, 0x0C00}) {
+  for (std::uint16_t word : {std::uint16_t{0x0000}, std::uint16_t{0x3000}, std::uint16_t{0x0011},
+                             std::uint16_t{0x0800}, std::uint16_t{0x0C00}}) {
     GamepadState state;
     state.buttons = word;
     EXPECT_TRUE(CapturesOf(state).empty()) << word;

@@ -17,7 +17,7 @@ std::size_t ThreadCount() {
   return count;
 }
 
-GamepadState StateAt(SdlGamepadSource& source, int index) {
+GamepadState StateAt(SdlGamepadSource& source, std::size_t index) {
   const GamepadReadings readings = source.Read();
   EXPECT_TRUE(readings[index].has_value()) << "index " << index;
   return readings[index].value_or(GamepadState{});
