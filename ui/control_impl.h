@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -32,6 +33,9 @@ struct CControlUI::Impl {
   int height = -1;
   ui::Quad padding;
   ui::Quad textPadding;
+  // The size its parent's layout gave it, in skin pixels; its widget has that size at the
+  // window's scale. Its children are laid out in this size.
+  QSize skinSize;
 
   std::uint32_t bkColor = 0;
   std::uint32_t textColor = 0xFF000000u;

@@ -78,7 +78,7 @@ TEST_F(NotifyTest, UnreadableControllerKeepsTheMenu) {
   ASSERT_EQ(env.boxes.size(), 1u);
   EXPECT_EQ(env.boxes[0].text, "data reading failure");
   EXPECT_EQ(env.boxes[0].caption, "prompt");
-  EXPECT_EQ(env.boxes[0].owner, window->GetHWND());
+  EXPECT_EQ(env.boxes[0].owner, window->GetHost());
   EXPECT_EQ(window->currentPage, 2u);  // the page number moves even though the page stays shut
   EXPECT_TRUE(ui::IsVisible(window->controlKeyBtn));
   EXPECT_FALSE(ui::IsVisible(window->conKeyBtn[0]));

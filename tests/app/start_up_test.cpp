@@ -276,16 +276,23 @@ TEST_F(StartUpTest, ACloseRequestQuitsWithoutHidingTheWindow) {
   EXPECT_EQ(RunLoopFor(3000), 0);
 }
 
-TEST_F(StartUpTest, MarkColourSwatch) {
+// Exactly one swatch is outlined, the stored colour's, however many were marked before.
+TEST_F(StartUpTest, MarkColourSwatchOutlinesOnlyTheStoredColour) {
   auto window = env.MakeWindow();
-  std::vector<std::uint32_t> before;
-  for (int i = 0; i < 13; ++i) before.push_back(window->ledColor[i]->GetBorderColor());
-  window->MarkColourSwatch(0x123456);
-  for (int i = 0; i < 13; ++i) EXPECT_EQ(window->ledColor[i]->GetBorderColor(), before[i]) << i;
+  const auto outlined = [&] {
+    std::vector<int> marked;
+    for (int i = 0; i < 13; ++i) {
+      if ((window->ledColor[i]->GetBorderColor() >> 24) != 0) marked.push_back(i);
+    }
+    return marked;
+  };
   window->MarkColourSwatch(0x00FF00);
-  for (int i = 0; i < 13; ++i) {
-    EXPECT_EQ(window->ledColor[i]->GetBorderColor(), i == 6 ? 0xFFFFFFFFu : before[i]) << i;
-  }
+  EXPECT_EQ(outlined(), std::vector<int>{6});
+  EXPECT_EQ(window->ledColor[6]->GetBorderColor(), 0xFFFFFFFFu);
+  window->MarkColourSwatch(0xFF0000);
+  EXPECT_EQ(outlined(), std::vector<int>{0});
+  window->MarkColourSwatch(0x123456);
+  EXPECT_EQ(outlined(), std::vector<int>{});
 }
 
 TEST_F(StartUpTest, SetSlotImageTouchesOnlyThatSlotsButton) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWheelEvent>
@@ -41,7 +42,7 @@ class DeliveryProbe : public QObject {
 class WindowEvents : public ::testing::Test {
  protected:
   void SetUp() override {
-    CPaintManagerUI::SetResourcePath(folder.Path());
+    window.GetManager().SetResourceFolder(folder.Path());
     window.Create(nullptr, "PadMainWindow");
     window.ShowWindow(true);
     window.events.clear();
@@ -267,8 +268,8 @@ TEST_F(WindowEvents, CaptionAreaDragsExceptOverButtons) {
 
 TEST(MessageLoop, QuitPostedDuringCreateEndsTheLoopAtOnce) {
   SkinFolder folder;
-  CPaintManagerUI::SetResourcePath(folder.Path());
   StagedWindow window("example.xml");
+  window.GetManager().SetResourceFolder(folder.Path());
   window.quitWhenReady = true;
   window.Create(nullptr, "w");
   window.ShowWindow(true);
@@ -280,19 +281,28 @@ TEST(MessageLoop, QuitPostedDuringCreateEndsTheLoopAtOnce) {
   EXPECT_EQ(CPaintManagerUI::MessageLoop(), 0);
 }
 
-TEST(MessageBoxes, HookCapturesTheBox) {
-  std::vector<MessageBoxRecord> seen;
-  SetMessageBoxHook([&](const MessageBoxRecord& r) { seen.push_back(r); });
+// The box speaks the message's language on its button too, belongs to its owner, and gives
+// the owner the keyboard back when it closes.
+TEST(MessageBoxes, TheBoxNamesItsButtonAndHandsTheKeyboardBack) {
   QWidget owner;
-  MessageBox(&owner, "初始化失败", "提示");
-  MessageBox(nullptr, "program already in executing", "prompt");
-  SetMessageBoxHook(nullptr);
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].owner, &owner);
-  EXPECT_EQ(seen[0].text, "初始化失败");
-  EXPECT_EQ(seen[0].caption, "提示");
-  EXPECT_EQ(seen[1].owner, nullptr);
-  EXPECT_EQ(seen[1].caption, "prompt");
+  owner.show();
+  owner.activateWindow();
+  ASSERT_TRUE(WaitFor([&] { return owner.isActiveWindow(); }));
+  for (const char* okText : {"确定", ""}) {
+    QWidget* parent = nullptr;
+    QStringList buttonTexts;
+    QTimer::singleShot(20, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      parent = box->parentWidget();
+      for (QAbstractButton* button : box->buttons()) buttonTexts << button->text();
+      box->buttons().value(0)->click();
+    });
+    MessageBox(&owner, "初始化失败", "提示", QString::fromUtf8(okText));
+    EXPECT_EQ(parent, &owner);
+    EXPECT_EQ(buttonTexts, QStringList{*okText != 0 ? QString::fromUtf8(okText) : "OK"});
+    EXPECT_TRUE(WaitFor([&] { return owner.isActiveWindow(); })) << okText;
+  }
 }
 
 TEST(MessageBoxes, EnterAndEscapeCloseTheRealBox) {
