@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPoint>
 #include <QPointer>
 #include <QSize>
 #include <QString>
@@ -33,8 +34,9 @@ struct CControlUI::Impl {
   int height = -1;
   ui::Quad padding;
   ui::Quad textPadding;
-  // The size its parent's layout gave it, in skin pixels; its widget has that size at the
-  // window's scale. Its children are laid out in this size.
+  // Where its parent's layout put it, in skin pixels from the window's corner; its widget covers
+  // that rectangle at the window's scale. Its children are laid out in this size.
+  QPoint skinOrigin;
   QSize skinSize;
 
   std::uint32_t bkColor = 0;

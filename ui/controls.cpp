@@ -66,12 +66,19 @@ void CControlUI::Impl::Relayout() {
     if (c.widget.isNull()) continue;
     const bool skinResized = c.skinSize != rects[i].size();
     c.skinSize = rects[i].size();
-    const QRect placed = ui::ScaleSkinRect(rects[i], scale);
+    // Scaled from the window's corner, so every edge lies where the whole skin scaled puts it.
+    const QPoint origin = skinOrigin + rects[i].topLeft();
+    const bool skinMoved = c.skinOrigin != origin;
+    c.skinOrigin = origin;
+    const QRect placed =
+        ui::ScaleSkinRect(QRect(c.skinOrigin, c.skinSize), scale)
+            .translated(-ui::ScaleSkinRect(QRect(skinOrigin, QSize()), scale).topLeft());
     const bool resized = c.widget->size() != placed.size();
     c.widget->setGeometry(placed);
     // Hidden widgets get their resize event only when shown, and a skin size that rounds to the
-    // same scaled size gets none: place their children now.
-    if ((resized && !c.widget->isVisible()) || (skinResized && !resized)) c.Relayout();
+    // same scaled size gets none; at a scale, a move changes how the children's edges round.
+    const bool childrenMove = skinResized || (skinMoved && scale != 1.0);
+    if ((resized && !c.widget->isVisible()) || (childrenMove && !resized)) c.Relayout();
   }
 }
 
