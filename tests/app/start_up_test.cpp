@@ -280,19 +280,19 @@ TEST_F(StartUpTest, ACloseRequestQuitsWithoutHidingTheWindow) {
 TEST_F(StartUpTest, MarkColourSwatchOutlinesOnlyTheStoredColour) {
   auto window = env.MakeWindow();
   const auto outlined = [&] {
-    std::vector<int> marked;
-    for (int i = 0; i < 13; ++i) {
+    std::vector<std::size_t> marked;
+    for (std::size_t i = 0; i < window->ledColor.size(); ++i) {
       if ((window->ledColor[i]->GetBorderColor() >> 24) != 0) marked.push_back(i);
     }
     return marked;
   };
   window->MarkColourSwatch(0x00FF00);
-  EXPECT_EQ(outlined(), std::vector<int>{6});
+  EXPECT_EQ(outlined(), std::vector<std::size_t>{6});
   EXPECT_EQ(window->ledColor[6]->GetBorderColor(), 0xFFFFFFFFu);
   window->MarkColourSwatch(0xFF0000);
-  EXPECT_EQ(outlined(), std::vector<int>{0});
+  EXPECT_EQ(outlined(), std::vector<std::size_t>{0});
   window->MarkColourSwatch(0x123456);
-  EXPECT_EQ(outlined(), std::vector<int>{});
+  EXPECT_EQ(outlined(), std::vector<std::size_t>{});
 }
 
 TEST_F(StartUpTest, SetSlotImageTouchesOnlyThatSlotsButton) {
