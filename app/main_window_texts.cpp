@@ -39,5 +39,6 @@ void MainWindow::ShowMessage(const Phrase& message, const Phrase* secondLine) {
   const bool chinese = context_.UseChinese();
   QString text = message.In(chinese);
   if (secondLine != nullptr) text += QLatin1Char('\n') + secondLine->In(chinese);
-  ShowMessageBox(context_, {GetHost(), text, phrases::kCaption.In(chinese)});
+  ShowMessageBox(context_,
+                 {GetHost(), text, phrases::kCaption.In(chinese), phrases::kOkButton.In(chinese)});
 }

@@ -7,5 +7,5 @@ void ShowMessageBox(const ProgramContext& context, const ShownMessage& message) 
     context.showMessage(message);
     return;
   }
-  MessageBox(message.owner, message.text, message.caption);
+  MessageBox(message.owner, message.text, message.caption, message.button);
 }

@@ -9,8 +9,8 @@ int RunPadControls(const ProgramContext& context, const std::string& guardName,
                    GamepadSource* gamepads, const BeforeLoop& beforeLoop) {
   if (AcquireInstanceLock(guardName) == InstanceLock::kAlreadyRunning) {
     const bool chinese = context.UseChinese();
-    ShowMessageBox(context,
-                   {nullptr, phrases::kAlreadyRunning.In(chinese), phrases::kCaption.In(chinese)});
+    ShowMessageBox(context, {nullptr, phrases::kAlreadyRunning.In(chinese),
+                             phrases::kCaption.In(chinese), phrases::kOkButton.In(chinese)});
     PostQuitMessage(0);
     return 0;
   }

@@ -1,5 +1,7 @@
 #include "app/skin_page_controls.h"
 
+#include <algorithm>
+
 #include "ui/controls.h"
 #include "ui/paint_manager.h"
 
@@ -46,4 +48,19 @@ void SkinPageControls::SetValue(const char* control, int value) {
 
 void SkinPageControls::SelectItem(const char* control, int index) {
   ui::SelectComboItem(Find(control), index);
+}
+
+int SkinPageControls::ItemCount(const char* control) const {
+  return ui::GetComboItemCount(Find(control));
+}
+
+void SkinPageControls::AddItem(const char* control, const QString& text) {
+  ui::AddComboItem(Find(control), text);
+}
+
+void SkinPageControls::KeepItems(const char* control, int count) {
+  CControlUI* combo = Find(control);
+  for (int last = ui::GetComboItemCount(combo) - 1; last >= std::max(count, 0); --last) {
+    ui::RemoveComboItemAt(combo, last);
+  }
 }

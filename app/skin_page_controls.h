@@ -21,6 +21,9 @@ class SkinPageControls : public PageControls {
   int GetValue(const char* control) const override;
   void SetValue(const char* control, int value) override;
   void SelectItem(const char* control, int index) override;
+  int ItemCount(const char* control) const override;
+  void AddItem(const char* control, const QString& text) override;
+  void KeepItems(const char* control, int count) override;
 
  private:
   CControlUI* Find(const char* control) const;

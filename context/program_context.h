@@ -15,6 +15,7 @@ struct ShownMessage {
   QWidget* owner = nullptr;  // the window the box belongs to; none before a window exists
   QString text;
   QString caption;
+  QString button;  // the OK button's text in the message's language
 };
 using MessageSink = std::function<void(const ShownMessage&)>;
 using BoardModelSource = std::function<std::string()>;

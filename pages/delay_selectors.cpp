@@ -8,7 +8,20 @@ namespace pages {
 namespace {
 // Step (1..8) whose picture governs each selector, in selector order.
 constexpr std::array<int, 6> kGoverningStep{1, 2, 3, 5, 6, 7};
+// The skin's items of a delay selector: "0", then "100".
+constexpr int kSkinItems = 2;
+constexpr std::uint16_t kSecondItemDelay = 100;
 }  // namespace
+
+void ShowStepDelay(PageControls& controls, const char* selector, std::uint16_t delay) {
+  controls.KeepItems(selector, kSkinItems);
+  if (delay == 0 || delay == kSecondItemDelay) {
+    controls.SelectItem(selector, delay == 0 ? 0 : 1);
+    return;
+  }
+  controls.AddItem(selector, QString::number(delay));
+  controls.SelectItem(selector, kSkinItems);
+}
 
 void UpdateDelaySelectors(PageControls& controls) {
   const std::array<QString, 8> pictures = StepPictures(controls);

@@ -117,6 +117,8 @@ void PickLedColour(PageControls& controls, ControllerConfig& config,
 
 void MarkColourSwatch(PageControls& controls, const std::vector<std::uint32_t>& palette,
                       std::uint32_t colour) {
+  // One outline at a time: the colour the record holds, or none when it is not in the palette.
+  for (const char* swatch : names::kLedSwatches) controls.SetBorderColor(swatch, kUnmarkedBorder);
   for (std::size_t i = 0; i < palette.size() && i < names::kLedSwatches.size(); ++i) {
     if (palette[i] == colour) {
       controls.SetBorderColor(names::kLedSwatches[i], kMarkedBorder);

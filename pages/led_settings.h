@@ -29,7 +29,8 @@ void ShowLedMode(PageControls& controls, std::uint8_t modeByte, const std::strin
 void PickLedColour(PageControls& controls, ControllerConfig& config,
                    const std::vector<std::uint32_t>& palette, int index);
 
-// Outlines the swatch of a stored colour; other swatches keep their borders.
+// Outlines the swatch of a stored colour and takes the outline off every other swatch; a colour
+// outside the palette leaves none outlined.
 void MarkColourSwatch(PageControls& controls, const std::vector<std::uint32_t>& palette,
                       std::uint32_t colour);
 

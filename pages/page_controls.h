@@ -23,4 +23,9 @@ class PageControls {
   virtual void SetValue(const char* control, int value) = 0;
   // Selects a combo item without taking the keyboard focus.
   virtual void SelectItem(const char* control, int index) = 0;
+  virtual int ItemCount(const char* control) const = 0;
+  // Adds a combo item after the last one.
+  virtual void AddItem(const char* control, const QString& text) = 0;
+  // Removes combo items from the end until `count` are left.
+  virtual void KeepItems(const char* control, int count) = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "names/control_names.h"
 #include "pages/dead_zones.h"
+#include "pages/delay_selectors.h"
 #include "pages/led_settings.h"
 #include "pages/rumble.h"
 #include "pages/slot_editing.h"
@@ -33,7 +34,7 @@ void FillBackKeyPage(PageControls& controls, const ControllerConfig& config,
   }
   for (std::size_t i = 0; i < names::kDelayCombos.size(); ++i) {
     const int slot = StepDelaySlot(static_cast<int>(i) + 1);
-    controls.SelectItem(names::kDelayCombos[i], DelayComboItem(config.Code(slot)));
+    ShowStepDelay(controls, names::kDelayCombos[i], config.Code(slot));
   }
 }
 
@@ -48,7 +49,7 @@ void FillControlKeyPage(PageControls& controls, const ControllerConfig& config,
 }
 
 void RestoreBackKeyPage(PageControls& controls, ControllerConfig& config) {
-  for (const char* combo : names::kDelayCombos) controls.SelectItem(combo, 0);
+  for (const char* combo : names::kDelayCombos) ShowStepDelay(controls, combo, 0);
   for (int slot = slots::kFirstRearStep1; slot <= slots::kLastRearStep; ++slot) {
     SetSlotPicture(controls, static_cast<std::uint32_t>(slot), QString::fromLatin1(kNoKeyImage));
     config.SetCode(slot, 0);

@@ -79,10 +79,6 @@ std::uint16_t DelayFromText(const QString& text) {
   return static_cast<std::uint16_t>(static_cast<std::uint64_t>(value) & 0xFFFF);
 }
 
-int DelayComboItem(std::uint16_t code) {
-  return code == 100 ? 1 : 0;
-}
-
 void CaptureIntoSlot(PageControls& controls, ControllerConfig& config, std::uint32_t slot,
                      KeyCode code, const QString& picture) {
   if (code == 0 || slot >= static_cast<std::uint32_t>(slots::kCount)) return;

@@ -34,9 +34,6 @@ bool StepMayBeArmed(int step, const std::array<QString, 8>& stepPictures);
 // A delay item's text as a number: leading blanks, a sign, then decimal digits up to the first
 // other character; no digits gives 0. Saturates at the 32-bit range, then keeps the low 16 bits.
 std::uint16_t DelayFromText(const QString& text);
-// The delay combo item that shows a stored delay: item 1 stands for exactly 100, item 0 for
-// everything else.
-int DelayComboItem(std::uint16_t code);
 
 // Stores a captured code in the armed slot and shows its picture. A code of 0 (an input the
 // controller has no code for) changes nothing, so the screen never disagrees with the record.

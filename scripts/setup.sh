@@ -10,6 +10,7 @@ packages=(
   libsdl2-dev
   umockdev libumockdev-dev
   xvfb xauth x11-utils libx11-dev libxtst-dev
+  weston qt6-wayland
   fonts-noto-cjk fonts-dejavu-core
   help2man file
   clang libclang-rt-14-dev

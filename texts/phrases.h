@@ -6,6 +6,7 @@
 // Every text the window and padctl show in both languages, defined here once.
 namespace phrases {
 inline constexpr Phrase kCaption{"提示", "prompt"};
+inline constexpr Phrase kOkButton{"确定", "OK"};
 // The version label begins with the program's own version.
 inline constexpr Phrase kVersionPrefix{"版本:" PADCONTROLS_VERSION " 固件:",
                                        "Ver:" PADCONTROLS_VERSION " Firmware:"};

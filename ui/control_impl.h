@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QHash>
+#include <QPoint>
 #include <QPointer>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -32,6 +34,10 @@ struct CControlUI::Impl {
   int height = -1;
   ui::Quad padding;
   ui::Quad textPadding;
+  // Where its parent's layout put it, in skin pixels from the window's corner; its widget covers
+  // that rectangle at the window's scale. Its children are laid out in this size.
+  QPoint skinOrigin;
+  QSize skinSize;
 
   std::uint32_t bkColor = 0;
   std::uint32_t textColor = 0xFF000000u;

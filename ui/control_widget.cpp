@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <algorithm>
+#include <cmath>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
@@ -81,7 +82,13 @@ void ControlWidget::SyncInner() {
     }
     combo_->setCurrentIndex(control_->curSel);
     if (control_->manager != nullptr && control_->font >= 0) {
-      combo_->setFont(control_->manager->GetFont(control_->font));
+      QFont font = control_->manager->GetFont(control_->font);
+      // Qt draws the combo box itself, at the window's scale.
+      const qreal scale = control_->manager->ContentScale();
+      if (scale != 1.0 && font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * scale))));
+      }
+      combo_->setFont(font);
     }
     const CControlUI::Impl& c = *control_;
     const QString style =
@@ -110,7 +117,10 @@ QString ControlWidget::StateImage() const {
 void ControlWidget::paintEvent(QPaintEvent*) {
   const CControlUI::Impl& c = *control_;
   QPainter painter(this);
-  const QRect area = rect();
+  // Everything is drawn in skin pixels; a window fitted smaller scales the whole drawing.
+  const qreal scale = c.manager != nullptr ? c.manager->ContentScale() : 1.0;
+  if (scale != 1.0) painter.scale(scale, scale);
+  const QRectF area(0, 0, width() / scale, height() / scale);
   if ((c.bkColor >> 24) != 0) painter.fillRect(area, ToQColor(c.bkColor));
   const bool dim = !isEnabled() && c.disabledImage.isEmpty();
   if (dim) painter.setOpacity(0.5);
@@ -118,7 +128,7 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     for (const QString& picture : {c.bkImage, StateImage()}) {
       if (picture.isEmpty()) continue;
       const QPixmap pixmap = c.manager->GetImage(picture);
-      if (!pixmap.isNull()) painter.drawPixmap(area, pixmap);
+      if (!pixmap.isNull()) painter.drawPixmap(area, pixmap, QRectF());
     }
   }
   painter.setOpacity(1.0);
@@ -130,7 +140,7 @@ void ControlWidget::paintEvent(QPaintEvent*) {
       align =
           static_cast<int>((c.IsClickable() ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
     }
-    const QRect textArea =
+    const QRectF textArea =
         area.adjusted(c.textPadding.a, c.textPadding.b, -c.textPadding.c, -c.textPadding.d);
     painter.drawText(textArea, align, c.text);
   }
@@ -141,7 +151,7 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     const qreal half = size / 2.0;
-    painter.drawRect(QRectF(area).adjusted(half, half, -half, -half));
+    painter.drawRect(area.adjusted(half, half, -half, -half));
   }
 }
 

@@ -6,6 +6,7 @@
 #include "ui/control_widget.h"
 #include "ui/paint_manager.h"
 #include "ui/trace.h"
+#include "ui/window_fit.h"
 
 namespace {
 
@@ -56,14 +57,28 @@ void CControlUI::Impl::Relayout() {
     const Impl& c = *child->impl_;
     geometry.push_back({c.visible, c.floating, c.hasPos, c.pos, c.width, c.height, c.padding});
   }
-  const std::vector<QRect> rects = ui::LayoutChildren(kind, widget->size(), geometry);
+  // Layouts work in skin pixels; a window drawn smaller places the result at its scale.
+  const qreal scale = manager != nullptr ? manager->ContentScale() : 1.0;
+  const QSize area = skinSize.isValid() ? skinSize : widget->size();
+  const std::vector<QRect> rects = ui::LayoutChildren(kind, area, geometry);
   for (std::size_t i = 0; i < children.size(); ++i) {
     Impl& c = *children[i]->impl_;
     if (c.widget.isNull()) continue;
-    const bool resized = c.widget->size() != rects[i].size();
-    c.widget->setGeometry(rects[i]);
-    // Hidden widgets get their resize event only when shown; place their children now.
-    if (resized && !c.widget->isVisible()) c.Relayout();
+    const bool skinResized = c.skinSize != rects[i].size();
+    c.skinSize = rects[i].size();
+    // Scaled from the window's corner, so every edge lies where the whole skin scaled puts it.
+    const QPoint origin = skinOrigin + rects[i].topLeft();
+    const bool skinMoved = c.skinOrigin != origin;
+    c.skinOrigin = origin;
+    const QRect placed =
+        ui::ScaleSkinRect(QRect(c.skinOrigin, c.skinSize), scale)
+            .translated(-ui::ScaleSkinRect(QRect(skinOrigin, QSize()), scale).topLeft());
+    const bool resized = c.widget->size() != placed.size();
+    c.widget->setGeometry(placed);
+    // Hidden widgets get their resize event only when shown, and a skin size that rounds to the
+    // same scaled size gets none; at a scale, a move changes how the children's edges round.
+    const bool childrenMove = skinResized || (skinMoved && scale != 1.0);
+    if ((resized && !c.widget->isVisible()) || (childrenMove && !resized)) c.Relayout();
   }
 }
 
@@ -321,6 +336,24 @@ QString CComboUI::GetItemText(int index) const {
   if (index < 0 || index >= impl_->items.size()) return {};
   return impl_->items[index];
 }
+int CComboUI::AddItem(const QString& text) {
+  impl_->items.append(text);
+  if (ui::ControlWidget* widget = impl_->widget.data()) widget->SyncInner();
+  return static_cast<int>(impl_->items.size()) - 1;
+}
+
+bool CComboUI::RemoveItemAt(int index) {
+  if (index < 0 || index >= impl_->items.size()) return false;
+  impl_->items.removeAt(index);
+  if (impl_->curSel == index) {
+    impl_->curSel = -1;
+  } else if (impl_->curSel > index) {
+    --impl_->curSel;
+  }
+  if (ui::ControlWidget* widget = impl_->widget.data()) widget->SyncInner();
+  return true;
+}
+
 QString CComboUI::GetText() const {
   return GetItemText(impl_->curSel);
 }

@@ -98,6 +98,10 @@ class CComboUI : public CContainerUI {
   int GetCurSel() const;
   int GetItemCount() const;
   QString GetItemText(int index) const;
+  // Adds an item after the last one; returns its index.
+  int AddItem(const QString& text);
+  // Removes the item; the selection moves off it (to nothing). False when out of range.
+  bool RemoveItemAt(int index);
   // The selected item's text (empty when nothing is selected).
   QString GetText() const override;
 };
@@ -118,5 +122,8 @@ void SetFont(CControlUI* label, int index);  // no-op unless a label
 void SetSliderValue(CControlUI* slider, int value);
 int GetSliderValue(const CControlUI* slider);  // 0 for no control
 bool SelectComboItem(CControlUI* combo, int index);
+int GetComboItemCount(const CControlUI* combo);  // 0 for no control
+void AddComboItem(CControlUI* combo, const QString& text);
+void RemoveComboItemAt(CControlUI* combo, int index);
 void SetFocus(CControlUI* control);
 }  // namespace ui

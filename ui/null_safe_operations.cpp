@@ -56,6 +56,19 @@ bool SelectComboItem(CControlUI* combo, int index) {
   return c != nullptr && c->SelectItem(index, false);
 }
 
+int GetComboItemCount(const CControlUI* combo) {
+  const auto* c = dynamic_cast<const CComboUI*>(combo);
+  return c != nullptr ? c->GetItemCount() : 0;
+}
+
+void AddComboItem(CControlUI* combo, const QString& text) {
+  if (auto* c = dynamic_cast<CComboUI*>(combo)) c->AddItem(text);
+}
+
+void RemoveComboItemAt(CControlUI* combo, int index) {
+  if (auto* c = dynamic_cast<CComboUI*>(combo)) c->RemoveItemAt(index);
+}
+
 void SetFocus(CControlUI* control) {
   if (control != nullptr) control->SetFocus();
 }

@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <map>
 
 #include "ui/attribute_values.h"
@@ -20,28 +22,28 @@
 #include "ui/skin_builder.h"
 #include "ui/skin_document.h"
 #include "ui/trace.h"
+#include "ui/window_fit.h"
 
 namespace {
 
 // Keeps the root control the size of the window it fills.
 class RootFitter : public QObject {
  public:
-  RootFitter(QWidget* host, QWidget* root) : QObject(host), host_(host), root_(root) {
+  RootFitter(QWidget* host, std::function<void()> fit)
+      : QObject(host), host_(host), fit_(std::move(fit)) {
     host->installEventFilter(this);
-    root->setGeometry(host->rect());
+    fit_();
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == host_ && event->type() == QEvent::Resize && !root_.isNull()) {
-      root_->setGeometry(host_->rect());
-    }
+    if (watched == host_ && event->type() == QEvent::Resize) fit_();
     return false;
   }
 
  private:
   QWidget* host_;
-  QPointer<QWidget> root_;
+  std::function<void()> fit_;
 };
 
 QFont MakeFont(const QString& families, int pixelSize, bool bold) {
@@ -79,6 +81,7 @@ struct CPaintManagerUI::Impl {
   ui::Quad caption;
   QString title;
   QString resourceFolder;  // empty: "Resources" beside the program
+  qreal contentScale = 1.0;
   // Controls by name, the first in skin order for a name used twice; built on the first find
   // after the controls or their names change. Finds run on every tick of the gamepad poll.
   mutable QHash<QString, CControlUI*> byName;
@@ -92,6 +95,22 @@ struct CPaintManagerUI::Impl {
     hasCaption = false;
     initSize = QSize();
     title.clear();
+    contentScale = 1.0;
+  }
+
+  // The root fills the window; it is laid out in skin pixels, the window's size unscaled.
+  void FitRoot() {
+    QWidget* rootWidget = root != nullptr ? root->GetWidget() : nullptr;
+    if (rootWidget == nullptr || host.isNull()) return;
+    const QSize skinSize = contentScale == 1.0
+                               ? host->size()
+                               : QSize(int(std::lround(host->width() / contentScale)),
+                                       int(std::lround(host->height() / contentScale)));
+    const bool skinResized = root->impl_->skinSize != skinSize;
+    root->impl_->skinSize = skinSize;
+    const bool resized = rootWidget->size() != host->size();
+    rootWidget->setGeometry(host->rect());
+    if (skinResized && !resized) root->impl_->Relayout();
   }
 };
 
@@ -154,7 +173,12 @@ bool CPaintManagerUI::LoadSkin(const QString& skinFile, QWidget* host) {
     }
   }
   if (host != nullptr) {
-    if (d.initSize.isValid()) host->resize(d.initSize);
+    if (d.initSize.isValid()) {
+      // A screen too small for the skin at the system's scale gets the whole window smaller.
+      const ui::WindowFit fit = ui::FitWindowOnScreen(d.initSize, host);
+      d.contentScale = fit.contentScale;
+      host->resize(fit.windowSize);
+    }
     if (const auto color = ui::ParseColor(window.Attribute("bkcolor"))) {
       QPalette palette = host->palette();
       palette.setColor(QPalette::Window, QColor::fromRgba(*color));
@@ -194,7 +218,7 @@ bool CPaintManagerUI::LoadSkin(const QString& skinFile, QWidget* host) {
     names.insert(name);
   }
   if (d.root != nullptr && host != nullptr && d.root->GetWidget() != nullptr) {
-    new RootFitter(host, d.root->GetWidget());
+    new RootFitter(host, [&d] { d.FitRoot(); });
   }
   return true;
 }
@@ -241,10 +265,22 @@ QSize CPaintManagerUI::GetInitSize() const {
   return impl_->initSize;
 }
 
+qreal CPaintManagerUI::ContentScale() const {
+  return impl_->contentScale;
+}
+
+qreal CPaintManagerUI::PictureRatio() const {
+  const qreal screenRatio = impl_->host.isNull()
+                                ? (qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0)
+                                : impl_->host->devicePixelRatioF();
+  return screenRatio * impl_->contentScale;
+}
+
 QRect CPaintManagerUI::GetCaptionRect() const {
   const Impl& d = *impl_;
   if (!d.hasCaption) return {};
-  const int width = d.host.isNull() ? d.initSize.width() : d.host->width();
+  const int width =
+      d.host.isNull() ? d.initSize.width() : int(std::lround(d.host->width() / d.contentScale));
   const int right = d.caption.c > d.caption.a ? d.caption.c : width;
   return QRect(QPoint(d.caption.a, d.caption.b), QPoint(right - 1, d.caption.d - 1));
 }
@@ -263,7 +299,8 @@ QFont CPaintManagerUI::GetFont(int index) const {
 }
 
 QPixmap CPaintManagerUI::GetImage(const QString& value) const {
-  return ui::CachedPicture(ui::ResolvePicturePath(value, GetInstancePath(), ResourceFolder()));
+  return ui::CachedPicture(ui::ResolvePicturePath(value, GetInstancePath(), ResourceFolder()),
+                           PictureRatio() > 1.0);
 }
 
 void CPaintManagerUI::AddNotifier(INotifyUI* notifier) {
@@ -284,8 +321,11 @@ void CPaintManagerUI::SendNotify(CControlUI* sender, const QString& type) {
 bool CPaintManagerUI::HandleCaptionPress(const QPoint& point) {
   Impl& d = *impl_;
   if (d.host.isNull()) return false;
-  // A press in the caption area drags the window, unless it lands on something clickable.
-  if (!GetCaptionRect().contains(point)) return false;
+  // A press in the caption area drags the window, unless it lands on something clickable. The
+  // caption is given in skin pixels.
+  const QPoint inSkin(int(std::lround(point.x() / d.contentScale)),
+                      int(std::lround(point.y() / d.contentScale)));
+  if (!GetCaptionRect().contains(inSkin)) return false;
   for (QWidget* w = d.host->childAt(point); w != nullptr && w != d.host; w = w->parentWidget()) {
     if (w->inherits("QComboBox")) return false;
     if (w->inherits("QAbstractSlider")) return false;

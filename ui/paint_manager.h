@@ -55,6 +55,11 @@ class CPaintManagerUI {
   std::vector<CControlUI*> FindOptionGroup(const QString& group) const;
   // The skin's window settings: client size (invalid when not given), caption area, title.
   QSize GetInitSize() const;
+  // Logical pixels per skin pixel: 1, or less when the skin's size would not fit the screen
+  // and the whole window is drawn smaller (decided when the skin is loaded).
+  qreal ContentScale() const;
+  // Device pixels per skin pixel: above 1 the sharp "@2x" pictures are shown.
+  qreal PictureRatio() const;
   QRect GetCaptionRect() const;
   QString GetWindowTitle() const;
   QWidget* GetHost() const;
@@ -69,8 +74,8 @@ class CPaintManagerUI {
   void AddNotifier(INotifyUI* notifier);
   void SendNotify(CControlUI* sender, const QString& type);
 
-  // A left press at `at` (window coordinates): in the caption area, and not on a button,
-  // option, combo or slider, it starts a window move and is consumed (true).
+  // A left press at `at` (window coordinates, at the window's scale): in the caption area, and not
+  // on a button, option, combo or slider, it starts a window move and is consumed (true).
   bool HandleCaptionPress(const QPoint& at);
 
  private:

@@ -28,9 +28,9 @@ PictureStore* Store() {
   return store.data();
 }
 
-QPixmap Load(const QString& path) {
+QPixmap Load(const QString& path, bool sharp) {
   QPixmap pixmap;
-  if (qApp != nullptr && qGuiApp->devicePixelRatio() > 1.0) {
+  if (sharp) {
     const QFileInfo info(path);
     const QString twin =
         info.path() + QLatin1Char('/') + info.completeBaseName() + "@2x." + info.suffix();
@@ -45,20 +45,22 @@ QPixmap Load(const QString& path) {
 
 }  // namespace
 
-QPixmap CachedPicture(const QString& path) {
+QPixmap CachedPicture(const QString& path, bool sharp) {
   if (path.isEmpty() || qGuiApp == nullptr) return {};
   PictureStore* store = Store();
-  if (const auto it = store->pictures.constFind(path); it != store->pictures.cend()) {
+  // A window may be shown sharp and plain in one process (one fitted smaller than another).
+  const QString key = sharp ? QStringLiteral("2x:") + path : path;
+  if (const auto it = store->pictures.constFind(key); it != store->pictures.cend()) {
     return *it;
   }
   if (store->missing.contains(path)) return {};
-  QPixmap pixmap = Load(path);
+  QPixmap pixmap = Load(path, sharp);
   if (pixmap.isNull()) {
     store->missing.insert(path);
     Trace(QStringLiteral("picture not found or unreadable: %1").arg(path));
     return {};
   }
-  store->pictures.insert(path, pixmap);
+  store->pictures.insert(key, pixmap);
   return pixmap;
 }
 

@@ -97,11 +97,11 @@ void DrawControlMenu(QPainter& painter, const HandheldModel& model, CardState st
 
 void DrawBackMenu(QPainter& painter, const HandheldModel& model, CardState state) {
   const qreal shift = DrawCard(painter, state);
-  const QRectF area(22, 40 + shift, 256, 180);
+  // Badges and lines are drawn in the card's logical pixels, outside the fit.
+  const QTransform toCard = HandheldFit(model, QRectF(22, 40 + shift, 256, 180));
   painter.save();
-  FitHandheld(painter, model, area);
+  painter.setTransform(toCard, true);
   PaintHandheldRear(painter, model);
-  const QTransform toCard = painter.transform();
   painter.restore();
   const QPointF left = toCard.map(RearButtonPoint(model, true));
   const QPointF right = toCard.map(RearButtonPoint(model, false));
@@ -115,10 +115,11 @@ void DrawBackMenu(QPainter& painter, const HandheldModel& model, CardState state
 }
 
 void DrawBackPage(QPainter& painter, const HandheldModel& model) {
+  // Badges and leader lines are drawn in the page's logical pixels, outside the fit.
+  const QTransform toPage = HandheldFit(model, QRectF(50, 30, 380, 270));
   painter.save();
-  FitHandheld(painter, model, QRectF(50, 30, 380, 270));
+  painter.setTransform(toPage, true);
   PaintHandheldRear(painter, model);
-  const QTransform toPage = painter.transform();
   painter.restore();
   // Leader lines from each rear button out to its step chain beside the picture.
   QColor line = theme::kAccent;

@@ -341,10 +341,16 @@ void PaintHandheldRear(QPainter& painter, const HandheldModel& m) {
   }
 }
 
-void FitHandheld(QPainter& painter, const HandheldModel& m, const QRectF& target) {
+QTransform HandheldFit(const HandheldModel& m, const QRectF& target) {
   const QRectF bounds = m.body.adjusted(-4, -10, 4, 12);
   const qreal scale = qMin(target.width() / bounds.width(), target.height() / bounds.height());
-  painter.translate(target.center());
-  painter.scale(scale, scale);
-  painter.translate(-bounds.center());
+  QTransform fit;
+  fit.translate(target.center().x(), target.center().y());
+  fit.scale(scale, scale);
+  fit.translate(-bounds.center().x(), -bounds.center().y());
+  return fit;
+}
+
+void FitHandheld(QPainter& painter, const HandheldModel& m, const QRectF& target) {
+  painter.setTransform(HandheldFit(m, target), true);
 }

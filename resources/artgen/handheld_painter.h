@@ -14,7 +14,10 @@ void PaintHandheldFront(QPainter& painter, const HandheldModel& model, bool call
 void PaintHandheldRear(QPainter& painter, const HandheldModel& model);
 
 // Maps the model's bounds (shell plus a margin for the shoulder buttons) into `target`,
-// keeping the proportions and centring.
+// keeping the proportions and centring. The transform alone maps model points into the
+// picture's logical pixels, whatever scale the painter draws at.
+QTransform HandheldFit(const HandheldModel& model, const QRectF& target);
+// Applies that transform on top of the painter's own.
 void FitHandheld(QPainter& painter, const HandheldModel& model, const QRectF& target);
 
 // Positions of the rear buttons in model coordinates, for labels drawn outside the fit.

@@ -49,11 +49,33 @@ TEST_F(EditCycleTest, AKeyCapturedAndSavedLandsInTheController) {
   Click(*window, "Savebtn");
   EXPECT_EQ(Texts(), std::vector<QString>{"Saved successfully !"});
   EXPECT_EQ(env.boxes[0].caption, "prompt");
+  EXPECT_EQ(env.boxes[0].button, "OK");
   EXPECT_EQ(env.emulator->Word(10), 0x09);
   // The page is read again and nothing is armed.
   EXPECT_EQ(window->SelectedSlot(), 0xFFFFu);
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "normalimage"), "");
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), "Key_F.png");
+}
+
+// padctl can store any delay; the page shows it as its number and Save keeps it untouched.
+TEST_F(EditCycleTest, AnyStoredDelayIsShownAsItsNumberAndKept) {
+  env.emulator->SetWord(25, 0x29);  // steps 1 and 2 hold keys, so both delays apply
+  env.emulator->SetWord(26, 0x29);
+  env.emulator->SetWord(44, 250);
+  auto window = Open();
+  Click(*window, "BackKeybtn");
+  CControlUI* combo = Control(*window, "BackKeyTimeCombo4");
+  EXPECT_EQ(ui::GetText(combo), "250");
+  Click(*window, "Savebtn");
+  EXPECT_EQ(env.emulator->Word(44), 250);
+  EXPECT_EQ(ui::GetText(combo), "250");
+  // Picking 100 stores 100; the page read again offers the skin's two items only.
+  ui::SelectComboItem(combo, 1);
+  Notify(*window, "itemselect", "BackKeyTimeCombo4");
+  Click(*window, "Savebtn");
+  EXPECT_EQ(env.emulator->Word(44), 100);
+  EXPECT_EQ(ui::GetText(combo), "100");
+  EXPECT_EQ(ui::GetComboItemCount(combo), 2);
 }
 
 TEST_F(EditCycleTest, SaveWithoutTheControllerFailsAndKeepsThePage) {
@@ -68,6 +90,7 @@ TEST_F(EditCycleTest, SaveWithoutTheControllerFailsAndKeepsThePage) {
   Click(*window, "Savebtn");
   EXPECT_EQ(Texts(), std::vector<QString>{"保存失败"});
   EXPECT_EQ(env.boxes[0].caption, "提示");
+  EXPECT_EQ(env.boxes[0].button, "确定");
   EXPECT_TRUE(ui::IsVisible(Control(*window, "ConKeyWBtn")));
   EXPECT_EQ(Attr(*window, "ConKeyWBtn", "bkimage"), "Ctrl.png");
   // The failed reload keeps the edit in memory, so a later Save can still send it.

@@ -289,30 +289,33 @@ TEST_F(StartUpTest, ACloseRequestQuitsWithoutHidingTheWindow) {
   EXPECT_EQ(RunLoopFor(3000), 0);
 }
 
-TEST_F(StartUpTest, MarkColourSwatch) {
+// Exactly one swatch is outlined, the stored colour's, however many were marked before.
+TEST_F(StartUpTest, MarkColourSwatchOutlinesOnlyTheStoredColour) {
   auto window = env.MakeWindow();
-  auto borders = [&] {
-    std::vector<std::uint32_t> values;
-    for (int i = 0; i < 13; ++i) {
-      values.push_back(
-          Control(*window, ("LedColor" + std::to_string(i)).c_str())->GetBorderColor());
-    }
-    return values;
+  const auto swatch = [&](std::size_t i) {
+    return Control(*window, ("LedColor" + std::to_string(i)).c_str());
   };
-  const std::vector<std::uint32_t> before = borders();
-  window->MarkColourSwatch(0x123456);
-  EXPECT_EQ(borders(), before);
+  const auto outlined = [&] {
+    std::vector<std::size_t> marked;
+    for (std::size_t i = 0; i < 13; ++i) {
+      if ((swatch(i)->GetBorderColor() >> 24) != 0) marked.push_back(i);
+    }
+    return marked;
+  };
   window->MarkColourSwatch(0x00FF00);
-  std::vector<std::uint32_t> expected = before;
-  expected[6] = 0xFFFFFFFF;
-  EXPECT_EQ(borders(), expected);
-  // Each swatch shows its own colour of the palette: marking that colour outlines it.
+  EXPECT_EQ(outlined(), std::vector<std::size_t>{6});
+  EXPECT_EQ(swatch(6)->GetBorderColor(), 0xFFFFFFFFu);
+  window->MarkColourSwatch(0xFF0000);
+  EXPECT_EQ(outlined(), std::vector<std::size_t>{0});
+  window->MarkColourSwatch(0x123456);
+  EXPECT_EQ(outlined(), std::vector<std::size_t>{});
+  // Each swatch shows its own colour of the palette: marking that colour outlines it alone.
   const std::uint32_t palette[13] = {0xFF0000, 0xFF3300, 0xFF6600, 0xFF9900, 0xFFFF00,
                                      0x99FF00, 0x00FF00, 0x00FFFF, 0x0000FF, 0x6600FF,
                                      0xFF00FF, 0xFF0066, 0xFFFFFF};
-  for (int i = 0; i < 13; ++i) {
+  for (std::size_t i = 0; i < 13; ++i) {
     window->MarkColourSwatch(palette[i]);
-    EXPECT_EQ(borders()[static_cast<std::size_t>(i)], 0xFFFFFFFFu) << i;
+    EXPECT_EQ(outlined(), std::vector<std::size_t>{i});
   }
 }
 

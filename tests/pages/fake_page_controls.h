@@ -4,6 +4,8 @@
 #include <set>
 #include <string>
 
+#include <QStringList>
+
 #include "pages/page_controls.h"
 
 // Controls as plain state, by name. Names listed in `missing` behave as the skin lacking them.
@@ -17,6 +19,7 @@ class FakePageControls : public PageControls {
     QString text;
     int value = 0;
     int item = -1;
+    QStringList items;
   };
 
   void SetAttribute(const char* c, const QString& name, const QString& value) override {
@@ -42,6 +45,16 @@ class FakePageControls : public PageControls {
   }
   void SelectItem(const char* c, int index) override {
     if (Has(c)) controls[c].item = index;
+  }
+  int ItemCount(const char* c) const override { return int(Get(c).items.size()); }
+  void AddItem(const char* c, const QString& text) override {
+    if (Has(c)) controls[c].items.append(text);
+  }
+  void KeepItems(const char* c, int count) override {
+    if (Has(c)) {
+      QStringList& items = controls[c].items;
+      while (items.size() > count) items.removeLast();
+    }
   }
 
   QString Attr(const std::string& c, const char* name) const {

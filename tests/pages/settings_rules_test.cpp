@@ -197,18 +197,39 @@ TEST(PageFillTest, BackKeyPageShowsStepsAndDelays) {
   ControllerConfig config;
   config.SetCode(25, 0xFF05);
   config.SetCode(26, 0x7777);  // no such key
+  for (const char* combo : {"BackKeyTimeCombo1", "BackKeyTimeCombo2", "BackKeyTimeCombo3",
+                            "BackKeyTimeCombo4", "BackKeyTimeCombo5", "BackKeyTimeCombo6"}) {
+    controls.controls[combo].items = QStringList{"0", "100"};  // the skin's two items
+  }
   config.SetCode(40, 100);
-  config.SetCode(44, 99);
+  config.SetCode(44, 99);  // padctl can store any delay
+  config.SetCode(45, 250);
   std::vector<std::wstring> traces;
-  pages::FillBackKeyPage(controls, config, table,
-                         [&traces](const std::wstring& line) { traces.push_back(line); });
+  const auto fill = [&] {
+    pages::FillBackKeyPage(controls, config, table,
+                           [&traces](const std::wstring& line) { traces.push_back(line); });
+  };
+  fill();
   EXPECT_EQ(traces.size(), 8u);  // one line for each step shown
   EXPECT_EQ(controls.Attr("BackKeySet1Btn", "bkimage"), "Rocker_A.png");
   EXPECT_EQ(controls.Attr("BackKeySet2Btn", "bkimage"), "NC.png");
   EXPECT_EQ(controls.Attr("BackKeySet2Btn", "hotimage"), "Key_hot.png");
   EXPECT_EQ(controls.Get("BackKeyTimeCombo1").item, 1);
-  EXPECT_EQ(controls.Get("BackKeyTimeCombo4").item, 0);
+  EXPECT_EQ(controls.Get("BackKeyTimeCombo2").item, 0);
+  EXPECT_EQ(controls.Get("BackKeyTimeCombo2").items, QStringList({"0", "100"}));
+  // Any other delay is shown as its own number, not as 0.
+  EXPECT_EQ(controls.Get("BackKeyTimeCombo4").items, QStringList({"0", "100", "99"}));
+  EXPECT_EQ(controls.Get("BackKeyTimeCombo4").item, 2);
+  EXPECT_EQ(controls.Get("BackKeyTimeCombo5").items, QStringList({"0", "100", "250"}));
   EXPECT_EQ(controls.Attr("BackKeyTimeCombo6", "enabled"), "true");
+  // Loaded again with 0 and 100 there, the extra items go.
+  config.SetCode(44, 0);
+  config.SetCode(45, 100);
+  fill();
+  EXPECT_EQ(controls.Get("BackKeyTimeCombo4").items, QStringList({"0", "100"}));
+  EXPECT_EQ(controls.Get("BackKeyTimeCombo4").item, 0);
+  EXPECT_EQ(controls.Get("BackKeyTimeCombo5").items, QStringList({"0", "100"}));
+  EXPECT_EQ(controls.Get("BackKeyTimeCombo5").item, 1);
 }
 
 }  // namespace

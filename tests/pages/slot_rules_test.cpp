@@ -55,11 +55,6 @@ TEST(SlotRulesTest, DelayTextsReadLikeTheWideStringToIntegerConversion) {
   EXPECT_EQ(pages::DelayFromText("70000"), 4464);                   // low 16 bits of 0x11170
   EXPECT_EQ(pages::DelayFromText("99999999999999999999"), 0xFFFF);  // saturates at 0x7FFFFFFF
   EXPECT_EQ(pages::DelayFromText("-99999999999999999999"), 0);      // 0x80000000
-  // Item 1 stands for exactly 100.
-  EXPECT_EQ(pages::DelayComboItem(100), 1);
-  EXPECT_EQ(pages::DelayComboItem(0), 0);
-  EXPECT_EQ(pages::DelayComboItem(99), 0);
-  EXPECT_EQ(pages::DelayComboItem(300), 0);
 }
 
 TEST(SlotRulesTest, ArmingMovesThePressedLookAndDisarmingClearsIt) {

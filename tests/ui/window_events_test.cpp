@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWheelEvent>
@@ -278,6 +279,30 @@ TEST(MessageLoop, QuitPostedDuringCreateEndsTheLoopAtOnce) {
   // While running, the quit message ends the loop with its code.
   QTimer::singleShot(10, [] { PostQuitMessage(0); });
   EXPECT_EQ(CPaintManagerUI::MessageLoop(), 0);
+}
+
+// The box speaks the message's language on its button too, belongs to its owner, and gives
+// the owner the keyboard back when it closes.
+TEST(MessageBoxes, TheBoxNamesItsButtonAndHandsTheKeyboardBack) {
+  QWidget owner;
+  owner.show();
+  owner.activateWindow();
+  ASSERT_TRUE(WaitFor([&] { return owner.isActiveWindow(); }));
+  for (const char* okText : {"确定", ""}) {
+    QWidget* parent = nullptr;
+    QStringList buttonTexts;
+    QTimer::singleShot(20, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      parent = box->parentWidget();
+      for (QAbstractButton* button : box->buttons()) buttonTexts << button->text();
+      box->buttons().value(0)->click();
+    });
+    MessageBox(&owner, "初始化失败", "提示", QString::fromUtf8(okText));
+    EXPECT_EQ(parent, &owner);
+    EXPECT_EQ(buttonTexts, QStringList{*okText != 0 ? QString::fromUtf8(okText) : "OK"});
+    EXPECT_TRUE(WaitFor([&] { return owner.isActiveWindow(); })) << okText;
+  }
 }
 
 TEST(MessageBoxes, EnterAndEscapeCloseTheRealBox) {
