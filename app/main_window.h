@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "ui/window_impl_base.h"
 
 class GamepadSource;
+class KeyPickerPopup;
 class PageControls;
 struct Phrase;
 namespace pages {
@@ -96,6 +98,19 @@ class MainWindow : public WindowImplBase {
   void SelectSlot(std::uint32_t slot);
   void OnBackKeyStep(int step);
 
+  // Key picker: opens over the window for `slot` once arming it has succeeded (a rear-button
+  // step that may not be armed yet opens nothing). A picked key goes into the armed slot as
+  // its capture would; "none" (0) empties it.
+  void OpenKeyPicker(std::uint32_t slot);
+  void PickKey(KeyCode code);
+  // The picker while it is open, else null.
+  KeyPickerPopup* OpenPicker() const;
+
+  // Names for assistive technology in the window's language: the fixed ones, and each key
+  // slot's by what it holds.
+  void ApplyAccessibleNames();
+  void ShowSlotName(std::uint32_t slot);
+
  private:
   void ApplyModelLayout();
   CControlUI* Find(const char* name) const;
@@ -135,4 +150,6 @@ class MainWindow : public WindowImplBase {
   GamepadSource* gamepads_ = nullptr;
   bool deviceStarted_ = false;
   bool gamepadTickRunning_ = false;
+  // The open key picker (a KeyPickerPopup), null once it has closed.
+  QPointer<QWidget> picker_;
 };

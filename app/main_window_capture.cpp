@@ -17,12 +17,14 @@ pages::CaptureTarget MainWindow::ArmedSlot() {
 bool MainWindow::CaptureKeyUp(const ui::KeyEvent& key) {
   if (!hasFocus_) return true;
   pages::CaptureKeyRelease(ArmedSlot(), StrokeOf(key));
+  ShowSlotName(selectedSlot_);
   return false;
 }
 
 bool MainWindow::CaptureSysKeyDown(const ui::KeyEvent& key) {
   if (!hasFocus_ || selectedSlot_ == static_cast<std::uint32_t>(kNoSlot)) return true;
   pages::CaptureSystemKey(ArmedSlot(), StrokeOf(key));
+  ShowSlotName(selectedSlot_);
   return false;
 }
 
@@ -31,6 +33,7 @@ bool MainWindow::CaptureWheel(const ui::WheelEvent& wheel) {
   // The wheel is a key only on the control-key page.
   if (currentPage_ == Page::kControlKeys && selectedSlot_ != static_cast<std::uint32_t>(kNoSlot)) {
     pages::CaptureWheelTurn(ArmedSlot(), wheel.delta);
+    ShowSlotName(selectedSlot_);
   }
   return false;
 }

@@ -24,5 +24,6 @@ bool MainWindow::PollGamepad() {
   if (currentPage_ != Page::kBackKeys) return false;
   const GamepadReadings readings = gamepads_ != nullptr ? gamepads_->Read() : GamepadReadings{};
   backKeyPage_.TakeGamepadInputs(readings, selectedSlot_);
+  ShowSlotName(selectedSlot_);
   return false;
 }

@@ -57,6 +57,24 @@ void MainWindow::AddKeyControls() {
         Find(names::kStepButtons[static_cast<std::size_t>(step - 1)]), click,
         [this, step] { OnBackKeyStep(step); }, next);
   }
+  // A key slot's menu (right-click, press-and-hold, the show-menu action) arms it as a click
+  // would, then offers its keys by touch.
+  const QString menu = QStringLiteral("menu");
+  for (const SlotButton& button : SlotButtons()) {
+    const auto slot = static_cast<std::uint32_t>(button.slot);
+    const int step = button.slot - slots::kFirstRearStep1 + 1;
+    notifyTable_.Add(
+        Find(button.buttonName), menu,
+        [this, slot, step] {
+          if (slot > static_cast<std::uint32_t>(slots::kLastControlKey)) {
+            OnBackKeyStep(step);
+          } else {
+            SelectSlot(slot);
+          }
+          OpenKeyPicker(slot);
+        },
+        next);
+  }
   const QString itemSelect = QStringLiteral("itemselect");
   for (int combo = 1; combo <= static_cast<int>(names::kDelayCombos.size()); ++combo) {
     notifyTable_.Add(

@@ -86,6 +86,10 @@ bool MainWindow::RestorePageDefaults() {
 void MainWindow::SelectSlot(std::uint32_t slot) {
   selectedSlot_ = slot;
   pages::ShowArmedSlot(*pageControls_, slot);
+  // Every page fill and Restore ends here: the slots' names follow what they now hold.
+  for (const SlotButton& button : SlotButtons()) {
+    ShowSlotName(static_cast<std::uint32_t>(button.slot));
+  }
 }
 
 void MainWindow::OnBackKeyStep(int step) {

@@ -1,10 +1,18 @@
+#include <QWidget>
+
 #include "app/main_window.h"
+#include "keys/key_constants.h"
 
 #include "ui/paint_manager.h"
 
 // Where the toolkit's events go in this window. Key presses other than system keys are left to
 // the toolkit: keys are captured on release.
 bool MainWindow::OnKeyUp(const ui::KeyEvent& key) {
+  // While the key picker is open, Escape closes it and is no key to capture.
+  if (picker_ != nullptr && key.virtualKey == vk::kEscape) {
+    picker_->close();
+    return true;
+  }
   return CaptureKeyUp(key);
 }
 

@@ -29,6 +29,8 @@ void MainWindow::ApplyLanguageTexts() {
     }
   }
 
+  ApplyAccessibleNames();
+
   if (UsesRearButtonTitles(context_.BoardModel())) {
     ui::SetText(Find(names::kLeftKeyTitle), QString::fromLatin1(phrases::kLeftRearTitle));
     ui::SetText(Find(names::kRightKeyTitle), QString::fromLatin1(phrases::kRightRearTitle));

@@ -3,12 +3,18 @@
 void NotifyTable::Add(CControlUI* control, const QString& type, std::function<void()> run,
                       Then then) {
   if (control == nullptr) return;
-  actions_.try_emplace(control, type, std::move(run), then);
+  const auto [first, last] = actions_.equal_range(control);
+  for (auto it = first; it != last; ++it) {
+    if (it->second.Answers(type)) return;
+  }
+  actions_.emplace(control, Action(type, std::move(run), then));
 }
 
 bool NotifyTable::Run(const CControlUI* sender, const QString& type) const {
   if (sender == nullptr) return false;
-  const auto found = actions_.find(sender);
-  if (found == actions_.end() || !found->second.Answers(type)) return false;
-  return found->second.Run() == Then::kEnd;
+  const auto [first, last] = actions_.equal_range(sender);
+  for (auto it = first; it != last; ++it) {
+    if (it->second.Answers(type)) return it->second.Run() == Then::kEnd;
+  }
+  return false;
 }

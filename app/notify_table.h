@@ -14,7 +14,7 @@ class NotifyTable {
   enum class Then { kEnd, kDefaultHandling };
 
   // `run` answers notifications of `type` (e.g. "click") from `control`. A control the skin
-  // lacks (null) gets no action; a control added twice keeps its first.
+  // lacks (null) gets no action; a control added twice for one type keeps its first.
   void Add(CControlUI* control, const QString& type, std::function<void()> run, Then then);
   // Runs the action for a notification of `type` from `sender`, if there is one; true when
   // the handling ends there.
@@ -37,5 +37,6 @@ class NotifyTable {
     std::function<void()> run_;
     Then then_;
   };
-  std::unordered_map<const CControlUI*, Action> actions_;
+  // A control answers a few types at most (a key slot: "click" and "menu").
+  std::unordered_multimap<const CControlUI*, Action> actions_;
 };

@@ -10,6 +10,7 @@ packages=(
   libsdl2-dev
   umockdev libumockdev-dev
   xvfb xauth x11-utils libx11-dev libxtst-dev
+  at-spi2-core python3-pyatspi dbus-x11
   weston qt6-wayland
   fonts-noto-cjk fonts-dejavu-core
   help2man file

@@ -64,6 +64,12 @@ struct CControlUI::Impl {
   bool hot = false;
   bool pushed = false;
 
+  // Set by the program: the name assistive technology reads ("accname"; the text when unset),
+  // and whether the control offers a menu ("menu": right-click, press-and-hold or the
+  // show-menu action send a "menu" notification).
+  QString accessibleName;
+  bool hasMenu = false;
+
   bool IsClickable() const { return className == "Button" || className == "Option"; }
   bool IsContainer() const {
     return className == "Container" || className == "HorizontalLayout" ||

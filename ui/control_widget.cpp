@@ -6,11 +6,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
+#include <QTimer>
 
+#include "ui/control_accessible.h"
 #include "ui/paint_manager.h"
 
 namespace ui {
 namespace {
+
+// About half a second, as touch screens hold for a context menu.
+constexpr int kHoldForMenuMs = 500;
 
 QColor ToQColor(std::uint32_t argb) {
   return QColor::fromRgba(static_cast<QRgb>(argb));
@@ -42,7 +47,18 @@ QString ComboStyle(std::uint32_t bkColor, std::uint32_t textColor, std::uint32_t
 
 ControlWidget::ControlWidget(CControlUI::Impl* control, QWidget* parent)
     : QWidget(parent), control_(control) {
+  InstallControlAccessibility();
   setAttribute(Qt::WA_InputMethodEnabled, false);
+  holdTimer_ = new QTimer(this);
+  holdTimer_->setSingleShot(true);
+  holdTimer_->setInterval(kHoldForMenuMs);
+  QObject::connect(holdTimer_, &QTimer::timeout, this, [this] {
+    if (!control_->pushed || !control_->hasMenu) return;
+    control_->pushed = false;
+    menuOpenedByHold_ = true;
+    update();
+    ShowMenu();
+  });
   setFocusPolicy(Qt::NoFocus);
   if (control_->className == "Combo") {
     combo_ = new QComboBox(this);
@@ -174,17 +190,29 @@ void ControlWidget::leaveEvent(QEvent*) {
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
+  menuOpenedByHold_ = false;
+  if (control_->IsClickable() && control_->hasMenu && event->button() == Qt::RightButton) {
+    ShowMenu();
+    return;
+  }
   if (!control_->IsClickable() || event->button() != Qt::LeftButton) {
     event->ignore();
     return;
   }
   control_->pushed = true;
+  if (control_->hasMenu) holdTimer_->start();
   update();
 }
 
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (!control_->IsClickable() || event->button() != Qt::LeftButton) {
     event->ignore();
+    return;
+  }
+  holdTimer_->stop();
+  // The press was held long enough to open the menu: its release is no click.
+  if (menuOpenedByHold_) {
+    menuOpenedByHold_ = false;
     return;
   }
   const bool wasPushed = control_->pushed;
@@ -218,6 +246,7 @@ void ControlWidget::changeEvent(QEvent* event) {
 }
 
 void ControlWidget::hideEvent(QHideEvent*) {
+  holdTimer_->stop();
   // The pointer cannot leave a hidden control; do not show it hot when it comes back.
   control_->hot = false;
   control_->pushed = false;
@@ -236,6 +265,36 @@ void ControlWidget::Activate() {
     }
   }
   Notify("click");
+}
+
+ControlWidget::Facts ControlWidget::AccessibleFacts() const {
+  const CControlUI::Impl& c = *control_;
+  Facts facts;
+  facts.className = c.className;
+  facts.clickable = c.IsClickable();
+  facts.container = c.IsContainer();
+  facts.grouped = !c.group.isEmpty();
+  facts.selected = c.selected;
+  facts.pushed = c.pushed;
+  facts.hasMenu = c.hasMenu;
+  facts.pictureOnly = !c.bkImage.isEmpty() && c.text.isEmpty();
+  return facts;
+}
+
+void ControlWidget::Press() {
+  if (control_->IsClickable() && isEnabled()) Activate();
+}
+
+void ControlWidget::ShowMenu() {
+  if (control_->hasMenu && isEnabled()) Notify("menu");
+}
+
+void ControlWidget::SyncAccessibleName() {
+  const QString name =
+      control_->accessibleName.isEmpty() ? control_->text : control_->accessibleName;
+  setAccessibleName(name);
+  if (combo_ != nullptr) combo_->setAccessibleName(name);
+  if (slider_ != nullptr) slider_->setAccessibleName(name);
 }
 
 void ControlWidget::Notify(const QString& type) {

@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QSlider;
+class QTimer;
 
 namespace ui {
 
@@ -21,6 +22,24 @@ class ControlWidget : public QWidget {
   QSlider* Slider() const { return slider_; }
   // True while the program itself changes an inner widget, so no notification is sent.
   bool programmatic = false;
+
+  // What assistive technology is told about the control.
+  struct Facts {
+    QString className;
+    bool clickable = false;
+    bool container = false;
+    bool grouped = false;  // an option in a radio group
+    bool selected = false;
+    bool pushed = false;
+    bool hasMenu = false;
+    bool pictureOnly = false;  // a background picture and no text
+  };
+  Facts AccessibleFacts() const;
+  // What assistive technology may do: press a button or option, open a control's menu.
+  void Press();
+  void ShowMenu();
+  // The accessible name follows "accname", else the text; never the skin name.
+  void SyncAccessibleName();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -42,6 +61,9 @@ class ControlWidget : public QWidget {
   QComboBox* combo_ = nullptr;
   QSlider* slider_ = nullptr;
   bool suppressClick_ = false;
+  // A press held this long opens the control's menu instead of clicking it.
+  QTimer* holdTimer_ = nullptr;
+  bool menuOpenedByHold_ = false;
 };
 
 }  // namespace ui

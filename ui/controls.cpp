@@ -217,14 +217,21 @@ void CControlUI::SetAttribute(const QString& name, const QString& value) {
     Assign(c.maxValue, ui::ParseInt(value), *this, name, value);
   } else if (name == "value") {
     Assign(c.value, ui::ParseInt(value), *this, name, value);
+  } else if (name == "accname") {
+    c.accessibleName = value;
+    repaint = false;
+  } else if (name == "menu") {
+    Assign(c.hasMenu, ui::ParseBool(value), *this, name, value);
+    repaint = false;
   } else {
     known = false;
     ui::Trace(QStringLiteral("%1: unknown attribute %2=\"%3\"").arg(Describe(*this), name, value));
   }
   c.attributes.insert(name, value);
   if (!known) return;
-  if (widget && (name == "text" || name == "name" || name == "tooltip")) {
-    widget->setAccessibleName(c.text.isEmpty() ? c.name : c.text);
+  if (widget && (name == "text" || name == "accname" || name == "tooltip")) {
+    // Assistive technology reads what the user sees, never the skin's internal name.
+    widget->SyncAccessibleName();
     if (name == "tooltip") widget->setAccessibleDescription(widget->toolTip());
   }
   if (geometryChanged) c.RelayoutParent();

@@ -329,6 +329,8 @@ bool CPaintManagerUI::HandleCaptionPress(const QPoint& point) {
   for (QWidget* w = d.host->childAt(point); w != nullptr && w != d.host; w = w->parentWidget()) {
     if (w->inherits("QComboBox")) return false;
     if (w->inherits("QAbstractSlider")) return false;
+    // Qt's own buttons over the skin (the key picker's keys) are clickable too.
+    if (w->inherits("QAbstractButton")) return false;
     for (const auto& control : d.controls) {
       if (control->GetWidget() == w) {
         const QString kind = control->GetClass();

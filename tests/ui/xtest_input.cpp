@@ -60,6 +60,21 @@ void XTestInput::Click(int x, int y) {
   XFlush(display);
 }
 
+void XTestInput::Press(int x, int y, unsigned button) {
+  Display* display = AsDisplay(display_);
+  if (display == nullptr) return;
+  XTestFakeMotionEvent(display, -1, x, y, 0);
+  XTestFakeButtonEvent(display, button, True, 0);
+  XFlush(display);
+}
+
+void XTestInput::Release(unsigned button) {
+  Display* display = AsDisplay(display_);
+  if (display == nullptr) return;
+  XTestFakeButtonEvent(display, button, False, 0);
+  XFlush(display);
+}
+
 void XTestInput::Wheel(bool up) {
   Display* display = AsDisplay(display_);
   if (display == nullptr) return;

@@ -17,6 +17,9 @@ class XTestInput {
   void Tap(unsigned keycode);
   // Moves the pointer to a point of the screen and clicks the left button there.
   void Click(int x, int y);
+  // Moves the pointer there and presses a button (1 left, 3 right); Release lets it go.
+  void Press(int x, int y, unsigned button);
+  void Release(unsigned button);
   // One wheel step at the pointer: away from the user when `up`.
   void Wheel(bool up);
 

@@ -1,0 +1,140 @@
+#include "app/key_picker_popup.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+// Key pictures are 52x28 skin pixels; the picker keeps their shape.
+constexpr double kKeyAspect = 52.0 / 28.0;
+constexpr int kGap = 6;
+constexpr int kMargin = 12;
+// Never smaller than this many window pixels high, so a finger still hits one key.
+constexpr int kSmallestKey = 24;
+
+struct Cell {
+  int column;
+  int row;
+};
+
+// Lays the groups out in rows of `columns` cells: a group goes on after the previous one, one
+// cell apart, when it fits in the rest of the row; otherwise it starts a row of its own.
+std::vector<Cell> Flow(const KeyPickerPopup::Groups& groups, int columns, int* rowCount) {
+  std::vector<Cell> cells;
+  int row = 0;
+  int column = 0;
+  for (const auto& group : groups) {
+    const int size = static_cast<int>(group.size());
+    if (column > 0 && column + 1 + size <= columns) {
+      column += 1;
+    } else if (column > 0) {
+      ++row;
+      column = 0;
+    }
+    for (int i = 0; i < size; ++i) {
+      if (column == columns) {
+        ++row;
+        column = 0;
+      }
+      cells.push_back({column++, row});
+    }
+  }
+  *rowCount = column > 0 ? row + 1 : row;
+  return cells;
+}
+
+bool IsCloseKey(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Escape || event->key() == Qt::Key_Back;
+}
+
+}  // namespace
+
+KeyPickerPopup::KeyPickerPopup(QWidget* window, const Groups& groups,
+                               std::function<void(KeyCode)> picked)
+    : QWidget(window), picked_(std::move(picked)) {
+  // A layer inside the window rather than a window of its own: it scales with the fitted
+  // window, and assistive technology finds it among the window's controls.
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName(QStringLiteral("keys"));
+  const QRect area = window->rect();
+  setGeometry(area);
+  for (const auto& group : groups) {
+    for (const Entry& entry : group) {
+      auto* button = new QToolButton(this);
+      button->setAccessibleName(entry.name);
+      button->setToolTip(entry.name);
+      button->setFocusPolicy(Qt::NoFocus);
+      button->setAutoRaise(false);
+      if (entry.picture.isNull()) {
+        button->setText(entry.name);
+      } else {
+        button->setIcon(QIcon(entry.picture));
+      }
+      const KeyCode code = entry.code;
+      QObject::connect(button, &QToolButton::clicked, this, [this, code] {
+        // Close first: the window may show a message or reload the page on the pick.
+        std::function<void(KeyCode)> report = picked_;
+        close();
+        if (report) report(code);
+      });
+      buttons_.push_back(button);
+    }
+  }
+  Place(groups, area.size());
+}
+
+void KeyPickerPopup::Place(const Groups& groups, QSize area) {
+  const int width = area.width() - 2 * kMargin;
+  const int height = area.height() - 2 * kMargin;
+  // The biggest keys whose rows all fit the window.
+  for (int keyHeight = height; keyHeight >= kSmallestKey; --keyHeight) {
+    const int keyWidth = static_cast<int>(keyHeight * kKeyAspect);
+    const int columns = (width + kGap) / (keyWidth + kGap);
+    if (columns < 1) continue;
+    int rows = 0;
+    const std::vector<Cell> cells = Flow(groups, columns, &rows);
+    if (rows * (keyHeight + kGap) - kGap > height && keyHeight > kSmallestKey) continue;
+    // Centred in the window.
+    const int usedWidth = columns * (keyWidth + kGap) - kGap;
+    const int usedHeight = rows * (keyHeight + kGap) - kGap;
+    const QPoint origin(kMargin + (width - usedWidth) / 2, kMargin + (height - usedHeight) / 2);
+    for (std::size_t i = 0; i < buttons_.size() && i < cells.size(); ++i) {
+      buttons_[i]->setGeometry(origin.x() + cells[i].column * (keyWidth + kGap),
+                               origin.y() + cells[i].row * (keyHeight + kGap), keyWidth, keyHeight);
+      buttons_[i]->setIconSize(QSize(keyWidth - 6, keyHeight - 6));
+    }
+    return;
+  }
+}
+
+// Closed on the release, so that no part of the key reaches the window, which would capture it.
+void KeyPickerPopup::keyPressEvent(QKeyEvent* event) {
+  if (IsCloseKey(event)) {
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void KeyPickerPopup::keyReleaseEvent(QKeyEvent* event) {
+  if (IsCloseKey(event) && !event->isAutoRepeat()) {
+    close();
+    return;
+  }
+  QWidget::keyReleaseEvent(event);
+}
+
+void KeyPickerPopup::mousePressEvent(QMouseEvent* event) {
+  // A tap anywhere but on a key closes the picker unchanged.
+  close();
+  event->accept();
+}
+
+void KeyPickerPopup::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), QColor(0x1E, 0x22, 0x2A, 0xF0));
+}

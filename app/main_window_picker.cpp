@@ -1,0 +1,69 @@
+#include <QToolButton>
+
+#include "app/key_picker_popup.h"
+#include "app/main_window.h"
+#include "keys/key_names.h"
+#include "keys/key_slots.h"
+#include "pages/key_picker.h"
+#include "pages/slot_capture.h"
+#include "pages/slot_names.h"
+#include "texts/accessible_names.h"
+#include "ui/controls.h"
+
+// Choosing a key by touch, and the names assistive technology reads.
+
+void MainWindow::OpenKeyPicker(std::uint32_t slot) {
+  if (selectedSlot_ != slot || SlotButtonName(static_cast<int>(slot)) == nullptr) return;
+  if (picker_ != nullptr) picker_->close();
+  const pages::PickerPage page = currentPage_ == Page::kControlKeys
+                                     ? pages::PickerPage::kControlKeys
+                                     : pages::PickerPage::kBackKeys;
+  KeyPickerPopup::Groups groups;
+  for (const pages::PickerGroup& group : pages::PickerGroups(page)) {
+    std::vector<KeyPickerPopup::Entry> entries;
+    for (KeyCode code : group.codes) {
+      const QString picture = KeyImageName(ToUiKeyCode(keyTranslationTable_, code));
+      // "none" shows its word: the no-key picture is an empty frame.
+      entries.push_back({code, QString::fromStdString(KeyName(code)),
+                         code == 0 ? QPixmap() : m_pm.GetImage(picture)});
+    }
+    groups.push_back(std::move(entries));
+  }
+  auto* picker = new KeyPickerPopup(GetHost(), groups, [this](KeyCode code) { PickKey(code); });
+  picker_ = picker;
+  picker->show();
+  picker->raise();
+  picker->setFocus();
+}
+
+KeyPickerPopup* MainWindow::OpenPicker() const {
+  return static_cast<KeyPickerPopup*>(picker_.data());
+}
+
+void MainWindow::PickKey(KeyCode code) {
+  pages::PickKey(ArmedSlot(), code);
+  // "none" on a rear button empties the steps after it too.
+  for (const SlotButton& button : SlotButtons()) {
+    ShowSlotName(static_cast<std::uint32_t>(button.slot));
+  }
+}
+
+void MainWindow::ApplyAccessibleNames() {
+  const bool chinese = context_.UseChinese();
+  for (const AccessibleName& entry : AccessibleNames()) {
+    ui::SetAttribute(Find(entry.control), QStringLiteral("accname"), entry.name.In(chinese));
+  }
+  for (const SlotButton& button : SlotButtons()) {
+    ui::SetAttribute(Find(button.buttonName), QStringLiteral("menu"), QStringLiteral("true"));
+    ShowSlotName(static_cast<std::uint32_t>(button.slot));
+  }
+}
+
+void MainWindow::ShowSlotName(std::uint32_t slot) {
+  const int index = static_cast<int>(slot);
+  const char* button = SlotButtonName(index);
+  if (button == nullptr) return;
+  ui::SetAttribute(
+      Find(button), QStringLiteral("accname"),
+      pages::SlotAccessibleName(index, device_.config.Code(index), context_.UseChinese()));
+}

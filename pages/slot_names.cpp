@@ -1,0 +1,57 @@
+#include "pages/slot_names.h"
+
+#include <array>
+
+#include "config/controller_config.h"
+#include "keys/key_names.h"
+
+namespace pages {
+namespace {
+
+struct Function {
+  const char* english;
+  const char* chinese;
+};
+
+// What the fourteen control-key slots stand for on the controller, slot 0 first.
+constexpr std::array<Function, 14> kControlKeyFunctions{{
+    {"Wheel up", "滚轮上"},
+    {"Wheel down", "滚轮下"},
+    {"Home", "Home"},
+    {"End", "End"},
+    {"A button", "A 键"},
+    {"B button", "B 键"},
+    {"X button", "X 键"},
+    {"Y button", "Y 键"},
+    {"W", "W"},
+    {"S", "S"},
+    {"A", "A"},
+    {"D", "D"},
+    {"Select", "Select"},
+    {"Start", "Start"},
+}};
+
+QString KeyText(KeyCode code) {
+  const std::string name = KeyName(code);
+  if (name.empty()) return QStringLiteral("0x%1").arg(code, 2, 16, QLatin1Char('0'));
+  return QString::fromStdString(name);
+}
+
+}  // namespace
+
+QString SlotAccessibleName(int slot, KeyCode code, bool chinese) {
+  if (slot >= slots::kFirstControlKey && slot <= slots::kLastControlKey) {
+    const Function& function = kControlKeyFunctions[static_cast<std::size_t>(slot)];
+    return QString::fromUtf8(chinese ? function.chinese : function.english) + QStringLiteral(": ") +
+           KeyText(code);
+  }
+  if (slot < slots::kFirstRearStep1 || slot > slots::kLastRearStep) return {};
+  const bool first = slot < slots::kSecondRearStep1;
+  const int step = slot - (first ? slots::kFirstRearStep1 : slots::kSecondRearStep1) + 1;
+  const QString button = first ? QStringLiteral("L4") : QStringLiteral("R4");
+  const QString where = chinese ? QStringLiteral("%1 第 %2 步").arg(button).arg(step)
+                                : QStringLiteral("%1 step %2").arg(button).arg(step);
+  return where + QStringLiteral(": ") + KeyText(code);
+}
+
+}  // namespace pages
