@@ -14,6 +14,11 @@ constexpr int kMargin = 12;
 // Never smaller than this many window pixels high, so a finger still hits one key.
 constexpr int kSmallestKey = 24;
 
+const QString kKeyStyle = QStringLiteral(
+    "QToolButton{background:#2B313C;color:#E6E9EF;border:1px solid #3A4250;border-radius:6px;"
+    "font-size:10px;}"
+    "QToolButton:pressed{background:#3D6FE0;border-color:#3D6FE0;}");
+
 struct Cell {
   int column;
   int row;
@@ -68,11 +73,15 @@ KeyPickerPopup::KeyPickerPopup(QWidget* window, const Groups& groups,
       button->setAccessibleName(entry.name);
       button->setToolTip(entry.name);
       button->setFocusPolicy(Qt::NoFocus);
-      button->setAutoRaise(false);
+      button->setStyleSheet(kKeyStyle);
       if (entry.picture.isNull()) {
         button->setText(entry.name);
       } else {
         button->setIcon(QIcon(entry.picture));
+        if (!entry.caption.isEmpty()) {
+          button->setText(entry.caption);
+          button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        }
       }
       const KeyCode code = entry.code;
       QObject::connect(button, &QToolButton::clicked, this, [this, code] {
@@ -105,7 +114,10 @@ void KeyPickerPopup::Place(const Groups& groups, QSize area) {
     for (std::size_t i = 0; i < buttons_.size() && i < cells.size(); ++i) {
       buttons_[i]->setGeometry(origin.x() + cells[i].column * (keyWidth + kGap),
                                origin.y() + cells[i].row * (keyHeight + kGap), keyWidth, keyHeight);
-      buttons_[i]->setIconSize(QSize(keyWidth - 6, keyHeight - 6));
+      const bool captioned = buttons_[i]->toolButtonStyle() == Qt::ToolButtonTextUnderIcon;
+      // A caption takes the lower part of the key; the picture keeps its shape above it.
+      const int iconHeight = captioned ? keyHeight - 18 : keyHeight - 6;
+      buttons_[i]->setIconSize(QSize(static_cast<int>(iconHeight * kKeyAspect), iconHeight));
     }
     return;
   }
@@ -136,5 +148,5 @@ void KeyPickerPopup::mousePressEvent(QMouseEvent* event) {
 
 void KeyPickerPopup::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), QColor(0x1E, 0x22, 0x2A, 0xF0));
+  painter.fillRect(rect(), QColor(0x1E, 0x22, 0x2A));
 }

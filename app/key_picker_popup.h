@@ -20,6 +20,8 @@ class KeyPickerPopup : public QWidget {
     KeyCode code;
     QString name;
     QPixmap picture;
+    // Written under the picture of a key whose picture another key shows too ("Right", "Num").
+    QString caption;
   };
   using Groups = std::vector<std::vector<Entry>>;
 

@@ -12,6 +12,18 @@
 
 // Choosing a key by touch, and the names assistive technology reads.
 
+namespace {
+// What tells a key from another one with the same picture: its name less the picture's
+// ("RightCtrl" on "Ctrl.png" gives "Right", "Num1" on "1.png" "Num"); empty for the others.
+QString Qualifier(const QString& name, const QString& picture) {
+  QString stem = picture;
+  stem.remove(QStringLiteral(".png"));
+  stem.remove(QStringLiteral("Key_"));
+  if (name.size() <= stem.size() || !name.endsWith(stem)) return {};
+  return name.left(name.size() - stem.size());
+}
+}  // namespace
+
 void MainWindow::OpenKeyPicker(std::uint32_t slot) {
   if (selectedSlot_ != slot || SlotButtonName(static_cast<int>(slot)) == nullptr) return;
   if (picker_ != nullptr) picker_->close();
@@ -23,9 +35,10 @@ void MainWindow::OpenKeyPicker(std::uint32_t slot) {
     std::vector<KeyPickerPopup::Entry> entries;
     for (KeyCode code : group.codes) {
       const QString picture = KeyImageName(ToUiKeyCode(keyTranslationTable_, code));
+      const QString name = QString::fromStdString(KeyName(code));
       // "none" shows its word: the no-key picture is an empty frame.
-      entries.push_back({code, QString::fromStdString(KeyName(code)),
-                         code == 0 ? QPixmap() : m_pm.GetImage(picture)});
+      entries.push_back(
+          {code, name, code == 0 ? QPixmap() : m_pm.GetImage(picture), Qualifier(name, picture)});
     }
     groups.push_back(std::move(entries));
   }

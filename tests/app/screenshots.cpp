@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "app/key_picker_popup.h"
 #include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
@@ -95,6 +96,30 @@ TEST(Screenshots, PagesAfterEdits) {
     window->ShowWindow(false);
   }
   EXPECT_TRUE(env.boxes.empty());
+}
+
+// The key picker open over each page, as a finger holding a key slot opens it.
+TEST(Screenshots, KeyPickerOpen) {
+  ASSERT_TRUE(QDir().mkpath(ShotFolder()));
+  AppTestEnv env;
+  for (const char* lang : {"en", "zh"}) {
+    env.SetLanguage(QString(lang) == "zh" ? kLangChinesePrc : kLangEnglishUs);
+    auto window = env.MakeWindow();
+    window->ShowWindow(true);
+    for (const auto& [page, slot] : {std::pair{"BackKeybtn", "BackKeySet2Btn"},
+                                     std::pair{"ControlKeybtn", "ConKeyWBtn"}}) {
+      Click(*window, page);
+      TNotifyUI menu;
+      menu.sType = QStringLiteral("menu");
+      menu.pSender = Control(*window, slot);
+      window->Notify(menu);
+      ASSERT_NE(window->OpenPicker(), nullptr) << slot;
+      Save(*window, QString("picker_%1_%2").arg(slot, lang));
+      window->OpenPicker()->close();
+      Click(*window, "Backbtn");
+    }
+    window->ShowWindow(false);
+  }
 }
 
 }  // namespace
