@@ -63,6 +63,8 @@ void MainWindow::PickKey(KeyCode code) {
 
 void MainWindow::ApplyAccessibleNames() {
   const bool chinese = context_.UseChinese();
+  // The reader calls the window by the program's name, not by its window class.
+  if (QWidget* host = GetHost()) host->setAccessibleName(QStringLiteral("PadControls"));
   for (const AccessibleName& entry : AccessibleNames()) {
     ui::SetAttribute(Find(entry.control), QStringLiteral("accname"), entry.name.In(chinese));
   }

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "ui/control_widget.h"
+#include "ui/window_private.h"
 
 namespace {
 
@@ -74,9 +75,12 @@ class ControlAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* ControlFactory(const QString&, QObject* object) {
-  auto* widget = dynamic_cast<ui::ControlWidget*>(object);
-  if (widget == nullptr) return nullptr;
-  return new ControlAccessible(widget);
+  if (auto* widget = dynamic_cast<ui::ControlWidget*>(object)) return new ControlAccessible(widget);
+  // The window that holds the skin is a window to the reader, not an anonymous filler.
+  if (auto* host = dynamic_cast<ui::HostWidget*>(object)) {
+    return new QAccessibleWidget(host, QAccessible::Window);
+  }
+  return nullptr;
 }
 
 }  // namespace

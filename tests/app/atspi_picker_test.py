@@ -13,7 +13,7 @@ import pyatspi
 DEMO = sys.argv[1]
 WORK = os.environ["PICKER_TEST_DIR"]
 STATE = os.path.join(WORK, "state.bin")
-SKIN_NAMES = ("Btn", "btn", "Combo", "Slider", "Layout", "Label", "Img")
+SKIN_NAMES = ("Btn", "btn", "Combo", "Slider", "Layout", "Label", "Img", "Window")
 
 
 def fail(message):
