@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/key_picker_popup.h"
 #include "device/controller_device.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
@@ -71,6 +72,36 @@ TEST_F(WiringTest, SaveOnTheRearButtonPageReloadsThatPageAndDisarms) {
   window->Deliver(KeyUp('Q', 0x10));
   EXPECT_EQ(window->Device().config.Code(25), 0x04);
   EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "bkimage"), "Key_A.png");
+}
+
+TEST_F(WiringTest, ASlotMenuArmsLikeAClickAndItsPickIsNamedAndKept) {
+  auto window = Open();
+  Click(*window, "BackKeybtn");
+  // Step 3 waits for step 2, which is empty: no picker, nothing armed.
+  Notify(*window, "menu", "BackKeySet3Btn");
+  EXPECT_EQ(window->OpenPicker(), nullptr);
+  EXPECT_EQ(window->SelectedSlot(), 0xFFFFu);
+
+  Notify(*window, "menu", "BackKeySet2Btn");
+  ASSERT_NE(window->OpenPicker(), nullptr);
+  EXPECT_EQ(window->SelectedSlot(), 26u);
+  EXPECT_EQ(Attr(*window, "BackKeySet2Btn", "normalimage"), "Key_push.png");
+  // 26 letters, 10 digits, 12 F-keys, 19 others, 7 modifiers, 16 numpad, 11 symbols, 25
+  // gamepad inputs and "none".
+  EXPECT_EQ(window->OpenPicker()->Buttons().size(), 127u);
+  window->PickKey(0x3E);
+  EXPECT_EQ(window->Device().config.Code(26), 0x3E);
+  EXPECT_EQ(Attr(*window, "BackKeySet2Btn", "bkimage"), "F5.png");
+  EXPECT_EQ(Attr(*window, "BackKeySet2Btn", "accname"), "L4 step 2: F5");
+  Click(*window, "Savebtn");
+  EXPECT_EQ(env.emulator->Word(26), 0x3E);
+  EXPECT_EQ(Attr(*window, "BackKeySet2Btn", "accname"), "L4 step 2: F5");
+
+  Click(*window, "Backbtn");
+  Click(*window, "ControlKeybtn");
+  Notify(*window, "menu", "ConKeyWBtn");
+  ASSERT_NE(window->OpenPicker(), nullptr);
+  EXPECT_EQ(window->OpenPicker()->Buttons().size(), 104u);  // the wheel instead of the gamepad
 }
 
 TEST_F(WiringTest, RestoreDisarmsOnBothPages) {
