@@ -1,3 +1,5 @@
+#include <QWidget>
+
 #include "app/main_window.h"
 #include "keys/key_slots.h"
 #include "names/control_names.h"
@@ -124,6 +126,7 @@ void MainWindow::BackToMainMenu() {
   ShowBackKeyPage(false);
   ShowControlKeyPage(false);
   ShowPageButtons(false);
+  if (picker_ != nullptr) picker_->close();
   selectedSlot_ = kNoSlot;
   currentPage_ = Page::kMainMenu;
   UpdateGamepadTick();

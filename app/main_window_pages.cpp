@@ -1,3 +1,5 @@
+#include <QWidget>
+
 #include "app/main_window.h"
 #include "keys/key_slots.h"
 #include "names/control_names.h"
@@ -84,6 +86,8 @@ bool MainWindow::RestorePageDefaults() {
 }
 
 void MainWindow::SelectSlot(std::uint32_t slot) {
+  // The picker belongs to the slot it was opened for; a page fill or Restore closes it.
+  if (picker_ != nullptr && slot != selectedSlot_) picker_->close();
   selectedSlot_ = slot;
   pages::ShowArmedSlot(*pageControls_, slot);
   // Every page fill and Restore ends here: the slots' names follow what they now hold.

@@ -106,8 +106,8 @@ TEST(Screenshots, KeyPickerOpen) {
     env.SetLanguage(QString(lang) == "zh" ? kLangChinesePrc : kLangEnglishUs);
     auto window = env.MakeWindow();
     window->ShowWindow(true);
-    for (const auto& [page, slot] : {std::pair{"BackKeybtn", "BackKeySet2Btn"},
-                                     std::pair{"ControlKeybtn", "ConKeyWBtn"}}) {
+    for (const auto& [page, slot] :
+         {std::pair{"BackKeybtn", "BackKeySet2Btn"}, std::pair{"ControlKeybtn", "ConKeyWBtn"}}) {
       Click(*window, page);
       TNotifyUI menu;
       menu.sType = QStringLiteral("menu");
