@@ -1,5 +1,7 @@
 #include "cli/locale_messages.h"
 
+#include "sysinfo/system_language.h"
+
 #include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -14,15 +16,6 @@ namespace {
 
 bool IsUtf8(const std::string& codeset) {
   return strcasecmp(codeset.c_str(), "UTF-8") == 0 || strcasecmp(codeset.c_str(), "utf8") == 0;
-}
-
-// The locale that governs the character set, by POSIX precedence.
-std::string CtypeLocaleName() {
-  for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && value[0] != '\0') return value;
-  }
-  return {};
 }
 
 // The length of the complete UTF-8 characters at the start of `text`: a character cut at
@@ -43,7 +36,7 @@ std::size_t CompletePrefix(const std::string& text) {
 }  // namespace
 
 std::string MessageCodeset() {
-  const std::string name = CtypeLocaleName();
+  const std::string name = LocaleFor("LC_CTYPE");
   std::string codeset;
   if (locale_t locale = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(nullptr))) {
     codeset = nl_langinfo_l(CODESET, locale);

@@ -6,15 +6,6 @@
 
 namespace {
 
-// The locale that governs messages, by POSIX precedence: LC_ALL, LC_MESSAGES, LANG.
-std::string MessagesLocale() {
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && value[0] != '\0') return value;
-  }
-  return {};
-}
-
 // "zh_CN.UTF-8@modifier" -> "zh_CN".
 std::string WithoutCodesetAndModifier(const std::string& locale) {
   return locale.substr(0, locale.find_first_of(".@"));
@@ -23,8 +14,16 @@ std::string WithoutCodesetAndModifier(const std::string& locale) {
 }  // namespace
 
 std::uint16_t SystemDefaultLangId() {
-  const std::string name = WithoutCodesetAndModifier(MessagesLocale());
+  const std::string name = WithoutCodesetAndModifier(LocaleFor("LC_MESSAGES"));
   if (name == "zh_CN") return kLangChinesePrc;
   if (name == "zh" || name.rfind("zh_", 0) == 0) return kLangChineseTaiwan;
   return kLangEnglishUs;
+}
+
+std::string LocaleFor(const char* categoryVariable) {
+  for (const char* name : {"LC_ALL", categoryVariable, "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && value[0] != '\0') return value;
+  }
+  return {};
 }
