@@ -79,6 +79,18 @@ void Click(MainWindow& window, CControlUI* sender) {
   window.Notify(msg);
 }
 
+void Notify(MainWindow& window, const char* type, const char* name) {
+  TNotifyUI msg;
+  msg.sType = QString::fromLatin1(type);
+  msg.pSender = Control(window, name);
+  ASSERT_NE(msg.pSender, nullptr) << name;
+  window.Notify(msg);
+}
+
+void Click(MainWindow& window, const char* name) {
+  Notify(window, "click", name);
+}
+
 CControlUI* Control(MainWindow& window, const char* name) {
   return window.GetManager().FindControl(QString::fromLatin1(name));
 }

@@ -59,6 +59,9 @@ ui::KeyEvent SysKeyDown(std::uint32_t virtualKey, std::uint32_t scanCode, bool e
 
 // A click notification from `sender`, as the toolkit sends it.
 void Click(MainWindow& window, CControlUI* sender);
+// A notification of `type` from the control of that name, which the skin must have.
+void Notify(MainWindow& window, const char* type, const char* name);
+void Click(MainWindow& window, const char* name);
 
 // The window's control of that name (null when the skin lacks it).
 CControlUI* Control(MainWindow& window, const char* name);

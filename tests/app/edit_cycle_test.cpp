@@ -16,14 +16,6 @@ class EditCycleTest : public ::testing::Test {
     window->Deliver(ui::FocusChange::kGained);
     return window;
   }
-  void Click(MainWindow& window, const char* name) { Notify(window, "click", name); }
-  void Notify(MainWindow& window, const char* type, const char* name) {
-    TNotifyUI msg;
-    msg.sType = QString::fromLatin1(type);
-    msg.pSender = Control(window, name);
-    ASSERT_NE(msg.pSender, nullptr) << name;
-    window.Notify(msg);
-  }
   void Release(MainWindow& window, std::uint32_t vk, std::uint32_t scanCode,
                bool extended = false) {
     window.Deliver(KeyUp(vk, scanCode, extended));

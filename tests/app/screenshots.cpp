@@ -55,7 +55,7 @@ TEST(Screenshots, MainWindowPerModelAndLanguage) {
 }
 
 // A real mouse click on the control's widget, so the toolkit's own option handling runs too.
-void Click(MainWindow& window, const char* name) {
+void MouseClick(MainWindow& window, const char* name) {
   CControlUI* control = Control(window, name);
   ASSERT_NE(control, nullptr) << name;
   QTest::mouseClick(control->GetWidget(), Qt::LeftButton);
@@ -70,27 +70,27 @@ TEST(Screenshots, PagesAfterEdits) {
     auto window = env.MakeWindow();
     window->ShowWindow(true);
     window->Deliver(ui::FocusChange::kGained);
-    Click(*window, "BackKeybtn");
-    Click(*window, "BackKeySet2Btn");
+    MouseClick(*window, "BackKeybtn");
+    MouseClick(*window, "BackKeySet2Btn");
     window->Deliver(KeyUp('Q', 0x10));
-    Click(*window, "BackKeySet3Btn");
+    MouseClick(*window, "BackKeySet3Btn");
     window->Deliver(KeyUp(0x11, 0x1D, true));
     ui::SelectComboItem(Control(*window, "BackKeyTimeCombo1"), 1);
-    Click(*window, "BackKeySet4Btn");
+    MouseClick(*window, "BackKeySet4Btn");
     Save(*window, QString("edited_backkeys_%1").arg(lang));
-    Click(*window, "Backbtn");
+    MouseClick(*window, "Backbtn");
 
-    Click(*window, "ControlKeybtn");
-    Click(*window, "Vib2");
-    Click(*window, "LedModeOnOff");
-    Click(*window, "LedModeBreathed");
-    Click(*window, "LedColor8");
+    MouseClick(*window, "ControlKeybtn");
+    MouseClick(*window, "Vib2");
+    MouseClick(*window, "LedModeOnOff");
+    MouseClick(*window, "LedModeBreathed");
+    MouseClick(*window, "LedColor8");
     ui::SetSliderValue(Control(*window, "LS_CenterDzSlider"), 12);
     TNotifyUI moved;
     moved.sType = QStringLiteral("valuechanged");
     moved.pSender = Control(*window, "LS_CenterDzSlider");
     window->Notify(moved);
-    Click(*window, "ConKeyABtn");
+    MouseClick(*window, "ConKeyABtn");
     window->Deliver(KeyUp('F', 0x21));
     Save(*window, QString("edited_controlkeys_%1").arg(lang));
     window->ShowWindow(false);
@@ -116,7 +116,7 @@ TEST(Screenshots, KeyPickerOpen) {
       ASSERT_NE(window->OpenPicker(), nullptr) << slot;
       Save(*window, QString("picker_%1_%2").arg(slot, lang));
       window->OpenPicker()->close();
-      Click(*window, "Backbtn");
+      MouseClick(*window, "Backbtn");
     }
     window->ShowWindow(false);
   }

@@ -15,18 +15,6 @@
 // each is driven through the real window path, against the emulated controller.
 namespace {
 
-void Notify(MainWindow& window, const char* type, const char* name) {
-  TNotifyUI msg;
-  msg.sType = QString::fromLatin1(type);
-  msg.pSender = Control(window, name);
-  ASSERT_NE(msg.pSender, nullptr) << name;
-  window.Notify(msg);
-}
-
-void Click(MainWindow& window, const char* name) {
-  Notify(window, "click", name);
-}
-
 // Trace lines of one kind ("Type:0" is a slot shown on a page, "Type:1" a captured key).
 int CountLines(const std::vector<std::wstring>& trace, const std::wstring& prefix) {
   return static_cast<int>(std::count_if(trace.begin(), trace.end(), [&](const std::wstring& line) {

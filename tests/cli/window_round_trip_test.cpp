@@ -29,13 +29,6 @@ class WindowRoundTripTest : public ::testing::Test {
     context.pause = [](int) {};
     return RunCommand(*line, context);
   }
-  void Click(MainWindow& window, const char* name) {
-    TNotifyUI msg;
-    msg.sType = QStringLiteral("click");
-    msg.pSender = Control(window, name);
-    ASSERT_NE(msg.pSender, nullptr) << name;
-    window.Notify(msg);
-  }
 
   AppTestEnv env;
   std::ostringstream out, err;
