@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/skin_page_controls.h"
+#include "app/startup_read.h"
 #include "keys/key_slots.h"
 #include "models/model_layout.h"
 #include "texts/phrases.h"
@@ -66,6 +67,8 @@ void MainWindow::OnWindowReady() {
   if (m_pm.GetRoot() == nullptr) {
     // Without its skin the window has no controls at all: say so rather than show a blank
     // window. The trace has the toolkit's reason.
+    // A read begun beside the building still ends here, before the window goes on.
+    if (startupRead_) startupRead_->Result();
     ShowMessage(phrases::kSkinBroken);
     PostQuitMessage(0);
     return;
@@ -89,9 +92,19 @@ void MainWindow::OnWindowReady() {
   PostQuitMessage(0);
 }
 
+void MainWindow::BeginStartupRead() {
+  if (!startupRead_) startupRead_ = std::make_unique<StartupRead>(device_);
+}
+
+bool MainWindow::OpenAndReadAtStart() {
+  if (!startupRead_) return OpenAndReadController(device_);
+  const bool read = startupRead_->Result();
+  startupRead_.reset();
+  return read;
+}
+
 bool MainWindow::StartDevice() {
-  if (!device_.OpenController()) return false;
-  if (!device_.ReadSettings(device_.handle.get())) return false;
+  if (!OpenAndReadAtStart()) return false;
   firmwareText_ = QString::fromStdWString(device_.versionPartX + device_.versionPartK);
   ApplyLanguageTexts();
   mainMenu_.SetHelpTooltips(context_.UseChinese());
