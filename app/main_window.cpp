@@ -32,6 +32,8 @@ MainWindow::MainWindow(const ProgramContext& context)
       controlKeyPage_(*pageControls_, device_.config, keyTranslationTable_, context_),
       selectedSlot_(kNoSlot) {
   m_pm.SetResourceFolder(context_.ResourceFolder());
+  // Latin texts need not open the large Chinese font files.
+  m_pm.SetChineseFontsAsFallback(!context_.UseChinese());
   FillKeyTranslationTable(keyTranslationTable_);
 }
 
