@@ -67,10 +67,10 @@ void MainWindow::ApplyModelLayout() {
 void MainWindow::OnWindowReady() {
   CenterWindow();
   if (m_pm.GetRoot() == nullptr) {
+    // A read begun beside the building ends here too; its result is not used.
+    if (startupRead_) startupRead_->Result();
     // Without its skin the window has no controls at all: say so rather than show a blank
     // window. The trace has the toolkit's reason.
-    // A read begun beside the building still ends here, before the window goes on.
-    if (startupRead_) startupRead_->Result();
     ShowMessage(phrases::kSkinBroken);
     PostQuitMessage(0);
     return;
