@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/skin_page_controls.h"
+#include "app/startup_read.h"
 #include "keys/key_slots.h"
 #include "models/model_layout.h"
 #include "texts/phrases.h"
@@ -31,6 +32,8 @@ MainWindow::MainWindow(const ProgramContext& context)
       controlKeyPage_(*pageControls_, device_.config, keyTranslationTable_, context_),
       selectedSlot_(kNoSlot) {
   m_pm.SetResourceFolder(context_.ResourceFolder());
+  // Latin texts need not open the large Chinese font files.
+  m_pm.SetChineseFontsAsFallback(!context_.UseChinese());
   FillKeyTranslationTable(keyTranslationTable_);
 }
 
@@ -64,6 +67,8 @@ void MainWindow::ApplyModelLayout() {
 void MainWindow::OnWindowReady() {
   CenterWindow();
   if (m_pm.GetRoot() == nullptr) {
+    // A read begun beside the building ends here too; its result is not used.
+    if (startupRead_) startupRead_->Result();
     // Without its skin the window has no controls at all: say so rather than show a blank
     // window. The trace has the toolkit's reason.
     ShowMessage(phrases::kSkinBroken);
@@ -89,9 +94,19 @@ void MainWindow::OnWindowReady() {
   PostQuitMessage(0);
 }
 
+void MainWindow::BeginStartupRead() {
+  if (!startupRead_) startupRead_ = std::make_unique<StartupRead>(device_);
+}
+
+bool MainWindow::OpenAndReadAtStart() {
+  if (!startupRead_) return OpenAndReadController(device_);
+  const bool read = startupRead_->Result();
+  startupRead_.reset();
+  return read;
+}
+
 bool MainWindow::StartDevice() {
-  if (!device_.OpenController()) return false;
-  if (!device_.ReadSettings(device_.handle.get())) return false;
+  if (!OpenAndReadAtStart()) return false;
   firmwareText_ = QString::fromStdWString(device_.versionPartX + device_.versionPartK);
   ApplyLanguageTexts();
   mainMenu_.SetHelpTooltips(context_.UseChinese());

@@ -17,6 +17,7 @@
 class GamepadSource;
 class KeyPickerPopup;
 class PageControls;
+class StartupRead;
 struct Phrase;
 namespace pages {
 struct CaptureTarget;
@@ -71,7 +72,10 @@ class MainWindow : public WindowImplBase {
   // the source alive as long as the window.
   void SetGamepadSource(GamepadSource* source) { gamepads_ = source; }
 
-  // Start-up.
+  // Start-up. BeginStartupRead opens and reads the controller on a worker thread while the
+  // window is built; StartDevice then uses that read instead of making its own. Call it before
+  // Create, and touch Device() no more until the window is ready.
+  void BeginStartupRead();
   bool StartDevice();
   void ApplyLanguageTexts();
 
@@ -133,6 +137,9 @@ class MainWindow : public WindowImplBase {
   // Defaults first, then the controller's own map over them; false (the record as it was)
   // when the read fails.
   bool ReadController();
+  // The start-up read's result: the one begun beside the window's building, or else one made
+  // here and now.
+  bool OpenAndReadAtStart();
 
   ProgramContext context_;
   ControllerDevice device_;
@@ -152,4 +159,6 @@ class MainWindow : public WindowImplBase {
   bool gamepadTickRunning_ = false;
   // The open key picker (a KeyPickerPopup), null once it has closed.
   QPointer<QWidget> picker_;
+  // Last, so that it is gone (its worker joined) before the device it reads.
+  std::unique_ptr<StartupRead> startupRead_;
 };

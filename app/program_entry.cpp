@@ -19,6 +19,9 @@ int RunPadControls(const ProgramContext& context, const std::string& guardName,
   // releases both.
   auto* window = new MainWindow(context);
   window->SetGamepadSource(gamepads);
+  // Only now, with the lock held: a second copy never touches the controller. The read is
+  // mostly pauses, so the window is built while it runs.
+  window->BeginStartupRead();
   window->Create(nullptr, QStringLiteral("PadMainWindow"));
   window->SetIcon(context.ResourceFolder() + QStringLiteral("/padcontrols.png"));
   window->ShowWindow(true);

@@ -5,14 +5,15 @@
 #include <algorithm>
 
 #include "keys/key_constants.h"
+#include "keys/sdl_library.h"
 
 namespace {
 // The controller's configuration interface is a hidraw node this program talks to itself;
 // SDL's HID drivers would open it too, so SDL reads gamepads only through the input layer.
 void SetSdlHints() {
-  SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
+  Sdl().SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
   // Interrupts and termination belong to the toolkit, not to SDL.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  Sdl().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
 }
 
 struct ButtonBit {
@@ -51,37 +52,39 @@ std::int16_t UpwardY(Sint16 sdlValue) {
 GamepadState StateOf(SDL_GameController* pad) {
   GamepadState state;
   for (const ButtonBit& entry : kButtonBits) {
-    if (SDL_GameControllerGetButton(pad, entry.button) != 0) state.buttons |= entry.bit;
+    if (Sdl().GameControllerGetButton(pad, entry.button) != 0) state.buttons |= entry.bit;
   }
-  state.leftTrigger = TriggerValue(SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERLEFT));
+  state.leftTrigger =
+      TriggerValue(Sdl().GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERLEFT));
   state.rightTrigger =
-      TriggerValue(SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT));
-  state.leftX = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
-  state.leftY = UpwardY(SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY));
-  state.rightX = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTX);
-  state.rightY = UpwardY(SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTY));
+      TriggerValue(Sdl().GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT));
+  state.leftX = Sdl().GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
+  state.leftY = UpwardY(Sdl().GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY));
+  state.rightX = Sdl().GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTX);
+  state.rightY = UpwardY(Sdl().GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTY));
   return state;
 }
 }  // namespace
 
 bool StartSdlGamepads() {
+  if (LoadSdl() == nullptr) return false;
   SetSdlHints();
-  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return false;
+  if (Sdl().InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return false;
   // Nobody drains SDL's event queue: keep device and input events out of it. The device list
   // itself still follows plugging when the controllers are updated.
-  SDL_GameControllerEventState(SDL_IGNORE);
-  SDL_JoystickEventState(SDL_IGNORE);
+  Sdl().GameControllerEventState(SDL_IGNORE);
+  Sdl().JoystickEventState(SDL_IGNORE);
   return true;
 }
 
 void StopSdlGamepads() {
-  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+  Sdl().QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 SdlGamepadSource::~SdlGamepadSource() {
   if (setup_ != Setup::kReady) return;
   for (SDL_GameController* pad : pads_) {
-    if (pad != nullptr) SDL_GameControllerClose(pad);
+    if (pad != nullptr) Sdl().GameControllerClose(pad);
   }
   StopSdlGamepads();
 }
@@ -92,7 +95,7 @@ GamepadReadings SdlGamepadSource::Read() {
   GamepadReadings readings;
   if (setup_ != Setup::kReady) return readings;
 
-  SDL_GameControllerUpdate();
+  Sdl().GameControllerUpdate();
   DropUnplugged();
   AdoptNewControllers();
   for (std::size_t index = 0; index < pads_.size(); ++index) {
@@ -103,25 +106,25 @@ GamepadReadings SdlGamepadSource::Read() {
 
 void SdlGamepadSource::DropUnplugged() {
   for (SDL_GameController*& pad : pads_) {
-    if (pad != nullptr && SDL_GameControllerGetAttached(pad) == SDL_FALSE) {
-      SDL_GameControllerClose(pad);
+    if (pad != nullptr && Sdl().GameControllerGetAttached(pad) == SDL_FALSE) {
+      Sdl().GameControllerClose(pad);
       pad = nullptr;
     }
   }
 }
 
 void SdlGamepadSource::AdoptNewControllers() {
-  const int count = SDL_NumJoysticks();
+  const int count = Sdl().NumJoysticks();
   for (int device = 0; device < count; ++device) {
-    const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(device);
+    const SDL_JoystickID id = Sdl().JoystickGetDeviceInstanceID(device);
     bool known = false;
     for (std::size_t index = 0; index < pads_.size(); ++index) {
       known = known || (pads_[index] != nullptr && instanceIds_[index] == id);
     }
-    if (known || SDL_IsGameController(device) == SDL_FALSE) continue;
-    const int index = FreeIndexFor(SDL_JoystickGetDevicePlayerIndex(device));
+    if (known || Sdl().IsGameController(device) == SDL_FALSE) continue;
+    const int index = FreeIndexFor(Sdl().JoystickGetDevicePlayerIndex(device));
     if (index < 0) return;  // four controllers already: later ones wait for a free index
-    SDL_GameController* pad = SDL_GameControllerOpen(device);
+    SDL_GameController* pad = Sdl().GameControllerOpen(device);
     if (pad == nullptr) continue;
     pads_[static_cast<std::size_t>(index)] = pad;
     instanceIds_[static_cast<std::size_t>(index)] = id;

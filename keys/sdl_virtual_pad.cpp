@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "keys/sdl_gamepad_source.h"
+#include "keys/sdl_library.h"
 
 namespace {
 // A virtual trigger axis covers -32768..32767 while the game-controller layer reports it
@@ -21,12 +22,12 @@ SdlVirtualPad::SdlVirtualPad() {
   desc.naxes = SDL_CONTROLLER_AXIS_MAX;
   desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
   desc.name = "PadControls virtual pad";
-  const int device = SDL_JoystickAttachVirtualEx(&desc);
+  const int device = Sdl().JoystickAttachVirtualEx(&desc);
   if (device < 0) return;
-  id_ = SDL_JoystickGetDeviceInstanceID(device);
-  joystick_ = SDL_JoystickOpen(device);
+  id_ = Sdl().JoystickGetDeviceInstanceID(device);
+  joystick_ = Sdl().JoystickOpen(device);
   if (joystick_ == nullptr) {
-    SDL_JoystickDetachVirtual(device);
+    Sdl().JoystickDetachVirtual(device);
     return;
   }
   SetTrigger(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 0);
@@ -35,11 +36,11 @@ SdlVirtualPad::SdlVirtualPad() {
 
 SdlVirtualPad::~SdlVirtualPad() {
   if (joystick_ != nullptr) {
-    SDL_JoystickClose(joystick_);
+    Sdl().JoystickClose(joystick_);
     // Device numbers shift as pads come and go: find ours by its instance.
-    for (int device = 0; device < SDL_NumJoysticks(); ++device) {
-      if (SDL_JoystickGetDeviceInstanceID(device) == id_) {
-        SDL_JoystickDetachVirtual(device);
+    for (int device = 0; device < Sdl().NumJoysticks(); ++device) {
+      if (Sdl().JoystickGetDeviceInstanceID(device) == id_) {
+        Sdl().JoystickDetachVirtual(device);
         break;
       }
     }
@@ -48,13 +49,14 @@ SdlVirtualPad::~SdlVirtualPad() {
 }
 
 void SdlVirtualPad::SetButton(SDL_GameControllerButton button, bool down) {
-  if (joystick_ != nullptr) SDL_JoystickSetVirtualButton(joystick_, button, down ? 1 : 0);
+  if (joystick_ != nullptr) Sdl().JoystickSetVirtualButton(joystick_, button, down ? 1 : 0);
 }
 
 void SdlVirtualPad::SetStick(SDL_GameControllerAxis axis, Sint16 value) {
-  if (joystick_ != nullptr) SDL_JoystickSetVirtualAxis(joystick_, axis, value);
+  if (joystick_ != nullptr) Sdl().JoystickSetVirtualAxis(joystick_, axis, value);
 }
 
 void SdlVirtualPad::SetTrigger(SDL_GameControllerAxis axis, Sint16 value) {
-  if (joystick_ != nullptr) SDL_JoystickSetVirtualAxis(joystick_, axis, VirtualTriggerValue(value));
+  if (joystick_ != nullptr)
+    Sdl().JoystickSetVirtualAxis(joystick_, axis, VirtualTriggerValue(value));
 }

@@ -22,6 +22,9 @@ struct CControlUI::Impl {
   CPaintManagerUI* manager = nullptr;
   CControlUI* parent = nullptr;
   std::vector<CControlUI*> children;
+  // While the skin builds this control's subtree: its children's geometry changes wait for the
+  // one layout at the end of the subtree instead of laying out the whole row at every child.
+  bool building = false;
   QPointer<ui::ControlWidget> widget;
   QHash<QString, QString> attributes;
 

@@ -90,7 +90,7 @@ void CControlUI::Impl::KeepGroupExclusive() {
 }
 
 void CControlUI::Impl::RelayoutParent() {
-  if (parent != nullptr) parent->impl_->Relayout();
+  if (parent != nullptr && !parent->impl_->building) parent->impl_->Relayout();
 }
 
 CControlUI::CControlUI() : impl_(std::make_unique<Impl>()) {

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QFontDatabase>
 #include <QHash>
 #include <QPointer>
 #include <QSet>
@@ -21,6 +20,7 @@
 #include "ui/picture_path.h"
 #include "ui/skin_builder.h"
 #include "ui/skin_document.h"
+#include "ui/skin_font.h"
 #include "ui/trace.h"
 #include "ui/window_fit.h"
 
@@ -46,27 +46,6 @@ class RootFitter : public QObject {
   std::function<void()> fit_;
 };
 
-QFont MakeFont(const QString& families, int pixelSize, bool bold) {
-  QFont font = QApplication::font();
-  QStringList wanted;
-  for (const QString& family : families.split(',', Qt::SkipEmptyParts)) {
-    wanted.append(family.trimmed());
-  }
-  const QStringList installed = QFontDatabase::families();
-  QStringList ordered;
-  for (const QString& family : wanted) {
-    if (installed.contains(family, Qt::CaseInsensitive)) ordered.append(family);
-  }
-  // The first installed family wins; the others stay as fallbacks for missing glyphs.
-  for (const QString& family : wanted) {
-    if (!ordered.contains(family)) ordered.append(family);
-  }
-  if (!ordered.isEmpty()) font.setFamilies(ordered);
-  if (pixelSize > 0) font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
-
 }  // namespace
 
 struct CPaintManagerUI::Impl {
@@ -82,6 +61,7 @@ struct CPaintManagerUI::Impl {
   QString title;
   QString resourceFolder;  // empty: "Resources" beside the program
   qreal contentScale = 1.0;
+  bool chineseFontsAsFallback = false;
   // Controls by name, the first in skin order for a name used twice; built on the first find
   // after the controls or their names change. Finds run on every tick of the gamepad poll.
   mutable QHash<QString, CControlUI*> byName;
@@ -129,6 +109,10 @@ QString CPaintManagerUI::GetInstancePath() {
 
 void CPaintManagerUI::SetResourceFolder(const QString& folder) {
   impl_->resourceFolder = folder;
+}
+
+void CPaintManagerUI::SetChineseFontsAsFallback(bool fallback) {
+  impl_->chineseFontsAsFallback = fallback;
 }
 
 QString CPaintManagerUI::ResourceFolder() const {
@@ -194,9 +178,9 @@ bool CPaintManagerUI::LoadSkin(const QString& skinFile, QWidget* host) {
         ui::Trace(QStringLiteral("skin line %1: <Font> without a numeric id").arg(element.line));
         continue;
       }
-      d.fonts[*id] =
-          MakeFont(element.Attribute("name"), ui::ParseInt(element.Attribute("size")).value_or(0),
-                   ui::ParseBool(element.Attribute("bold")).value_or(false));
+      d.fonts[*id] = ui::SkinFont(
+          element.Attribute("name"), ui::ParseInt(element.Attribute("size")).value_or(0),
+          ui::ParseBool(element.Attribute("bold")).value_or(false), d.chineseFontsAsFallback);
     } else if (d.root == nullptr) {
       d.root = SkinBuilder::Build(this, element, nullptr, host, d.controls);
     } else {

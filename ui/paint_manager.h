@@ -41,6 +41,9 @@ class CPaintManagerUI {
   // program until one is given.
   void SetResourceFolder(const QString& folder);
   QString ResourceFolder() const;
+  // For a window whose texts are not Chinese: the skin's fonts keep families made for Chinese
+  // as fallbacks only, so their large files stay closed. Takes effect at LoadSkin.
+  void SetChineseFontsAsFallback(bool fallback);
 
   // Builds the skin file (looked up in the resource folder) into `host`. False with a trace
   // line when the file is missing or malformed; the window then has no controls.

@@ -35,6 +35,7 @@ CControlUI* SkinBuilder::Build(CPaintManagerUI* manager, const ui::SkinElement& 
   c.parent = parent;
   c.widget = new ui::ControlWidget(&c, parentWidget);
   if (parent != nullptr) parent->impl_->children.push_back(control);
+  c.building = true;
   for (const auto& [name, value] : element.attributes) control->SetAttribute(name, value);
 
   if (element.tag == "Combo") {
@@ -49,6 +50,7 @@ CControlUI* SkinBuilder::Build(CPaintManagerUI* manager, const ui::SkinElement& 
                   .arg(element.line)
                   .arg(element.tag));
   }
+  c.building = false;
   c.Relayout();
   return control;
 }

@@ -8,10 +8,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "app/main_window.h"
 #include "app/program_entry.h"
 #include "sysinfo/single_instance.h"
 #include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"
+#include "ui/controls.h"
 #include "ui/paint_manager.h"
 
 namespace {
@@ -65,6 +67,12 @@ TEST(SingleInstanceTest, LockLivesInTheRuntimeFolder) {
 
 TEST(EntryTest, SecondCopyShowsTheMessageAndCreatesNoWindow) {
   AppTestEnv env;
+  int opens = 0;
+  const ControllerOpener open = env.context.openController;
+  env.context.openController = [&opens, open] {
+    ++opens;
+    return open();
+  };
   const std::string guard = UniqueGuard("entry");
   ASSERT_EQ(AcquireInstanceLock(guard), InstanceLock::kAcquired);
   for (std::uint16_t lang : {kLangEnglishUs, kLangChinesePrc, kLangChineseTaiwan}) {
@@ -80,6 +88,10 @@ TEST(EntryTest, SecondCopyShowsTheMessageAndCreatesNoWindow) {
     EXPECT_EQ(env.boxes[0].owner, nullptr);
   }
   EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty());
+  // The instance check comes before any exchange: the copy never even looked for the controller.
+  EXPECT_EQ(opens, 0);
+  EXPECT_EQ(env.emulator->GetCounters().sends, 0);
+  EXPECT_EQ(env.emulator->GetCounters().fetches, 0);
   unlink(InstanceLockPath(guard).c_str());
 }
 
@@ -119,6 +131,68 @@ TEST(EntryTest, NoControllerStillEndsWithZero) {
   ASSERT_EQ(env.boxes.size(), 1u);
   EXPECT_EQ(env.boxes[0].text, "initialization failed");
   unlink(InstanceLockPath(guard).c_str());
+}
+
+// What the window shows once it is up, looked at just before the loop starts.
+struct FirstSight {
+  bool ran = false;
+  bool started = false;
+  Page page = Page::kBackKeys;
+  QString version;
+  std::uint16_t slotThree = 0;
+  bool backPageVisible = true;
+  bool controlPageVisible = true;
+};
+
+FirstSight RunAndLook(AppTestEnv& env, const char* tag) {
+  FirstSight seen;
+  const std::string guard = UniqueGuard(tag);
+  QTimer::singleShot(5000, [] { PostQuitMessage(99); });
+  RunPadControls(env.context, guard, nullptr, [&seen](MainWindow& window) {
+    seen.ran = true;
+    seen.started = window.Started();
+    seen.page = window.CurrentPage();
+    seen.version = ui::GetText(Control(window, "VerLabel"));
+    seen.backPageVisible = ui::IsVisible(Control(window, "BackKeyDevBkgImg"));
+    seen.controlPageVisible = ui::IsVisible(Control(window, "ConKeyDevBkgImg"));
+    if (window.Started()) seen.slotThree = window.Device().config.Code(3);
+    PostQuitMessage(0);
+  });
+  unlink(InstanceLockPath(guard).c_str());
+  return seen;
+}
+
+TEST(EntryTest, StartUpReadIsWhatTheFirstPageShows) {
+  AppTestEnv env;
+  env.emulator->SetWord(3, 0x0123);
+  const FirstSight seen = RunAndLook(env, "read");
+  ASSERT_TRUE(seen.ran);
+  EXPECT_TRUE(seen.started);
+  EXPECT_EQ(seen.page, Page::kMainMenu);
+  EXPECT_EQ(seen.version, "Ver:1.11 Firmware:X107K215");
+  EXPECT_EQ(seen.slotThree, 0x0123);
+  EXPECT_FALSE(seen.backPageVisible);
+  EXPECT_FALSE(seen.controlPageVisible);
+  EXPECT_TRUE(env.boxes.empty());
+}
+
+TEST(EntryTest, FailedStartUpReadShowsOnlyTheMessage) {
+  AppTestEnv env;
+  ControllerEmulator::Faults faults;
+  faults.wrongReadChecksum = true;
+  env.emulator->SetFaults(faults);
+  const FirstSight seen = RunAndLook(env, "badread");
+  ASSERT_TRUE(seen.ran);
+  EXPECT_FALSE(seen.started);
+  // The controller was reached, so the failure is the read's, not the search's.
+  EXPECT_GT(env.emulator->GetCounters().fetches, 0);
+  ASSERT_EQ(env.boxes.size(), 1u);
+  EXPECT_EQ(env.boxes[0].text, "initialization failed");
+  EXPECT_EQ(env.boxes[0].caption, "prompt");
+  // No firmware from a failed read, and no settings page.
+  EXPECT_EQ(seen.version, "Ver:1.11 Firmware:");
+  EXPECT_FALSE(seen.backPageVisible);
+  EXPECT_FALSE(seen.controlPageVisible);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+
 #include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
@@ -121,6 +123,28 @@ TEST_F(LanguageTextsTest, RearButtonTitlesOnTheL4R4Model) {
   auto other = env.MakeWindow();
   EXPECT_EQ(ui::GetText(Control(*other, "LeftKeyLabel")), "左键: ");
   EXPECT_EQ(ui::GetText(Control(*other, "RightKeyLabel")), "右键: ");
+}
+
+// The skin names the Chinese family first. A Chinese window draws with it; an English one
+// keeps it only as a fallback, so its large file is never opened for Latin text.
+TEST_F(LanguageTextsTest, ChineseFontFamilyLeadsOnlyInChineseWindows) {
+  if (!QFontDatabase::hasFamily(QStringLiteral("Noto Sans CJK SC"))) {
+    GTEST_SKIP() << "needs Noto Sans CJK SC installed";
+  }
+  env.SetLanguage(kLangChinesePrc);
+  auto chinese = env.MakeWindow();
+  env.SetLanguage(kLangEnglishUs);
+  auto english = env.MakeWindow();
+  for (int index : {0, 2, 5, 8}) {
+    const QStringList chineseFamilies = chinese->GetManager().GetFont(index).families();
+    const QStringList englishFamilies = english->GetManager().GetFont(index).families();
+    ASSERT_FALSE(chineseFamilies.isEmpty());
+    ASSERT_FALSE(englishFamilies.isEmpty());
+    EXPECT_EQ(chineseFamilies.first(), "Noto Sans CJK SC") << "font " << index;
+    EXPECT_NE(englishFamilies.first(), "Noto Sans CJK SC") << "font " << index;
+    EXPECT_TRUE(englishFamilies.contains("Noto Sans CJK SC")) << "font " << index;
+    EXPECT_EQ(englishFamilies.size(), chineseFamilies.size()) << "font " << index;
+  }
 }
 
 }  // namespace

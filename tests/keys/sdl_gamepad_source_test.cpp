@@ -1,3 +1,4 @@
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -125,6 +126,22 @@ TEST(SdlGamepadSourceTest, PadsKeepTheirIndexWhileOthersComeAndGo) {
   EXPECT_EQ(readings[0]->buttons, 0x4000);
   EXPECT_EQ(readings[1]->buttons, 0x2000);
   EXPECT_FALSE(readings[2].has_value());
+}
+
+bool SdlLoaded() {
+  void* library = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+  if (library == nullptr) return false;
+  dlclose(library);
+  return true;
+}
+
+// SDL and the libraries it pulls in stay out of the process until a gamepad is first read.
+TEST(SdlGamepadSourceTest, SdlIsLoadedOnlyByTheFirstRead) {
+  ASSERT_FALSE(SdlLoaded());
+  SdlGamepadSource source;
+  EXPECT_FALSE(SdlLoaded());
+  source.Read();
+  EXPECT_TRUE(SdlLoaded());
 }
 
 }  // namespace
