@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/back_key_page.h"
 
 #include "keys/gamepad_capture.h"

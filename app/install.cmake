@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program finds its Resources folder beside itself, so both go into one private folder
 # and bin gets a link to the program.
 set(PADCONTROLS_APP_DIR ${CMAKE_INSTALL_LIBEXECDIR}/padcontrols)

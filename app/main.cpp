@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program_entry.h"
 #include "app/toolkit_start.h"
 #include "keys/sdl_gamepad_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/notify_table.h"
 
 void NotifyTable::Add(CControlUI* control, const QString& type, std::function<void()> run,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program can do at start: one empty top-level window of the demo's
 // size, shown. The start-up benchmark runs it beside the demo as the yardstick.
 

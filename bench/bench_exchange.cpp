@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how close a settings read and write come to their pause floor when the controller
 // answers instantly (the in-process emulator), with the real 5 ms pauses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program costs while nobody touches it: processor time as a share of one core and
 // wake-ups per second over 10 s, for the demo on each page and for a bare toolkit window of
 // the same size, measured one after another in the same run and printed side by side.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How much a page opening and a Save cost on top of their exchange with the controller: the
 // window driven as a click would drive it, against the in-process emulator with its real 5 ms
 // pauses. Read floor 55 ms, write floor 60 ms; what is left is the window's own work.

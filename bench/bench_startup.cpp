@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cold start of the demo to its mapped main window, beside a bare Qt window of the same size,
 // with the emulated controller's real pauses; and the peak resident set of each.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The demo's main window size; the bare window copies it so both put the same pixels on screen,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/locale_messages.h"
 
 #include "sysinfo/system_language.h"

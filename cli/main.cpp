@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // padctl: the controller's settings from a terminal. This entry only wires the world (the
 // real controller or the emulator, the board model, the terminal) to the commands; the rest of
 // the context (the system log, the locale) is the system's own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/verified_write.h"
 
 std::vector<SlotDifference> CompareSlots(const SlotWords& wrote, const SlotWords& found) {

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings belong to each target of ours, never to the whole build, so that third-party code
 # (reached through SYSTEM include folders) is never judged by them.
 #

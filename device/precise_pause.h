@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Sleeps for `milliseconds` against an absolute monotonic deadline, so that interrupted or

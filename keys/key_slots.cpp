@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/key_slots.h"
 
 const std::array<SlotButton, 22>& SlotButtons() {

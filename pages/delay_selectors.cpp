@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/delay_selectors.h"
 
 #include "keys/key_codes.h"

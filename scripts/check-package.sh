@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the three packages that scripts/package.sh built. All three: the file lists (printed)
 # hold both programs, the udev rule, the desktop entry, the icons, the AppStream data, the man
 # pages and the bash completion but not the demo, and are the same files (the licence text

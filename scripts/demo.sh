@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, builds, and starts the demo: the tool against the emulated controller.
 # Extra arguments go to padcontrols-demo (see --help).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (preset fuzz) and runs each for SECONDS (default 20) on a
 # working copy of its seed corpus in tests/fuzz/corpus/. Crashes, leaks and hangs are saved
 # under build/fuzz/artifacts/ and make the script fail.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages named on the command line that are not installed yet, with
 # sudo when not root. Idempotent: when all are there it prints nothing and changes nothing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, makes one release build installed under /usr and packs that build three
 # ways into build/package/package/, which it prints with the packages in it:
 #   padcontrols_<version>_<architecture>.deb    Debian and Ubuntu (CPack)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that build and check the .deb, .rpm and Arch packages:
 # rpmbuild, makepkg (with bsdtar and fakeroot, and pacman, which makepkg looks for even when it
 # does not resolve dependencies), and lintian, rpmlint and the desktop-file and

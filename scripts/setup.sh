@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package PadControls needs to build, test and run its demo.
 # Idempotent: when everything is already there it prints nothing and changes nothing.
 set -euo pipefail

@@ -33,7 +33,7 @@ while IFS= read -r file; do
   fi
   chmod --reference="$file" "$file.spdx"
   mv "$file.spdx" "$file"
-done < <(git ls-files -- '*.cpp' '*.h' '*.h.in' '*.cmake' 'CMakeLists.txt' '**/CMakeLists.txt' \
+done < <(git ls-files -- '*.cpp' '*.h' '*.h.in' '*.py' '*.cmake' 'CMakeLists.txt' '**/CMakeLists.txt' \
            '*.sh' 'scripts/*' '.ci/run' 'resources/XmlMainWindow.xml' \
            'packaging/postinst' 'packaging/postrm' 'packaging/rpm/post' 'packaging/rpm/postun' \
            'packaging/arch/PKGBUILD' 'packaging/arch/padcontrols.install' \

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linux source of the board model: the firmware table export under /sys/class/dmi/id.
 #include "sysinfo/board_model.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linux source of the system language: the POSIX locale environment.
 #include "sysinfo/system_language.h"
 

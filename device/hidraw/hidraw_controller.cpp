@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linux backend of the controller search: the kernel's hidraw interface.
 #include "device/hidraw/hidraw_controller.h"
 

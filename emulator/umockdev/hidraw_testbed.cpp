@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // umockdev's header first: GLib's names must not meet Qt's keyword macros.
 #include <umockdev.h>
 

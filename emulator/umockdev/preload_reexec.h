@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Tests that use HidrawTestbed call this first thing in main(). When LD_PRELOAD lacks

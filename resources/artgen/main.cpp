@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the skin into the given folder, at 1x and 2x.
 //
 //   padcontrols_artgen <output folder> <key table> [--preview <folder>] [--icons <folder>]

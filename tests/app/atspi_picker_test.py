@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Find "L4 step 2: none" on the rear-button page, open its key picker through the show-menu
 action, press "F5", press "Save": the emulated controller's slot 26 then holds 0x3E. Also:
 no control the reader sees is named by its skin name, and the roles are the proper ones.

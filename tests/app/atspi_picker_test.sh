@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The rear-button page as a screen reader sees it: through AT-SPI, on the X display the suite
 # runs on, in a private session bus with its own accessibility bus. Skipped (77) only where
 # AT-SPI cannot start here.

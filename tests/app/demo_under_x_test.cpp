@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo as a user runs it: a separate process on a real X display, driven by XTEST clicks,
 // key presses and wheel turns. What it saves must be in the emulated controller's state file
 // and on the buttons when the demo is started again.

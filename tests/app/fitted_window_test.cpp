@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window on a handheld screen too small for it at the system's scale: 1920x1200 at 200 %
 // leaves 960x600 logical pixels for a 960x650 window. Run with QT_SCALE_FACTOR=2 on an
 // offscreen screen of that size (see CMakeLists.txt).

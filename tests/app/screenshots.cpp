@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves the main window, and both settings pages, for every layout and an unknown model in
 // both languages as PNG files in the build's "screenshots" folder, for a person to look at.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The demo window on a Wayland compositor that offers no seat (weston's headless backend: no
 # keyboard, no pointer): it must start and open its page, not crash while switching the input
 # method off. Skipped (77) where weston or Qt's Wayland platform is not installed.

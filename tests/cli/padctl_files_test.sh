@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The files padctl and the demo read and write (backups, the emulator's state file) when the
 # world is hostile: a full disk, a FIFO or device node in a file's place, symbolic links,
 # unreadable or unwritable folders, a kill in the middle of a write, a non-UTF-8 terminal.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # padctl as a user runs it, process by process on one emulator state file: exit codes, data on
 # standard output, messages on standard error, the language of the locale.
 set -u

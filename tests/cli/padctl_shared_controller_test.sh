@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # padctl processes sharing one emulated controller with each other and with other programs:
 # two writers at once both land, a controller held too long is busy (never a hang), and an
 # open demo window is named before a write.

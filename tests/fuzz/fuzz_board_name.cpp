@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board-name reader on arbitrary file contents: the whole read, the newline and the
 // trimming of blanks.
 #include <unistd.h>

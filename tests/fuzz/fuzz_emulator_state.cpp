@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The emulator's state file decoder on arbitrary bytes; what it accepts encodes back to
 // the same bytes.
 #include <cstddef>

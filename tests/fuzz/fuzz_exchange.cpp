@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings read and write against a controller whose replies are fuzzed.
 // Input: byte 0 picks the send that fails (0: none) and byte 1 how it fails; the rest is
 // cut into 65-byte replies, one per fetch, until it runs out (then fetches fail).

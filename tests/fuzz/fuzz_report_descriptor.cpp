@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report-descriptor summary on arbitrary bytes.
 #include <cstddef>
 #include <cstdint>

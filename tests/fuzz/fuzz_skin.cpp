@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skin loader on arbitrary files: the XML reader, the window's own attributes, and
 // every control with every attribute applied.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry for suites that need umockdev's fake /sys and /dev.
 #include <unistd.h>
 

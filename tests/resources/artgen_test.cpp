@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the picture generator's own logic: the key table parser, the key styles, and the
 // handheld geometry that must agree with where the program puts the key buttons.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the drawn pictures in the build's Resources folder: everything the skin and the
 // program name exists, is a readable PNG, has a sharp @2x twin, and fits the control it is
 // shown on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks of the installed skin file that the program depends on: control names, palette,
 // combo items, slider ranges, fonts, and a layout in which the main menu stays clickable.
 

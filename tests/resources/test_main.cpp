@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing text needs a GUI application object (fonts); the tests run offscreen.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule that keeps a skin window whole on a screen too small for it at the system's scale.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real key events from the X server, sent through XTEST by keycode, must reach the window as
 // key events with the same virtual keys, scan codes and flags as the offscreen tests expect.
 #include <gtest/gtest.h>
