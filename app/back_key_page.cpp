@@ -40,12 +40,15 @@ void BackKeyPage::StoreStepDelay(int combo) {
 
 // Every tick captures whatever is held, with no memory of the last one: a held input keeps
 // rewriting the armed slot, and a key typed meanwhile is overwritten on the next tick.
-void BackKeyPage::TakeGamepadInputs(const GamepadReadings& readings, std::uint32_t slot) {
+bool BackKeyPage::TakeGamepadInputs(const GamepadReadings& readings, std::uint32_t slot) {
+  bool captured = false;
   for (const auto& reading : readings) {
     if (!reading) continue;
     for (const GamepadCapture& capture : GamepadCaptures(*reading, table_)) {
       pages::CaptureIntoSlot(controls_, config_, slot, capture.code, capture.picture);
+      captured = true;
     }
   }
   pages::UpdateDelaySelectors(controls_);
+  return captured;
 }

@@ -29,7 +29,8 @@ class BackKeyPage {
   // Stores the delay chosen in selector `combo` (1..6).
   void StoreStepDelay(int combo);
   // Captures what the gamepads hold into `slot`, then lets each delay selector follow its step.
-  void TakeGamepadInputs(const GamepadReadings& readings, std::uint32_t slot);
+  // True when some input was captured.
+  bool TakeGamepadInputs(const GamepadReadings& readings, std::uint32_t slot);
 
  private:
   PageControls& controls_;

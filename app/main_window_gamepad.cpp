@@ -24,7 +24,7 @@ bool MainWindow::PollGamepad() {
   if (!hasFocus_) return true;
   if (currentPage_ != Page::kBackKeys) return false;
   const GamepadReadings readings = gamepads_ != nullptr ? gamepads_->Read() : GamepadReadings{};
-  backKeyPage_.TakeGamepadInputs(readings, selectedSlot_);
-  ShowSlotName(selectedSlot_);
+  // The slot's spoken name changes only when a tick stored something; most ticks store nothing.
+  if (backKeyPage_.TakeGamepadInputs(readings, selectedSlot_)) ShowSlotName(selectedSlot_);
   return false;
 }
