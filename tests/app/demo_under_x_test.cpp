@@ -22,6 +22,16 @@
 
 namespace {
 
+// What the demo saved in its state file; a file that does not decode fails the test.
+EmulatorSnapshot SavedState(const QString& stateFile) {
+  std::ifstream file(stateFile.toStdString(), std::ios::binary);
+  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  EmulatorSnapshot snapshot;
+  std::string error;
+  EXPECT_TRUE(DecodeEmulatorState(bytes, &snapshot, &error)) << error;
+  return snapshot;
+}
+
 constexpr unsigned kKeyF = 41, kRightCtrl = 105, kReturn = 36, kEscape = 9;
 
 bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
@@ -202,11 +212,7 @@ TEST(DemoUnderX, KeysAndTheWheelSavedInOneRunAreThereInTheNext) {
     EXPECT_TRUE(demo.WaitForExit());
   }
 
-  std::ifstream file(stateFile.toStdString(), std::ios::binary);
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
-  EmulatorSnapshot snapshot;
-  std::string error;
-  ASSERT_TRUE(DecodeEmulatorState(bytes, &snapshot, &error)) << error;
+  const EmulatorSnapshot snapshot = SavedState(stateFile);
   EXPECT_EQ(snapshot.memory[10], 0x09);  // F
   EXPECT_EQ(snapshot.memory[8], 0xE4);   // right Ctrl
   EXPECT_EQ(snapshot.memory[11], 0xE9);  // wheel down
@@ -275,11 +281,7 @@ TEST(DemoUnderX, KeysChosenByTouchAreStoredAsTheirCaptureWouldAndSaved) {
     demo.Click(at.at("closebtn"));
     EXPECT_TRUE(demo.WaitForExit());
   }
-  std::ifstream file(stateFile.toStdString(), std::ios::binary);
-  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
-  EmulatorSnapshot snapshot;
-  std::string error;
-  ASSERT_TRUE(DecodeEmulatorState(bytes, &snapshot, &error)) << error;
+  const EmulatorSnapshot snapshot = SavedState(stateFile);
   EXPECT_EQ(snapshot.memory[25], 0x09);    // F, typed after the Escape left Esc alone
   EXPECT_EQ(snapshot.memory[26], 0x3E);    // F5
   EXPECT_EQ(snapshot.memory[27], 0xFF05);  // gamepad A
