@@ -18,6 +18,7 @@
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
 #include "ui/controls.h"
+#include "bench/median.h"
 
 namespace {
 
@@ -28,12 +29,6 @@ constexpr double kWriteFloorMs = 60.0;
 
 double Ms(Clock::duration d) {
   return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t n = values.size();
-  return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 void Click(MainWindow& window, CControlUI* control) {

@@ -27,6 +27,7 @@
 #include "bench/launched_program.h"
 #include "bench/map_watch.h"
 #include "bench/startup_window_size.h"
+#include "bench/median.h"
 
 extern char** environ;
 
@@ -171,12 +172,6 @@ bool MeasureOnce(Subject& subject, const std::string& display, MapWatch& watch,
   subject.startMs.push_back(std::chrono::duration<double, std::milli>(mapped - start).count());
   subject.peakMiB.push_back(static_cast<double>(peakKiB) / 1024.0);
   return true;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  const std::size_t middle = values.size() / 2;
-  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
 }
 
 void PrintSubject(const Subject& subject) {
