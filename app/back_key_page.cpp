@@ -8,6 +8,7 @@
 #include "pages/page_controls.h"
 #include "pages/page_fill.h"
 #include "pages/slot_editing.h"
+#include "settings/setting_table.h"
 
 void BackKeyPage::Show(bool visible) {
   for (const char* step : names::kStepButtons) controls_.SetVisible(step, visible);
@@ -34,7 +35,7 @@ std::uint32_t BackKeyPage::SlotToArm(int step) const {
 void BackKeyPage::StoreStepDelay(int combo) {
   const auto index = static_cast<std::size_t>(combo - 1);
   if (index >= names::kDelayCombos.size()) return;
-  config_.SetCode(StepDelaySlot(combo),
+  config_.SetCode(settings::DelaySelectorSlot(combo),
                   pages::DelayFromText(controls_.GetText(names::kDelayCombos[index])));
 }
 

@@ -11,7 +11,7 @@
 #include "cli/named_settings.h"
 #include "cli/profile_command.h"
 #include "cli/printable_text.h"
-#include "cli/verified_write.h"
+#include "device/verified_write.h"
 #include "device/controller_device.h"
 #include "device/wide_to_utf8.h"
 #include "files/file_replace.h"

@@ -12,20 +12,6 @@ constexpr std::uint8_t kLedReservedBits = 0x0E;
 
 }  // namespace
 
-SlotWords WrittenSlots(const ControllerConfig& config) {
-  SlotWords words{};
-  for (int slot = 0; slot < slots::kWritten; ++slot) {
-    words[static_cast<std::size_t>(slot)] = config.Code(slot);
-  }
-  return words;
-}
-
-void PutWrittenSlots(ControllerConfig& config, const SlotWords& words) {
-  for (int slot = 0; slot < slots::kWritten; ++slot) {
-    config.SetCode(slot, words[static_cast<std::size_t>(slot)]);
-  }
-}
-
 std::vector<Message> CheckSlots(const SlotWords& words) {
   std::vector<Message> problems;
   for (int slot = 0; slot < slots::kWritten; ++slot) {

@@ -8,12 +8,6 @@
 #include "cli/cli_messages.h"
 #include "config/controller_config.h"
 
-// The 64 words the controller takes in a write, by slot.
-using SlotWords = std::array<std::uint16_t, slots::kWritten>;
-
-SlotWords WrittenSlots(const ControllerConfig& config);
-void PutWrittenSlots(ControllerConfig& config, const SlotWords& words);
-
 // Every problem of a set of slot values that the tool understands: key slots must hold 0
 // or a key of the vocabulary, rumble 0 to 2, the LED mode byte an on/off bit and an effect
 // 0 to 2 with nothing in bits 1 to 3. Colour, dead-zone and delay slots take any 16-bit

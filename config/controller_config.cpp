@@ -101,8 +101,16 @@ std::uint16_t PackDeadZones(int centre, int boundary) {
   return Word(static_cast<std::uint8_t>(centre & 0xFF), static_cast<std::uint8_t>(boundary & 0xFF));
 }
 
-int StepDelaySlot(int comboIndex) {
-  if (comboIndex < 1 || comboIndex > 6) return -1;
-  return comboIndex <= 3 ? slots::kFirstRearDelay1 + comboIndex - 1
-                         : slots::kSecondRearDelay1 + comboIndex - 4;
+SlotWords WrittenSlots(const ControllerConfig& config) {
+  SlotWords words{};
+  for (int slot = 0; slot < slots::kWritten; ++slot) {
+    words[static_cast<std::size_t>(slot)] = config.Code(slot);
+  }
+  return words;
+}
+
+void PutWrittenSlots(ControllerConfig& config, const SlotWords& words) {
+  for (int slot = 0; slot < slots::kWritten; ++slot) {
+    config.SetCode(slot, words[static_cast<std::size_t>(slot)]);
+  }
 }

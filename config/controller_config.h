@@ -26,7 +26,7 @@ inline constexpr int kEnter = 13;
 inline constexpr int kFirstControlKey = 0;
 inline constexpr int kLastControlKey = 13;
 // Rear buttons: four steps each.
-inline constexpr int kFirstRearStep1 = 25;  // steps 25..28
+inline constexpr int kFirstRearStep1 = 25;   // steps 25..28
 inline constexpr int kSecondRearStep1 = 29;  // steps 29..32
 inline constexpr int kLastRearStep = 32;
 // Packed settings.
@@ -42,8 +42,8 @@ inline constexpr int kSecondRearDelay1 = 44;  // delays 44..46
 inline constexpr int kSecondRearFixed = 47;
 inline constexpr std::uint16_t kFixedDelayValue = 300;
 
-inline constexpr int kCount = 128;     // slots held and read
-inline constexpr int kWritten = 64;    // slots 0..63 are written back
+inline constexpr int kCount = 128;   // slots held and read
+inline constexpr int kWritten = 64;  // slots 0..63 are written back
 }  // namespace slots
 
 struct KeyMapEntry {
@@ -79,9 +79,10 @@ enum class LedEffect : std::uint8_t { kConstant = 0, kBreathing = 1, kRotating =
 std::uint8_t LedModeByte(const ControllerConfig& config);
 void SetLedModeByte(ControllerConfig& config, std::uint8_t mode);
 bool LedIsOn(std::uint8_t mode);
-std::uint8_t WithLedOn(std::uint8_t mode, bool on);       // changes bit 0 only
-LedEffect LedEffectOf(std::uint8_t mode);                  // bits 4..7 (unknown values as read)
-std::uint8_t WithLedEffect(std::uint8_t mode, LedEffect effect);  // clears bits 1..7, sets 0x10/0x20
+std::uint8_t WithLedOn(std::uint8_t mode, bool on);  // changes bit 0 only
+LedEffect LedEffectOf(std::uint8_t mode);            // bits 4..7 (unknown values as read)
+std::uint8_t WithLedEffect(std::uint8_t mode,
+                           LedEffect effect);  // clears bits 1..7, sets 0x10/0x20
 // Colour 0xRRGGBB: red = high byte of slot 34, green = low byte of 35, blue = high byte of 35.
 std::uint32_t LedColour(const ControllerConfig& config);
 void SetLedColour(ControllerConfig& config, std::uint32_t rgb);  // mode byte untouched
@@ -94,5 +95,7 @@ struct DeadZones {
 DeadZones DeadZonesOf(std::uint16_t code);
 std::uint16_t PackDeadZones(int centre, int boundary);  // (centre & 0xFF) | (boundary << 8)
 
-// Step delays: slot for delay combo i (1..6) -> 40,41,42,44,45,46.
-int StepDelaySlot(int comboIndex);
+// The 64 words the controller takes in a write, by slot.
+using SlotWords = std::array<std::uint16_t, slots::kWritten>;
+SlotWords WrittenSlots(const ControllerConfig& config);
+void PutWrittenSlots(ControllerConfig& config, const SlotWords& words);

@@ -6,6 +6,7 @@
 #include "names/control_names.h"
 #include "pages/delay_selectors.h"
 #include "pages/slot_editing.h"
+#include "settings/setting_table.h"
 
 namespace pages {
 namespace {
@@ -32,7 +33,7 @@ void EmptyStepsFrom(PageControls& controls, ControllerConfig& config, int step) 
     if (emptied == last) continue;
     // Steps 1..3 own delay selectors 1..3, steps 5..7 selectors 4..6.
     const int combo = emptied <= 4 ? emptied : emptied - 1;
-    config.SetCode(StepDelaySlot(combo), 0);
+    config.SetCode(settings::DelaySelectorSlot(combo), 0);
     ShowStepDelay(controls, names::kDelayCombos[static_cast<std::size_t>(combo - 1)], 0);
   }
   UpdateDelaySelectors(controls);

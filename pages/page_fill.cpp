@@ -9,6 +9,7 @@
 #include "pages/led_settings.h"
 #include "pages/rumble.h"
 #include "pages/slot_editing.h"
+#include "settings/setting_table.h"
 
 namespace pages {
 namespace {
@@ -34,7 +35,7 @@ void FillBackKeyPage(PageControls& controls, const ControllerConfig& config,
     ShowSlotCode(controls, table, slot, config.Code(slot), trace);
   }
   for (std::size_t i = 0; i < names::kDelayCombos.size(); ++i) {
-    const int slot = StepDelaySlot(static_cast<int>(i) + 1);
+    const int slot = settings::DelaySelectorSlot(static_cast<int>(i) + 1);
     ShowStepDelay(controls, names::kDelayCombos[i], config.Code(slot));
   }
 }
@@ -56,7 +57,7 @@ void RestoreBackKeyPage(PageControls& controls, ControllerConfig& config) {
     config.SetCode(slot, 0);
   }
   for (int combo = 1; combo <= static_cast<int>(names::kDelayCombos.size()); ++combo) {
-    config.SetCode(StepDelaySlot(combo), 0);
+    config.SetCode(settings::DelaySelectorSlot(combo), 0);
   }
 }
 

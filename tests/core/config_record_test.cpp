@@ -108,9 +108,3 @@ TEST(PackedFields, DeadZonesAreSignedBytes) {
   EXPECT_EQ(DeadZonesOf(0x807F).centre, 127);
 }
 
-TEST(PackedFields, StepDelaySlotsSkipTheFixedSlot) {
-  const int expected[] = {40, 41, 42, 44, 45, 46};
-  for (int i = 1; i <= 6; ++i) EXPECT_EQ(StepDelaySlot(i), expected[i - 1]);
-  EXPECT_EQ(StepDelaySlot(0), -1);
-  EXPECT_EQ(StepDelaySlot(7), -1);
-}

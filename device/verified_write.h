@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "cli/slot_checks.h"
+#include "config/controller_config.h"
 #include "device/controller_device.h"
 
 struct SlotDifference {

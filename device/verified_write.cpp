@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/verified_write.h"
+#include "device/verified_write.h"
 
 std::vector<SlotDifference> CompareSlots(const SlotWords& wrote, const SlotWords& found) {
   std::vector<SlotDifference> differences;
