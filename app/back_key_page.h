@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "config/controller_config.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "keys/gamepad_source.h"
 #include "keys/key_codes.h"
 

@@ -6,7 +6,7 @@
 
 #include "config/controller_config.h"
 #include "context/program_context.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "keys/key_codes.h"
 #include "names/control_names.h"
 #include "pages/led_settings.h"

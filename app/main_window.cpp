@@ -24,7 +24,7 @@ const Phrase* StartFailureReason(const ControllerDevice& device) {
 }
 }  // namespace
 
-MainWindow::MainWindow(const ProgramContext& context)
+MainWindow::MainWindow(const WindowContext& context)
     : context_(context),
       device_(context_),
       pageControls_(std::make_unique<SkinPageControls>(m_pm)),

@@ -10,7 +10,7 @@
 #include "app/control_key_page.h"
 #include "app/main_menu_page.h"
 #include "app/notify_table.h"
-#include "context/program_context.h"
+#include "app/window_context.h"
 #include "device/controller_device.h"
 #include "keys/key_codes.h"
 #include "ui/window_impl_base.h"
@@ -34,7 +34,7 @@ enum class Page { kMainMenu, kBackKeys, kControlKeys };
 // long as it does.
 class MainWindow : public WindowImplBase {
  public:
-  explicit MainWindow(const ProgramContext& context);
+  explicit MainWindow(const WindowContext& context);
   ~MainWindow() override;
 
   // The window's own controller object.
@@ -142,7 +142,7 @@ class MainWindow : public WindowImplBase {
   // here and now.
   bool OpenAndReadAtStart();
 
-  ProgramContext context_;
+  WindowContext context_;
   ControllerDevice device_;
   TranslationTable keyTranslationTable_{};
   std::unique_ptr<PageControls> pageControls_;

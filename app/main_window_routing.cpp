@@ -2,7 +2,7 @@
 #include <QWidget>
 
 #include "app/main_window.h"
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 
 #include "ui/paint_manager.h"
 

@@ -3,7 +3,7 @@
 
 #include "ui/message_box.h"
 
-void ShowMessageBox(const ProgramContext& context, const ShownMessage& message) {
+void ShowMessageBox(const WindowContext& context, const ShownMessage& message) {
   if (context.showMessage) {
     context.showMessage(message);
     return;

@@ -6,7 +6,7 @@
 #include "texts/phrases.h"
 #include "ui/paint_manager.h"
 
-int RunPadControls(const ProgramContext& context, const std::string& guardName,
+int RunPadControls(const WindowContext& context, const std::string& guardName,
                    GamepadSource* gamepads, const BeforeLoop& beforeLoop) {
   if (AcquireInstanceLock(guardName) == InstanceLock::kAlreadyRunning) {
     const bool chinese = context.UseChinese();

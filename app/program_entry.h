@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "context/program_context.h"
+#include "app/window_context.h"
 #include "sysinfo/single_instance.h"
 
 class GamepadSource;
@@ -16,5 +16,5 @@ class MainWindow;
 // gamepads. `beforeLoop` runs once the window is shown, before the loop (the demo opens a page
 // from there).
 using BeforeLoop = std::function<void(MainWindow&)>;
-int RunPadControls(const ProgramContext& context, const std::string& guardName,
+int RunPadControls(const WindowContext& context, const std::string& guardName,
                    GamepadSource* gamepads = nullptr, const BeforeLoop& beforeLoop = {});

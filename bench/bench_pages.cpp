@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
 
   auto emulator = std::make_shared<ControllerEmulator>();
   emulator->SetVersion({0x01, 0x07, 0x02, 0x15});
-  ProgramContext context;
+  WindowContext context;
   context.openController = [emulator] { return MakeEmulatorTransport(emulator); };
   QTemporaryDir boardFolder;
   QFile board(QDir(boardFolder.path()).filePath(QStringLiteral("board_name")));

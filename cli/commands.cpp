@@ -13,7 +13,7 @@
 #include "cli/printable_text.h"
 #include "device/verified_write.h"
 #include "device/controller_device.h"
-#include "device/wide_to_utf8.h"
+#include "link/wide_to_utf8.h"
 #include "files/file_replace.h"
 #include "files/regular_file_read.h"
 #include "keys/key_names.h"

@@ -11,6 +11,7 @@
 
 #include "cli/commands.h"
 #include "cli/locale_messages.h"
+#include "device/hidraw/hidraw_controller.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/single_instance.h"
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
   // Messages are written in UTF-8 and reach the terminal in its own character set.
   ConvertingStream messages(std::cerr, MessageCodeset());
   CliContext context(std::cout, messages);
+  // The real controller through the system's hidraw nodes, unless --emulator says otherwise.
+  context.program.openController = OpenHidrawController;
 
   Message error{};
   const auto line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &error);

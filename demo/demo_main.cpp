@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
   if (options->unplugAfterExchanges) {
     plug->UnplugAfterExchanges(*options->unplugAfterExchanges, options->comesBack);
   }
-  ProgramContext context;
+  WindowContext context;
   context.openController = [plug] { return plug->Open(); };
   signalPlug = plug.get();  // the opener keeps the plug alive for the whole run
   std::signal(SIGUSR1, OnReplugSignal);

@@ -3,7 +3,7 @@
 
 #include "device/precise_pause.h"
 
-ControllerDevice::ControllerDevice(const ProgramContext& context)
-    : pause(SleepMilliseconds), opener(context.openController), trace(context.trace) {
+ControllerDevice::ControllerDevice(const DeviceLink& link)
+    : pause(SleepMilliseconds), opener(link.openController), trace(link.trace) {
   config.LoadDefaults();
 }

@@ -7,9 +7,7 @@
 #include <string>
 
 #include "config/controller_config.h"
-#include "context/program_context.h"
-#include "device/controller_search.h"
-#include "device/debug_trace.h"
+#include "link/device_link.h"
 #include "device/exchange_lock.h"
 
 // The controller object: the open device, the settings record and the firmware version
@@ -37,12 +35,12 @@ class ControllerDevice {
   // for all of `lockWait`.
   bool busy = false;
 
-  // How the controller is found and where the exchanges trace, as the program's context says.
+  // How the controller is found and where the exchanges trace, as the entry program chose.
   ControllerOpener opener;
   TraceSink trace;
 
-  // Zeroed, then the defaults. A default context finds the real controller.
-  explicit ControllerDevice(const ProgramContext& context = ProgramContext());
+  // Zeroed, then the defaults. Without an opener no controller is ever found.
+  explicit ControllerDevice(const DeviceLink& link = DeviceLink());
 
   // Finds and opens the controller through `opener`.
   bool OpenController();

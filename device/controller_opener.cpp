@@ -3,13 +3,12 @@
 #include <utility>
 
 #include "device/controller_device.h"
-#include "device/debug_trace.h"
-#include "device/hidraw/hidraw_controller.h"
+#include "link/debug_trace.h"
 
 namespace {
 
 ControllerSearch Search(const ControllerDevice& device) {
-  ControllerSearch search = device.opener ? device.opener() : OpenHidrawController();
+  ControllerSearch search = device.opener ? device.opener() : ControllerSearch();
   if (search.transport || search.deniedNode.empty()) return search;
   if (search.deniedNodeTaken) {
     DebugTrace(device.trace, L"OpenController: another program hid %s from users",

@@ -3,7 +3,7 @@
 
 #include <chrono>
 
-#include "device/report_transport.h"
+#include "link/report_transport.h"
 
 // How long an exchange waits for another program to finish with the controller. A whole
 // read-modify-write-verify takes a fraction of a second, so a hold longer than this is a stuck

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "device/report_transport.h"
+#include "link/report_transport.h"
 
 // Encoding and decoding of the controller's settings reports. Pure functions over byte
 // arrays; the exchanges that sequence them live in settings_exchange.cpp.

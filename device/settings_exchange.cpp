@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "device/controller_device.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "device/report_protocol.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "device/report_transport.h"
+#include "link/report_transport.h"
 
 // The controller's firmware side of the report protocol, for tests, benchmarks and the demo.
 // As strict as the firmware: a request whose bytes are not exactly a known command's, a

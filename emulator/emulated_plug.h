@@ -4,7 +4,7 @@
 #include <atomic>
 #include <memory>
 
-#include "device/controller_search.h"
+#include "link/controller_search.h"
 #include "emulator/controller_emulator.h"
 
 // The emulated controller's USB connection, which can go away and come back while the

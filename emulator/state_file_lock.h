@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "device/report_transport.h"
+#include "link/report_transport.h"
 
 // An exclusive advisory lock on an emulated controller's state file, the emulator's stand-in
 // for the lock on a hidraw node. The file is replaced whole on every save, so the lock is

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/gamepad_capture.h"
 
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 
 namespace {
 // A stick counts as pushed only beyond this distance from centre, a trigger only above the

@@ -6,7 +6,7 @@
 #include <optional>
 
 // Everything the program needs to know of one gamepad at one moment. The button word holds
-// the bits named in keys/key_constants.h (padbutton::).
+// the bits named in keynumbers/key_constants.h (padbutton::).
 // Triggers run 0..255; stick positions are signed 16-bit with Y positive upward.
 struct GamepadState {
   std::uint16_t buttons = 0;

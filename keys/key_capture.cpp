@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/key_capture.h"
 
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 
 namespace {
 CapturedKey Sided(UiKeyCode code, const char* picture) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keys/key_codes.h"
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 
 // The controller's key vocabulary, one row per key: window code, controller code, picture.
 // The row order is the order of the translation table; no code repeats in either column,

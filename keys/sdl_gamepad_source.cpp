@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 #include "keys/sdl_library.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include "pages/key_picker.h"
 
 #include "keys/key_capture.h"
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 #include "names/control_names.h"
 #include "pages/delay_selectors.h"
 #include "pages/slot_editing.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/slot_capture.h"
 
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "keys/key_capture.h"
 #include "pages/slot_editing.h"
 

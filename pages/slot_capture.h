@@ -5,7 +5,7 @@
 
 #include "config/controller_config.h"
 #include "keys/key_capture.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "keys/key_codes.h"
 #include "pages/page_controls.h"
 

@@ -4,7 +4,7 @@
 #include <cwctype>
 #include <limits>
 
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "keys/key_slots.h"
 
 namespace pages {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "config/controller_config.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "keys/key_codes.h"
 #include "pages/page_controls.h"
 

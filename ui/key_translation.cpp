@@ -4,7 +4,7 @@
 #include <Qt>
 #include <array>
 
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 
 namespace ui {
 namespace {

@@ -12,7 +12,7 @@ namespace ui {
 // A key went down or up. Known by the physical key, so the fields do not change with the
 // keyboard layout or Num Lock.
 struct KeyEvent {
-  std::uint32_t virtualKey = 0;  // virtual-key code (keys/key_constants.h)
+  std::uint32_t virtualKey = 0;  // virtual-key code (keynumbers/key_constants.h)
   std::uint32_t scanCode = 0;    // set-1 scan code without the extended prefix; 0 when unknown
   bool extended = false;         // right Ctrl and Alt, keypad Enter and slash, navigation block
   bool pressed = true;           // false when released

@@ -4,7 +4,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 #include "ui/key_translation.h"
 #include "ui/window_private.h"
 

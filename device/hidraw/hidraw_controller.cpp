@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "device/hidraw/hidden_node.h"
-#include "device/report_descriptor.h"
+#include "device/hidraw/report_descriptor.h"
 
 namespace {
 

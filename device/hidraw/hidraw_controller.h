@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "device/controller_search.h"
+#include "link/controller_search.h"
 
 inline constexpr unsigned kControllerVendorId = 0x2F24;
 inline constexpr unsigned kControllerProductId = 0x0135;

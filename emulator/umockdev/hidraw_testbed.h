@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "device/report_transport.h"
+#include "link/report_transport.h"
 
 // How a fake hidraw interface answers the two report ioctls. A handler that returns false,
 // or an empty one, makes that ioctl fail with EPIPE, as a device that refuses the request

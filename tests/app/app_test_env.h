@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "context/program_context.h"
+#include "app/window_context.h"
 #include "emulator/controller_emulator.h"
 #include "emulator/emulated_plug.h"
 #include "sysinfo/system_language.h"
@@ -41,7 +41,7 @@ class AppTestEnv {
   std::vector<ShownMessage> boxes;
   // Asks this object for the model, the language and the plug at every use, so changes
   // reach windows already made.
-  ProgramContext context;
+  WindowContext context;
 
  private:
   void CreateWindow(MainWindow& window);

@@ -8,7 +8,7 @@
 
 #include "app/main_window.h"
 #include "device/controller_device.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "keys/key_slots.h"
 #include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"

@@ -47,7 +47,7 @@ TEST(ControllerRecord, SlotsOutsideTheRecordAreRefused) {
 }
 
 TEST(ControllerRecord, ObjectMadeFromAContextHasDefaultsAndRealPauses) {
-  ProgramContext context;
+  DeviceLink context;
   context.openController = [] { return ControllerSearch(); };
   const ControllerDevice device(context);
   EXPECT_EQ(device.config.Code(12), 0x2C);

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "device/wide_to_utf8.h"
+#include "link/wide_to_utf8.h"
 #include "exchange_rig.h"
 
 TEST(DebugTrace, FormatsWideAndNarrowArguments) {
@@ -48,7 +48,7 @@ TEST(WideToUtf8, EncodesAllLengthsAndReplacesInvalid) {
 TEST(OpenController, UsesTheContextsOpenerAndTrace) {
   auto emulator = std::make_shared<ControllerEmulator>();
   TraceCapture trace;
-  ProgramContext emulated;
+  DeviceLink emulated;
   emulated.openController = [emulator] { return MakeEmulatorTransport(emulator); };
   emulated.trace = trace.Sink();
   ControllerDevice device(emulated);
@@ -59,7 +59,7 @@ TEST(OpenController, UsesTheContextsOpenerAndTrace) {
   EXPECT_TRUE(device.WriteSettings(device.handle.get()));
   EXPECT_EQ(trace.lines, std::vector<std::wstring>{L"IsChooseKey:4,KeyCode:51"});
 
-  ProgramContext denied;
+  DeviceLink denied;
   denied.openController = [] {
     ControllerSearch search;
     search.deniedNode = "/dev/hidraw7";

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "device/controller_device.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "device/report_protocol.h"
 #include "emulator/controller_emulator.h"
 

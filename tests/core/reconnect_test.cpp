@@ -16,7 +16,7 @@ TEST(Reconnect, OnlyAGoneNodeIsLookedForAgain) {
   auto plug = EmulatedPlug::Create(emulator);
   int searches = 0;
   TraceCapture trace;
-  ProgramContext context;
+  DeviceLink context;
   context.openController = [&] {
     ++searches;
     return plug->Open();

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "device/report_descriptor.h"
+#include "device/hidraw/report_descriptor.h"
 
 namespace {
 

@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 2) return 0;
   Script script{data, size};
   // A reconnect finds the controller again on the same fuzzed stream.
-  ProgramContext context;
+  DeviceLink context;
   context.openController = [&script] {
     return ControllerSearch(std::make_unique<FuzzedTransport>(script));
   };

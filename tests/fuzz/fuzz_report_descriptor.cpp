@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "device/report_descriptor.h"
+#include "device/hidraw/report_descriptor.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const DescriptorSummary summary = SummarizeReportDescriptor(data, size);

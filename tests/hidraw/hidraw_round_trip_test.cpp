@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "device/controller_device.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "device/hidraw/hidraw_controller.h"
 #include "emulator/umockdev/emulator_report_handlers.h"
 #include "emulator/umockdev/hidraw_testbed.h"
@@ -35,7 +35,7 @@ class HidrawRoundTrip : public ::testing::Test {
 
   HidrawTestbed testbed_;
   std::shared_ptr<ControllerEmulator> emulator_ = std::make_shared<ControllerEmulator>();
-  ControllerDevice device_;
+  ControllerDevice device_{DeviceLink{OpenHidrawController, {}}};
 };
 
 TEST_F(HidrawRoundTrip, ReadThenWriteMovesTheKeyMapBothWays) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "config/controller_config.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "keys/key_codes.h"
 #include "pages/key_picker.h"
 #include "pages/slot_names.h"

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "config/controller_config.h"
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 #include "keys/key_codes.h"
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 #include "pages/slot_capture.h"
 #include "pages/slot_editing.h"
 #include "tests/pages/fake_page_controls.h"

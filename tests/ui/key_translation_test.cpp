@@ -3,7 +3,7 @@
 
 #include <Qt>
 
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 #include "ui/key_translation.h"
 
 namespace {

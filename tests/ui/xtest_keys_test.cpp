@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "keys/key_constants.h"
+#include "keynumbers/key_constants.h"
 #include "tests/ui/ui_test_support.h"
 #include "tests/ui/xtest_input.h"
 

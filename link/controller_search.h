@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "device/report_transport.h"
+#include "link/report_transport.h"
 
 // What a search for the controller found: the open controller, or nothing and, when a
 // matching node exists that the user may not open, that node's path.

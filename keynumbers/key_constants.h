@@ -5,7 +5,8 @@
 
 // The numbers keys are known by on the window side, in one place: virtual-key codes, the
 // program's own codes for inputs that have none, set-1 scan codes and gamepad button bits.
-// Header-only and free of dependencies, so the toolkit may read it too.
+// Header-only and free of dependencies: the toolkit delivers these numbers and keys/ names them,
+// and neither has to include the other.
 
 // Virtual-key codes beyond letters and digits (which are their upper-case ASCII).
 namespace vk {

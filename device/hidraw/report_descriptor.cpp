@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "device/report_descriptor.h"
+#include "device/hidraw/report_descriptor.h"
 
 namespace {
 

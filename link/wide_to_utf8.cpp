@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "device/wide_to_utf8.h"
+#include "link/wide_to_utf8.h"
 
 #include <cstdint>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "device/debug_trace.h"
+#include "link/debug_trace.h"
 
 #include <syslog.h>
 
 #include <cstdarg>
 #include <cwchar>
 
-#include "device/wide_to_utf8.h"
+#include "link/wide_to_utf8.h"
 
 namespace {
 constexpr std::size_t kTraceBufferUnits = 512;  // 511 characters and the terminator
