@@ -17,6 +17,7 @@
 #include "app/key_picker_popup.h"
 #include "emulator/emulator_state_file.h"
 #include "tests/app/app_test_env.h"
+#include "tests/support/wait_for.h"
 #include "tests/ui/xtest_input.h"
 #include "ui/controls.h"
 
@@ -33,17 +34,6 @@ EmulatorSnapshot SavedState(const QString& stateFile) {
 }
 
 constexpr unsigned kKeyF = 41, kRightCtrl = 105, kReturn = 36, kEscape = 9;
-
-bool WaitFor(const std::function<bool()>& done, int timeoutMs) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeoutMs) return false;
-    QApplication::processEvents(QEventLoop::AllEvents, 20);
-    QThread::msleep(10);
-  }
-  return true;
-}
 
 QPoint Centre(CControlUI* control) {
   QWidget* widget = control != nullptr ? control->GetWidget() : nullptr;

@@ -13,25 +13,11 @@
 #include <cstdlib>
 
 #include "tests/app/app_test_env.h"
+#include "tests/support/pixel_difference.h"
 #include "ui/paint_manager.h"
 #include "ui/window_fit.h"
 
 namespace {
-
-// Pixels that differ by more than a quarter of the range in any colour channel.
-int DifferingPixels(const QImage& a, const QImage& b) {
-  int differing = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y);
-      const QRgb q = b.pixel(x, y);
-      const int worst = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                  std::abs(qBlue(p) - qBlue(q))});
-      if (worst > 64) ++differing;
-    }
-  }
-  return differing;
-}
 
 TEST(FittedWindow, TheWholeWindowIsOnTheScreenSharpAndClickedWhereItIsDrawn) {
   AppTestEnv env;
@@ -77,9 +63,3 @@ TEST(FittedWindow, TheWholeWindowIsOnTheScreenSharpAndClickedWhereItIsDrawn) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -9,20 +9,13 @@
 #include "keys/key_codes.h"
 #include "models/model_layout.h"
 #include "texts/language_texts.h"
+#include "tests/support/picture_file.h"
 #include "ui/paint_manager.h"
 
 namespace {
 
 QString ResourceFolder() {
   return CPaintManagerUI::GetInstancePath() + "Resources/";
-}
-
-// "file='Resources/x.png'" and bare "x.png" both name a file in the Resources folder.
-QString PictureFile(const QString& value) {
-  QString name = value.trimmed();
-  if (name.startsWith("file='") && name.endsWith("'")) name = name.mid(6, name.size() - 7);
-  if (name.startsWith("Resources/")) name = name.mid(10);
-  return name;
 }
 
 void ExpectPicture(const QString& value, const std::string& usedBy) {

@@ -13,6 +13,8 @@
 #include <cstdlib>
 
 #include "skin_document.h"
+#include "tests/support/picture_file.h"
+#include "tests/support/pixel_difference.h"
 
 namespace {
 
@@ -73,24 +75,6 @@ TEST(PicturesTest, EveryPictureIsAPngWithATwinOfTwiceItsSize) {
     ++checked;
   }
   EXPECT_GT(checked, 150);
-}
-
-// How many pixels of two pictures of one size differ by more than a quarter of the range in
-// any channel, transparency included.
-int DifferingPixels(const QImage& a, const QImage& b) {
-  const QImage one = a.convertToFormat(QImage::Format_ARGB32);
-  const QImage two = b.convertToFormat(QImage::Format_ARGB32);
-  int differing = 0;
-  for (int y = 0; y < one.height(); ++y) {
-    for (int x = 0; x < one.width(); ++x) {
-      const QRgb p = one.pixel(x, y);
-      const QRgb q = two.pixel(x, y);
-      const int worst = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                  std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
-      if (worst > 64) ++differing;
-    }
-  }
-  return differing;
 }
 
 // On a high-DPI screen the window shows the @2x pictures: each one must look like its 1x twin,

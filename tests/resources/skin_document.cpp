@@ -65,13 +65,6 @@ const SkinElement* SkinDocument::Find(const QString& name) const {
   return found.empty() ? nullptr : found.front();
 }
 
-QString PictureFile(const QString& value) {
-  static const QRegularExpression fileForm(QStringLiteral("^file='Resources/([^']*)'$"));
-  const QRegularExpressionMatch match = fileForm.match(value.trimmed());
-  if (match.hasMatch()) return match.captured(1);
-  return value.trimmed();
-}
-
 QRect PosRect(const SkinElement& element) {
   const QStringList parts = element.Attr(QStringLiteral("pos")).split(',');
   if (parts.size() != 4) return {};

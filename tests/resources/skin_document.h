@@ -31,10 +31,6 @@ struct SkinDocument {
   const SkinElement* Find(const QString& name) const;
 };
 
-// The picture file a picture attribute refers to: "x.png" or "file='Resources/x.png'" give
-// "x.png"; an empty value gives an empty string.
-QString PictureFile(const QString& value);
-
 // Rectangle of a control placed by "pos" (with "width"/"height" when right/bottom do not
 // exceed left/top), in its parent's coordinates.
 QRect PosRect(const SkinElement& element);

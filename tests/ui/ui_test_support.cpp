@@ -83,13 +83,3 @@ int TraceCapture::Count(const QString& fragment) const {
   for (const QString& line : Lines()) n += line.contains(fragment) ? 1 : 0;
   return n;
 }
-
-bool WaitFor(const std::function<bool()>& done, int ms) {
-  QDeadlineTimer deadline(ms);
-  while (!done()) {
-    if (deadline.hasExpired()) return done();
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(1);
-  }
-  return true;
-}

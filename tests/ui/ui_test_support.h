@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/support/wait_for.h"
 #include "ui/window_impl_base.h"
 
 // A resource folder holding the example skin (or any other skin text) and small pictures.
@@ -73,6 +74,3 @@ class TraceCapture {
   QStringList Lines() const;
   int Count(const QString& fragment) const;
 };
-
-// Runs the event loop until `done` holds or `ms` pass; returns `done`'s last answer.
-bool WaitFor(const std::function<bool()>& done, int ms = 2000);
