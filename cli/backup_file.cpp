@@ -9,6 +9,8 @@
 #include "cli/json_shape.h"
 #include "cli/named_settings.h"
 #include "cli/printable_text.h"
+#include "cli/slot_checks.h"
+#include "settings/setting_table.h"
 
 namespace {
 
@@ -128,14 +130,14 @@ std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& f
     ControllerConfig config;
     PutWrittenSlots(config, backup.words);
     const QJsonObject view = settings.toObject();
-    for (const auto& setting : NamedSettings()) {
+    for (const auto& setting : settings::Settings()) {
       const QJsonValue given = view.value(QLatin1String(setting.name));
       if (!given.isUndefined() && given != SettingJson(config, setting)) {
         problems->push_back({MessageId::kViewDisagrees, {fileName, setting.name}});
       }
     }
     for (const QString& name : view.keys()) {
-      if (FindSetting(name.toStdString()) == nullptr) {
+      if (settings::FindSetting(name.toStdString()) == nullptr) {
         problems->push_back({MessageId::kUnknownSetting, {EscapeControls(name.toStdString())}});
       }
     }

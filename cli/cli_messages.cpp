@@ -52,8 +52,15 @@ const MessageText kTexts[] = {
     {MessageId::kBadSlotList, phrases::padctl::kBadSlotList},
     {MessageId::kBadTextField, phrases::padctl::kBadTextField},
     {MessageId::kSlotNotKey, phrases::padctl::kSlotNotKey},
-    {MessageId::kSlotBadRumble, phrases::padctl::kSlotBadRumble},
     {MessageId::kSlotBadLedMode, phrases::padctl::kSlotBadLedMode},
+    {MessageId::kKeyOfOtherPage, phrases::padctl::kKeyOfOtherPage},
+    {MessageId::kWordKeyboardKey, phrases::padctl::kWordKeyboardKey},
+    {MessageId::kWordWheelDirection, phrases::padctl::kWordWheelDirection},
+    {MessageId::kWordGamepadInput, phrases::padctl::kWordGamepadInput},
+    {MessageId::kStepAfterEmpty, phrases::padctl::kStepAfterEmpty},
+    {MessageId::kDelayAfterEmpty, phrases::padctl::kDelayAfterEmpty},
+    {MessageId::kNoneEmptiesMore, phrases::padctl::kNoneEmptiesMore},
+    {MessageId::kHeldProblemsKept, phrases::padctl::kHeldProblemsKept},
     {MessageId::kViewDisagrees, phrases::padctl::kViewDisagrees},
     {MessageId::kNothingWritten, phrases::padctl::kNothingWritten},
     {MessageId::kOtherBoard, phrases::padctl::kOtherBoard},
@@ -75,19 +82,26 @@ const MessageText kTexts[] = {
     {MessageId::kSettingTwice, phrases::padctl::kSettingTwice},
 };
 
+const char* PatternOf(MessageId id, bool chinese) {
+  for (const auto& entry : kTexts) {
+    if (entry.id == id) return entry.phrase.Text(chinese);
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string RenderMessage(const Message& message, bool chinese) {
-  const char* pattern = "";
-  for (const auto& entry : kTexts) {
-    if (entry.id == message.id) pattern = entry.phrase.Text(chinese);
-  }
   // One pass, so an argument that itself contains "{2}" is never expanded again.
   std::string text;
-  for (const char* p = pattern; *p != '\0'; ++p) {
+  for (const char* p = PatternOf(message.id, chinese); *p != '\0'; ++p) {
     if (p[0] == '{' && p[1] >= '1' && p[1] <= '9' && p[2] == '}') {
       const std::size_t index = static_cast<std::size_t>(p[1] - '1');
       if (index < message.args.size()) text += message.args[index];
+      p += 2;
+    } else if (p[0] == '{' && p[1] >= 'a' && p[1] <= 'i' && p[2] == '}') {
+      const std::size_t index = static_cast<std::size_t>(p[1] - 'a');
+      if (index < message.words.size()) text += PatternOf(message.words[index], chinese);
       p += 2;
     } else {
       text += *p;

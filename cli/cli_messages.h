@@ -46,8 +46,15 @@ enum class MessageId {
   kBadSlotList,
   kBadTextField,
   kSlotNotKey,
-  kSlotBadRumble,
   kSlotBadLedMode,
+  kKeyOfOtherPage,
+  kWordKeyboardKey,
+  kWordWheelDirection,
+  kWordGamepadInput,
+  kStepAfterEmpty,
+  kDelayAfterEmpty,
+  kNoneEmptiesMore,
+  kHeldProblemsKept,
   kViewDisagrees,
   kNothingWritten,
   kOtherBoard,
@@ -72,10 +79,13 @@ enum class MessageId {
 struct Message {
   MessageId id;
   std::vector<std::string> args;
+  // Words whose wording follows the language, placed at {a}, {b}, ... (ids of word messages).
+  std::vector<MessageId> words = {};
 };
 
 // A number as message arguments and data show it: "0x" and upper-case hex, `digits` wide.
 std::string HexText(unsigned value, int digits);
 
-// The text of a message, its arguments put in place of {1}, {2}, ...
+// The text of a message, its arguments put in place of {1}, {2}, ... and its words in place
+// of {a}, {b}, ...
 std::string RenderMessage(const Message& message, bool chinese);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_line.h"
 
+#include "cli/named_settings.h"
 #include "cli/profile_command.h"
 #include "texts/program_version.h"
 
@@ -127,13 +128,21 @@ Settings (names as 'show' lists them):
   l4.step1..l4.step4, r4.step1..r4.step4
                      the rear buttons' key sequences: a key name or "none"
   l4.delay1..l4.delay3, r4.delay1..r4.delay3
-                     delay in milliseconds after a step, 0 to 65535
-  rumble             0, 1 or 2
+                     )" +
+         DelayHelp() + R"(
+  rumble             )" +
+         RumbleHelp() + R"(
   led.on             on or off
-  led.effect         constant, breathing or rotating
+  led.effect         )" +
+         EffectHelp() + R"(
   led.color          #RRGGBB
   left-stick.center left-stick.boundary right-stick.center right-stick.boundary
-                     dead zones, 0 to 100
+                     )" +
+         DeadZoneHelp() + R"(
+The keyboard-and-mouse keys take keyboard keys and the wheel; the rear steps take keyboard
+keys and gamepad inputs. A step holds a key only when the steps before it do, and a delay
+only after a step that holds one; "none" on a step also empties the later steps and their
+delays. set and restore refuse what the settings window could not show, and write nothing.
 
 Options:
   --emulator STATEFILE  use the emulated controller whose key map is kept in STATEFILE

@@ -2,8 +2,10 @@
 #include "cli/commands.h"
 
 #include <QJsonDocument>
+#include <algorithm>
 #include <cstdio>
 #include <iomanip>
+#include <map>
 #include <optional>
 #include <set>
 
@@ -11,6 +13,7 @@
 #include "cli/named_settings.h"
 #include "cli/profile_command.h"
 #include "cli/printable_text.h"
+#include "cli/slot_checks.h"
 #include "device/verified_write.h"
 #include "device/controller_device.h"
 #include "link/wide_to_utf8.h"
@@ -18,6 +21,8 @@
 #include "files/regular_file_read.h"
 #include "keys/key_names.h"
 #include "models/model_layout.h"
+#include "settings/record_rules.h"
+#include "settings/setting_values.h"
 #include "texts/phrases.h"
 
 namespace {
@@ -27,6 +32,8 @@ constexpr std::size_t kMaxBackupBytes = 1 << 20;
 // `backup -` writes to standard output, as most tools read "-".
 constexpr char kStandardOutput[] = "-";
 constexpr int kNameColumn = 22;
+// `show --json`'s member for what the window cannot show; present only when there is some.
+constexpr char kNotShownKey[] = "notShownByWindow";
 
 class Runner {
  public:
@@ -136,13 +143,30 @@ class Runner {
 
   int Show(bool json) {
     if (auto failed = OpenAndRead()) return *failed;
+    const ControllerConfig& config = device_.config;
+    // What the window could not show is said as such, next to the value as it is.
+    std::map<const settings::Setting*, std::string> notShown;
+    for (const auto& problem : settings::RecordProblems(config)) {
+      notShown[problem.setting] = ProblemReason(config, problem);
+    }
     if (json) {
-      c_.out << QJsonDocument(NamedView(device_.config)).toJson().toStdString();
+      QJsonObject view = NamedView(config);
+      if (!notShown.empty()) {
+        QJsonObject reasons;
+        for (const auto& [setting, reason] : notShown) {
+          reasons.insert(QLatin1String(setting->name), QString::fromStdString(reason));
+        }
+        view.insert(QLatin1String(kNotShownKey), reasons);
+      }
+      c_.out << QJsonDocument(view).toJson().toStdString();
       return kExitDone;
     }
-    for (const auto& setting : NamedSettings()) {
-      c_.out << std::left << std::setw(kNameColumn) << setting.name
-             << SettingText(device_.config, setting) << '\n';
+    for (const auto& setting : settings::Settings()) {
+      c_.out << std::left << std::setw(kNameColumn) << setting.name << SettingText(config, setting);
+      if (const auto reason = notShown.find(&setting); reason != notShown.end()) {
+        c_.out << " (the window cannot show this: " << reason->second << ')';
+      }
+      c_.out << '\n';
     }
     return kExitDone;
   }
@@ -204,30 +228,91 @@ class Runner {
 
   int Set(const std::vector<std::string>& assignments) {
     // Every assignment is checked before the controller is touched, so a typo in the last
-    // one writes nothing.
-    std::vector<std::pair<const NamedSetting*, std::string>> changes;
-    ControllerConfig scratch;
-    std::set<const NamedSetting*> named;
+    // one writes nothing; every mistake is said at once.
+    std::vector<std::pair<const settings::Setting*, std::int32_t>> changes;
+    std::set<const settings::Setting*> named;
+    std::vector<Message> mistakes;
     for (const std::string& text : assignments) {
       const std::size_t equals = text.find('=');
       if (equals == std::string::npos) {
-        return Fail({MessageId::kNotAssignment, {text}}, kExitUsage);
+        mistakes.push_back({MessageId::kNotAssignment, {text}});
+        continue;
       }
       const std::string name = text.substr(0, equals);
-      const NamedSetting* setting = FindSetting(name);
-      if (setting == nullptr) return Fail({MessageId::kUnknownSetting, {name}}, kExitUsage);
-      const std::string value = text.substr(equals + 1);
-      if (auto problem = ApplySetting(scratch, *setting, value)) return Fail(*problem, kExitUsage);
-      // Which of two values was meant is a guess: refuse rather than write the last one.
-      if (!named.insert(setting).second) {
-        return Fail({MessageId::kSettingTwice, {name}}, kExitUsage);
+      const settings::Setting* setting = settings::FindSetting(name);
+      std::int32_t value = 0;
+      if (setting == nullptr) {
+        mistakes.push_back({MessageId::kUnknownSetting, {name}});
+      } else if (auto problem = ParseValue(*setting, text.substr(equals + 1), value)) {
+        mistakes.push_back(*problem);
+      } else if (!named.insert(setting).second) {
+        // Which of two values was meant is a guess: refuse rather than write the last one.
+        mistakes.push_back({MessageId::kSettingTwice, {name}});
+      } else {
+        changes.emplace_back(setting, value);
       }
-      changes.emplace_back(setting, value);
+    }
+    if (!mistakes.empty()) {
+      for (const auto& mistake : mistakes) Say(mistake);
+      return kExitUsage;
     }
     if (auto failed = OpenAndRead()) return *failed;
     ControllerConfig wanted = device_.config;
-    for (const auto& [setting, value] : changes) ApplySetting(wanted, *setting, value);
+    std::vector<Message> notes;
+    for (const auto& [setting, value] : changes) {
+      settings::StoreValue(wanted, *setting, value);
+      if (setting->kind == settings::SettingKind::kRearStep && value == 0) {
+        if (auto note = EmptyLaterSteps(wanted, *setting)) notes.push_back(*note);
+      }
+    }
+    // The result is judged whole, so steps filled in one command need not come in order. A
+    // problem in what the command touched blocks it; one the controller already held
+    // elsewhere is said and left, so a damaged controller can still be mended setting by
+    // setting.
+    std::vector<Message> refused, kept;
+    for (const auto& problem : settings::RecordProblems(wanted)) {
+      const bool touched = std::any_of(changes.begin(), changes.end(), [&](const auto& change) {
+        return SameRule(*change.first, *problem.setting);
+      });
+      (touched ? refused : kept).push_back(ProblemMessage(wanted, problem));
+    }
+    if (!refused.empty()) {
+      for (const auto& problem : refused) Say(problem);
+      return kExitUsage;
+    }
+    for (const auto& note : notes) Say(note);
+    if (!kept.empty()) Say({MessageId::kHeldProblemsKept, {}});
+    for (const auto& problem : kept) Say(problem);
     return WriteChecked(WrittenSlots(wanted));
+  }
+
+  // "none" on a rear step empties the later steps and their delays, as the window's does; the
+  // settings that held something are named.
+  static std::optional<Message> EmptyLaterSteps(ControllerConfig& config,
+                                                const settings::Setting& step) {
+    const ControllerConfig before = config;
+    std::string emptied;
+    for (const int slot : settings::EmptyStepsFrom(config, step)) {
+      if (slot == step.slot || before.Code(slot) == 0) continue;
+      for (const auto& setting : settings::Settings()) {
+        if (setting.slot == slot && setting.button == step.button) {
+          emptied += (emptied.empty() ? "" : ", ") + std::string(setting.name);
+        }
+      }
+    }
+    if (emptied.empty()) return std::nullopt;
+    return Message{MessageId::kNoneEmptiesMore, {step.name, emptied}};
+  }
+
+  // Whether a change to `changed` answers for a problem in `troubled`: the same setting, the
+  // same rear button's sequence, or the same LED mode byte.
+  static bool SameRule(const settings::Setting& changed, const settings::Setting& troubled) {
+    if (&changed == &troubled) return true;
+    if (changed.button >= 0 && changed.button == troubled.button) return true;
+    const auto isMode = [](const settings::Setting& s) {
+      return s.kind == settings::SettingKind::kLedOn || s.kind == settings::SettingKind::kLedEffect;
+    };
+    return isMode(changed) && isMode(troubled);
   }
 
   int Reset(bool yes) {
@@ -275,11 +360,13 @@ class Runner {
   // The names of the settings a slot holds, or "-" for a slot carried as it is.
   static std::string SlotLabel(int slot) {
     std::string label;
-    for (const auto& setting : NamedSettings()) {
-      const bool colourHalf =
-          setting.kind == SettingKind::kLedColour && slot == slots::kLedGreenBlue;
-      if (setting.slot != slot && !colourHalf) continue;
-      label += (label.empty() ? "" : ", ") + std::string(setting.name);
+    for (const auto& setting : settings::Settings()) {
+      const settings::SettingBits bits = settings::BitsOf(setting);
+      bool holds = false;
+      for (int part = 0; part < bits.count; ++part) {
+        holds = holds || bits.parts[static_cast<std::size_t>(part)].slot == slot;
+      }
+      if (holds) label += (label.empty() ? "" : ", ") + std::string(setting.name);
     }
     return label.empty() ? "-" : label;
   }

@@ -1,60 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/named_settings.h"
 
-#include <QJsonValue>
+#include <array>
 #include <charconv>
 #include <cstdio>
 
 #include "keys/key_names.h"
+#include "settings/key_kinds.h"
+#include "settings/setting_values.h"
 
 namespace {
 
-using K = SettingKind;
-constexpr std::array<NamedSetting, kNamedSettingCount> kSettings{{
-    {"kbm.wheel-up", K::kKey, slots::kWheelUp},
-    {"kbm.wheel-down", K::kKey, slots::kWheelDown},
-    {"kbm.home", K::kKey, slots::kHome},
-    {"kbm.end", K::kKey, slots::kEnd},
-    {"kbm.button-a", K::kKey, slots::kFaceA},
-    {"kbm.button-b", K::kKey, slots::kFaceB},
-    {"kbm.button-x", K::kKey, slots::kFaceX},
-    {"kbm.button-y", K::kKey, slots::kFaceY},
-    {"kbm.w", K::kKey, slots::kW},
-    {"kbm.s", K::kKey, slots::kS},
-    {"kbm.a", K::kKey, slots::kA},
-    {"kbm.d", K::kKey, slots::kD},
-    {"kbm.space", K::kKey, slots::kSpace},
-    {"kbm.enter", K::kKey, slots::kEnter},
-    {"l4.step1", K::kKey, slots::kFirstRearStep1},
-    {"l4.delay1", K::kDelay, slots::kFirstRearDelay1},
-    {"l4.step2", K::kKey, slots::kFirstRearStep1 + 1},
-    {"l4.delay2", K::kDelay, slots::kFirstRearDelay1 + 1},
-    {"l4.step3", K::kKey, slots::kFirstRearStep1 + 2},
-    {"l4.delay3", K::kDelay, slots::kFirstRearDelay1 + 2},
-    {"l4.step4", K::kKey, slots::kFirstRearStep1 + 3},
-    {"r4.step1", K::kKey, slots::kSecondRearStep1},
-    {"r4.delay1", K::kDelay, slots::kSecondRearDelay1},
-    {"r4.step2", K::kKey, slots::kSecondRearStep1 + 1},
-    {"r4.delay2", K::kDelay, slots::kSecondRearDelay1 + 1},
-    {"r4.step3", K::kKey, slots::kSecondRearStep1 + 2},
-    {"r4.delay3", K::kDelay, slots::kSecondRearDelay1 + 2},
-    {"r4.step4", K::kKey, slots::kSecondRearStep1 + 3},
-    {"rumble", K::kRumble, slots::kVibration},
-    {"led.on", K::kLedOn, slots::kLedModeAndRed},
-    {"led.effect", K::kLedEffect, slots::kLedModeAndRed},
-    {"led.color", K::kLedColour, slots::kLedModeAndRed},
-    {"left-stick.center", K::kDeadZoneCentre, slots::kLeftStickDeadZones},
-    {"left-stick.boundary", K::kDeadZoneBoundary, slots::kLeftStickDeadZones},
-    {"right-stick.center", K::kDeadZoneCentre, slots::kRightStickDeadZones},
-    {"right-stick.boundary", K::kDeadZoneBoundary, slots::kRightStickDeadZones},
-}};
+using settings::Setting;
+using K = settings::SettingKind;
 
-constexpr const char* kEffectNames[] = {"constant", "breathing", "rotating"};
-constexpr int kMaxRumble = 2;
-constexpr int kMaxDelay = 0xFFFF;
-// The window's dead-zone sliders run from 0 to 100; `set` keeps to what the window offers.
-constexpr int kMinDeadZone = 0;
-constexpr int kMaxDeadZone = 100;
+constexpr char kOn[] = "on";
+constexpr char kOff[] = "off";
 
 std::string Unknown(unsigned value, int hexDigits) {
   return "unknown (" + HexText(value, hexDigits) + ")";
@@ -87,83 +48,147 @@ std::optional<std::uint32_t> HexColour(std::string_view text) {
   return value;
 }
 
-Message BadNumber(const NamedSetting& setting, std::string_view value, int low, int high) {
-  return {MessageId::kBadNumber,
-          {setting.name, std::string(value), std::to_string(low), std::to_string(high)}};
+template <typename List>
+std::string Joined(const List& items, const char* separator, const char* last) {
+  std::string text;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) text += i + 1 == items.size() ? last : separator;
+    if constexpr (std::is_arithmetic_v<typename List::value_type>) {
+      text += std::to_string(items[i]);
+    } else {
+      text += std::string(items[i]);
+    }
+  }
+  return text;
 }
 
-Message BadChoice(const NamedSetting& setting, std::string_view value, const char* choices) {
-  return {MessageId::kBadChoice, {setting.name, std::string(value), choices}};
+bool IsKey(const Setting& setting) {
+  return setting.kind == K::kControlKey || setting.kind == K::kRearStep;
 }
 
-int DeadZoneValue(const ControllerConfig& config, const NamedSetting& setting) {
-  const DeadZones zones = DeadZonesOf(config.Code(setting.slot));
-  return setting.kind == K::kDeadZoneCentre ? zones.centre : zones.boundary;
+MessageId WordOf(settings::CodeClass codeClass) {
+  switch (codeClass) {
+    case settings::CodeClass::kWheel:
+      return MessageId::kWordWheelDirection;
+    case settings::CodeClass::kGamepad:
+      return MessageId::kWordGamepadInput;
+    default:
+      return MessageId::kWordKeyboardKey;
+  }
+}
+
+// The classes of key a setting takes, as words, asked of the core rather than restated.
+std::vector<MessageId> TakenWords(const Setting& setting) {
+  std::vector<MessageId> words;
+  for (const auto codeClass : {settings::CodeClass::kKeyboard, settings::CodeClass::kWheel,
+                               settings::CodeClass::kGamepad}) {
+    const std::vector<std::uint16_t> codes = settings::CodesOfClass(codeClass);
+    if (!codes.empty() && settings::MayHoldCode(setting.kind, codes.front())) {
+      words.push_back(WordOf(codeClass));
+    }
+  }
+  return words;
+}
+
+// What the setting takes, said of a value given as `text` that it does not take.
+Message Takes(const Setting& setting, const std::string& text) {
+  switch (setting.kind) {
+    case K::kControlKey:
+    case K::kRearStep:
+      return {MessageId::kBadKeyName, {setting.name, text}};
+    case K::kStepDelay:
+      return {MessageId::kBadChoice,
+              {setting.name, text, Joined(settings::kDelayChoices, ", ", ", ")}};
+    case K::kRumble:
+      return {MessageId::kBadNumber,
+              {setting.name, text, "0", std::to_string(settings::kMaxRumble)}};
+    case K::kLedOn:
+      return {MessageId::kBadChoice, {setting.name, text, std::string(kOn) + ", " + kOff}};
+    case K::kLedEffect:
+      return {MessageId::kBadChoice, {setting.name, text, EffectChoices()}};
+    case K::kLedColour:
+      return {MessageId::kBadColour, {setting.name, text}};
+    case K::kDeadZoneCentre:
+    case K::kDeadZoneBoundary:
+      return {MessageId::kBadNumber,
+              {setting.name, text, std::to_string(settings::kMinDeadZone),
+               std::to_string(settings::kMaxDeadZone)}};
+  }
+  return {MessageId::kBadChoice, {setting.name, text, ""}};
 }
 
 }  // namespace
 
-const std::array<NamedSetting, kNamedSettingCount>& NamedSettings() {
-  return kSettings;
+std::string EffectChoices() {
+  return Joined(settings::kLedEffectNames, ", ", ", ");
 }
 
-const NamedSetting* FindSetting(std::string_view name) {
-  for (const auto& setting : kSettings) {
-    if (name == setting.name) return &setting;
-  }
-  return nullptr;
+std::string DelayHelp() {
+  return "delay in milliseconds after a step: " + Joined(settings::kDelayChoices, ", ", " or ");
 }
 
-const NamedSetting* KeySettingOfSlot(int slot) {
-  for (const auto& setting : kSettings) {
-    if (setting.kind == K::kKey && setting.slot == slot) return &setting;
-  }
-  return nullptr;
+std::string RumbleHelp() {
+  std::array<int, settings::kMaxRumble + 1> levels{};
+  for (std::size_t level = 0; level < levels.size(); ++level)
+    levels[level] = static_cast<int>(level);
+  return Joined(levels, ", ", " or ");
 }
 
-std::string SettingText(const ControllerConfig& config, const NamedSetting& setting) {
-  const std::uint16_t code = config.Code(setting.slot);
-  const std::uint8_t mode = LedModeByte(config);
+std::string EffectHelp() {
+  return Joined(settings::kLedEffectNames, ", ", " or ");
+}
+
+std::string DeadZoneHelp() {
+  return "dead zones, " + std::to_string(settings::kMinDeadZone) + " to " +
+         std::to_string(settings::kMaxDeadZone);
+}
+
+std::string ValueText(const Setting& setting, std::int32_t value) {
   switch (setting.kind) {
-    case K::kKey: {
-      const std::string name = KeyName(code);
-      return name.empty() ? Unknown(code, 4) : name;
+    case K::kControlKey:
+    case K::kRearStep: {
+      const std::string name = KeyName(static_cast<KeyCode>(value));
+      return name.empty() ? Unknown(static_cast<unsigned>(value), 4) : name;
     }
-    case K::kDelay:
-      return std::to_string(code);
-    case K::kRumble:
-      return code <= kMaxRumble ? std::to_string(code) : Unknown(code, 4);
     case K::kLedOn:
-      return LedIsOn(mode) ? "on" : "off";
+      return value != 0 ? kOn : kOff;
     case K::kLedEffect: {
-      const auto effect = static_cast<unsigned>(LedEffectOf(mode));
-      return effect < std::size(kEffectNames) ? kEffectNames[effect] : Unknown(effect, 1);
+      const auto effect = static_cast<std::size_t>(value);
+      return effect < settings::kLedEffectNames.size()
+                 ? std::string(settings::kLedEffectNames[effect])
+                 : Unknown(static_cast<unsigned>(value), 1);
     }
     case K::kLedColour: {
       char text[8];
-      std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(LedColour(config)));
+      std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(value) & 0xFFFFFFu);
       return text;
     }
-    case K::kDeadZoneCentre:
-    case K::kDeadZoneBoundary:
-      return std::to_string(DeadZoneValue(config, setting));
+    default:
+      return std::to_string(value);
   }
-  return {};
 }
 
-QJsonValue SettingJson(const ControllerConfig& config, const NamedSetting& setting) {
-  const std::uint16_t code = config.Code(setting.slot);
+std::string SettingText(const ControllerConfig& config, const Setting& setting) {
+  const std::int32_t value = settings::ValueOf(config, setting);
+  if (setting.kind == K::kRumble &&
+      settings::CheckValue(setting, value) != settings::Refusal::kNone) {
+    return Unknown(static_cast<unsigned>(value), 4);
+  }
+  return ValueText(setting, value);
+}
+
+QJsonValue SettingJson(const ControllerConfig& config, const Setting& setting) {
+  const std::int32_t value = settings::ValueOf(config, setting);
   switch (setting.kind) {
-    case K::kDelay:
-      return static_cast<int>(code);
-    case K::kRumble:
-      if (code <= kMaxRumble) return static_cast<int>(code);
-      break;
-    case K::kLedOn:
-      return LedIsOn(LedModeByte(config));
+    case K::kStepDelay:
     case K::kDeadZoneCentre:
     case K::kDeadZoneBoundary:
-      return DeadZoneValue(config, setting);
+      return value;
+    case K::kRumble:
+      if (settings::CheckValue(setting, value) == settings::Refusal::kNone) return value;
+      break;
+    case K::kLedOn:
+      return value != 0;
     default:
       break;
   }
@@ -172,60 +197,55 @@ QJsonValue SettingJson(const ControllerConfig& config, const NamedSetting& setti
 
 QJsonObject NamedView(const ControllerConfig& config) {
   QJsonObject view;
-  for (const auto& setting : kSettings) {
+  for (const Setting& setting : settings::Settings()) {
     view.insert(QLatin1String(setting.name), SettingJson(config, setting));
   }
   return view;
 }
 
-std::optional<Message> ApplySetting(ControllerConfig& config, const NamedSetting& setting,
-                                    std::string_view value) {
-  const std::uint8_t mode = LedModeByte(config);
+std::optional<Message> RefusedValue(const Setting& setting, std::int32_t value) {
+  switch (settings::CheckValue(setting, value)) {
+    case settings::Refusal::kNone:
+      return std::nullopt;
+    case settings::Refusal::kKeyOfOtherPage: {
+      std::vector<MessageId> words{WordOf(settings::ClassOfCode(static_cast<KeyCode>(value)))};
+      for (const MessageId word : TakenWords(setting)) words.push_back(word);
+      return Message{MessageId::kKeyOfOtherPage, {setting.name, ValueText(setting, value)}, words};
+    }
+    default:
+      return Takes(setting, IsKey(setting) ? ValueText(setting, value) : std::to_string(value));
+  }
+}
+
+std::optional<Message> ParseValue(const Setting& setting, std::string_view text,
+                                  std::int32_t& value) {
+  std::optional<std::int64_t> parsed;
   switch (setting.kind) {
-    case K::kKey: {
-      const auto code = KeyCodeOfName(value);
-      if (!code) return Message{MessageId::kBadKeyName, {setting.name, std::string(value)}};
-      config.SetCode(setting.slot, *code);
-      return std::nullopt;
-    }
-    case K::kDelay:
-    case K::kRumble: {
-      const int high = setting.kind == K::kDelay ? kMaxDelay : kMaxRumble;
-      const auto number = WholeNumber(value);
-      if (!number || *number < 0 || *number > high) return BadNumber(setting, value, 0, high);
-      config.SetCode(setting.slot, static_cast<std::uint16_t>(*number));
-      return std::nullopt;
-    }
+    case K::kControlKey:
+    case K::kRearStep:
+      if (const auto code = KeyCodeOfName(text)) parsed = *code;
+      break;
     case K::kLedOn:
-      if (value != "on" && value != "off") return BadChoice(setting, value, "on, off");
-      SetLedModeByte(config, WithLedOn(mode, value == "on"));
-      return std::nullopt;
+      if (text == kOn || text == kOff) parsed = text == kOn ? 1 : 0;
+      break;
     case K::kLedEffect:
-      for (std::size_t effect = 0; effect < std::size(kEffectNames); ++effect) {
-        if (value == kEffectNames[effect]) {
-          SetLedModeByte(config, WithLedEffect(mode, static_cast<LedEffect>(effect)));
-          return std::nullopt;
-        }
+      for (std::size_t effect = 0; effect < settings::kLedEffectNames.size(); ++effect) {
+        if (text == settings::kLedEffectNames[effect]) parsed = static_cast<std::int64_t>(effect);
       }
-      return BadChoice(setting, value, "constant, breathing, rotating");
-    case K::kLedColour: {
-      const auto rgb = HexColour(value);
-      if (!rgb) return Message{MessageId::kBadColour, {setting.name, std::string(value)}};
-      SetLedColour(config, *rgb);
-      return std::nullopt;
-    }
-    case K::kDeadZoneCentre:
-    case K::kDeadZoneBoundary: {
-      const auto number = WholeNumber(value);
-      if (!number || *number < kMinDeadZone || *number > kMaxDeadZone) {
-        return BadNumber(setting, value, kMinDeadZone, kMaxDeadZone);
-      }
-      const DeadZones zones = DeadZonesOf(config.Code(setting.slot));
-      const bool centre = setting.kind == K::kDeadZoneCentre;
-      config.SetCode(setting.slot, PackDeadZones(centre ? *number : zones.centre,
-                                                 centre ? zones.boundary : *number));
-      return std::nullopt;
-    }
+      break;
+    case K::kLedColour:
+      if (const auto rgb = HexColour(text)) parsed = *rgb;
+      break;
+    default:
+      if (const auto number = WholeNumber(text)) parsed = *number;
+      break;
+  }
+  if (!parsed) return Takes(setting, std::string(text));
+  value = static_cast<std::int32_t>(*parsed);
+  if (auto refused = RefusedValue(setting, value)) {
+    // Said in the words the user typed, so "kbm.w=rocker_a" reads back as typed.
+    if (refused->args.size() > 1) refused->args[1] = std::string(text);
+    return refused;
   }
   return std::nullopt;
 }

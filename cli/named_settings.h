@@ -3,51 +3,44 @@
 
 #include <QJsonObject>
 #include <QJsonValue>
-#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "cli/cli_messages.h"
 #include "config/controller_config.h"
+#include "settings/setting_table.h"
 
-// The settings a person edits, by name, over the slots of the settings record. Names are
-// what `padctl show` prints and `padctl set NAME=VALUE` takes.
-enum class SettingKind {
-  kKey,               // a KeyCode, by key name
-  kDelay,             // a step delay in milliseconds
-  kRumble,            // 0, 1 or 2
-  kLedOn,             // bit 0 of the LED mode byte: on or off
-  kLedEffect,         // bits 4..7 of the LED mode byte: constant, breathing or rotating
-  kLedColour,         // #RRGGBB over slots 34 and 35
-  kDeadZoneCentre,    // low byte of a dead-zone slot
-  kDeadZoneBoundary,  // high byte of a dead-zone slot
-};
+// The text forms of the settings: what `padctl show` prints and `padctl set NAME=VALUE` takes.
+// Which settings there are, their slots and what each may hold come from the settings core;
+// this only turns its values into words and back.
 
-struct NamedSetting {
-  const char* name;
-  SettingKind kind;
-  int slot;
-};
-
-inline constexpr int kNamedSettingCount = 36;
-
-// Every named setting, in the order `show` lists them.
-const std::array<NamedSetting, kNamedSettingCount>& NamedSettings();
-// The setting of that exact name, or null.
-const NamedSetting* FindSetting(std::string_view name);
-// The key setting that shows a slot, or null when no key setting does.
-const NamedSetting* KeySettingOfSlot(int slot);
-
-// A setting's value as text, in the form `set` accepts (values the record holds but `set`
-// would refuse read "unknown (...)").
-std::string SettingText(const ControllerConfig& config, const NamedSetting& setting);
+// A value as text, in the form `set` takes: a key name, a number, on/off, an effect name,
+// #RRGGBB. A key code without a name and an effect without one read "unknown (0x...)".
+std::string ValueText(const settings::Setting& setting, std::int32_t value);
+// The setting's value in the record as text (a rumble level `set` would refuse also reads
+// "unknown (0x...)").
+std::string SettingText(const ControllerConfig& config, const settings::Setting& setting);
 // The same value typed for JSON: numbers as numbers, on/off as a boolean, the rest as text.
-QJsonValue SettingJson(const ControllerConfig& config, const NamedSetting& setting);
+QJsonValue SettingJson(const ControllerConfig& config, const settings::Setting& setting);
 // Every setting by name.
 QJsonObject NamedView(const ControllerConfig& config);
 
-// Stores `value` (as text) into the record, touching only the setting's own bits. On a value
-// the setting does not take, returns the problem and leaves the record unchanged.
-std::optional<Message> ApplySetting(ControllerConfig& config, const NamedSetting& setting,
-                                    std::string_view value);
+// Why the setting may not hold `value`, judged on the value alone, naming what it takes; or
+// nothing when it may hold it.
+std::optional<Message> RefusedValue(const settings::Setting& setting, std::int32_t value);
+
+// The value `text` gives the setting, in `value`; or the message naming what the setting
+// takes. A rear step's place in its sequence is judged on the whole record, not here.
+std::optional<Message> ParseValue(const settings::Setting& setting, std::string_view text,
+                                  std::int32_t& value);
+
+// The LED effects by name, as the messages list them: "constant, breathing, rotating".
+std::string EffectChoices();
+
+// The value descriptions of --help's list of settings.
+std::string DelayHelp();
+std::string RumbleHelp();
+std::string EffectHelp();
+std::string DeadZoneHelp();

@@ -4,32 +4,69 @@
 #include <string>
 
 #include "cli/named_settings.h"
-#include "keys/key_names.h"
 
 namespace {
 
-constexpr std::uint8_t kLedReservedBits = 0x0E;
+using settings::Refusal;
+using settings::Setting;
+
+// The name of a rear button's step `step`.
+const char* StepName(int button, int step) {
+  const Setting* setting = settings::KeySettingOfSlot(settings::RearStepSlot(button, step));
+  return setting != nullptr ? setting->name : "";
+}
+
+// The first empty step before `step`: the one that makes it a hole.
+const char* FirstEmptyBefore(const ControllerConfig& config, const Setting& step) {
+  for (int earlier = 1; earlier < step.index; ++earlier) {
+    if (config.Code(settings::RearStepSlot(step.button, earlier)) == 0) {
+      return StepName(step.button, earlier);
+    }
+  }
+  return "";
+}
 
 }  // namespace
 
+Message ProblemMessage(const ControllerConfig& config, const settings::RecordProblem& problem) {
+  const Setting& setting = *problem.setting;
+  switch (problem.refusal) {
+    case Refusal::kUnknownKey:
+      return {MessageId::kSlotNotKey,
+              {std::to_string(setting.slot), setting.name,
+               HexText(static_cast<unsigned>(problem.value), 4)}};
+    case Refusal::kBadLedMode:
+      return {MessageId::kSlotBadLedMode,
+              {std::to_string(setting.slot), HexText(static_cast<unsigned>(problem.value), 2),
+               EffectChoices()}};
+    case Refusal::kHole:
+      return {MessageId::kStepAfterEmpty,
+              {setting.name, ValueText(setting, problem.value), FirstEmptyBefore(config, setting)}};
+    case Refusal::kDelayAfterEmpty:
+      return {
+          MessageId::kDelayAfterEmpty,
+          {setting.name, std::to_string(problem.value), StepName(setting.button, setting.index)}};
+    case Refusal::kKeyOfOtherPage:
+    case Refusal::kOutOfRange:
+    case Refusal::kNone:
+      break;
+  }
+  if (auto refused = RefusedValue(setting, problem.value)) return *refused;
+  return {MessageId::kBadChoice, {setting.name, std::to_string(problem.value), ""}};
+}
+
+std::string ProblemReason(const ControllerConfig& config, const settings::RecordProblem& problem) {
+  const std::string text = RenderMessage(ProblemMessage(config, problem), false);
+  const std::size_t colon = text.find(": ");
+  return colon == std::string::npos ? text : text.substr(colon + 2);
+}
+
 std::vector<Message> CheckSlots(const SlotWords& words) {
-  std::vector<Message> problems;
-  for (int slot = 0; slot < slots::kWritten; ++slot) {
-    const std::uint16_t word = words[static_cast<std::size_t>(slot)];
-    if (const NamedSetting* key = KeySettingOfSlot(slot); key && !IsKnownKeyCode(word)) {
-      problems.push_back(
-          {MessageId::kSlotNotKey, {std::to_string(slot), key->name, HexText(word, 4)}});
-    }
+  ControllerConfig config;
+  PutWrittenSlots(config, words);
+  std::vector<Message> messages;
+  for (const auto& problem : settings::RecordProblems(config)) {
+    messages.push_back(ProblemMessage(config, problem));
   }
-  const std::uint16_t rumble = words[slots::kVibration];
-  if (rumble > 2) {
-    problems.push_back(
-        {MessageId::kSlotBadRumble, {std::to_string(slots::kVibration), std::to_string(rumble)}});
-  }
-  const auto mode = static_cast<std::uint8_t>(words[slots::kLedModeAndRed] & 0xFF);
-  if ((mode & kLedReservedBits) != 0 || static_cast<int>(LedEffectOf(mode)) > 2) {
-    problems.push_back(
-        {MessageId::kSlotBadLedMode, {std::to_string(slots::kLedModeAndRed), HexText(mode, 2)}});
-  }
-  return problems;
+  return messages;
 }

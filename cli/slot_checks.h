@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "cli/cli_messages.h"
 #include "config/controller_config.h"
+#include "settings/record_rules.h"
 
-// Every problem of a set of slot values that the tool understands: key slots must hold 0
-// or a key of the vocabulary, rumble 0 to 2, the LED mode byte an on/off bit and an effect
-// 0 to 2 with nothing in bits 1 to 3. Colour, dead-zone and delay slots take any 16-bit
-// value, and the slots the tool does not interpret are carried as they are.
+// What the settings core finds wrong with a record, in padctl's words: each problem names the
+// setting and what it may hold. The slots no setting covers are carried as they are.
+
+// The message for one problem of `config`.
+Message ProblemMessage(const ControllerConfig& config, const settings::RecordProblem& problem);
+// The same without the leading setting or slot, in English: `show`'s reason.
+std::string ProblemReason(const ControllerConfig& config, const settings::RecordProblem& problem);
+// Every problem of a set of slot values: what the window could not show and edit.
 std::vector<Message> CheckSlots(const SlotWords& words);

@@ -68,6 +68,9 @@ struct ControllerEmulator::State {
   Due due = Due::kNothing;
   int dueBlock = 0;
   int notReadyLeft = 0;
+  // Bit b: read block b was fetched since the read started. The checksum covers the whole
+  // key map, so it is given only to a reader that has fetched all of it.
+  unsigned fetchedBlocks = 0;
 
   // A write is staged on a copy of the key map; only the end command, after all eight
   // blocks and the checksum request, puts it into memory. A torn write never reaches it.
@@ -169,20 +172,31 @@ bool ControllerEmulator::HandleOutputReport(const Report& report) {
   const int block = report[6];
   const bool reading = s.phase == Phase::kReading;
   const bool writing = s.phase == Phase::kWriting;
+  if (cmd == command::kReadStart || cmd == command::kWriteStart) {
+    // A new start drops whatever exchange was under way, a reply still due included: it is
+    // how a program that lost a reply, or gave up polling, gets the controller back.
+    s.phase = cmd == command::kReadStart ? Phase::kReadStarting : Phase::kWriteStarting;
+    s.due = Due::kStartPoll;
+    s.notReadyLeft = s.faults.notReadyReplies;
+    s.staged = s.memory;
+    s.receivedBlocks = 0;
+    s.checksumAsked = false;
+    s.fetchedBlocks = 0;
+    return true;
+  }
+  if (s.phase == Phase::kReadStarting || s.phase == Phase::kWriteStarting) {
+    return s.Reject("request before the start was answered ready");
+  }
+  // The firmware answers one request at a time: until its reply is fetched, any other
+  // request is ignored and the reply stays as it was.
+  if (s.due != Due::kNothing) return s.Reject("request while a reply is still to be fetched");
   switch (cmd) {
-    case command::kReadStart:
-    case command::kWriteStart:
-      // A new start drops whatever exchange was under way.
-      s.phase = cmd == command::kReadStart ? Phase::kReadStarting : Phase::kWriteStarting;
-      s.due = Due::kStartPoll;
-      s.notReadyLeft = s.faults.notReadyReplies;
-      s.staged = s.memory;
-      s.receivedBlocks = 0;
-      s.checksumAsked = false;
-      return true;
     case command::kReadBlock:
     case command::kReadChecksum:
       if (!reading) return s.Reject("read request outside a started read");
+      if (cmd == command::kReadChecksum && s.fetchedBlocks != (1u << kReadBlocks) - 1) {
+        return s.Reject("read checksum request before all four blocks were fetched");
+      }
       s.due = cmd == command::kReadBlock ? Due::kBlock : Due::kReadChecksum;
       s.dueBlock = block;
       return true;
@@ -262,11 +276,14 @@ bool ControllerEmulator::HandleInputReport(Report& report) {
         reply[static_cast<std::size_t>(2 * k)] = static_cast<std::uint8_t>(word & 0xFF);
         reply[static_cast<std::size_t>(2 * k + 1)] = static_cast<std::uint8_t>(word >> 8);
       }
+      s.fetchedBlocks |= 1u << s.dueBlock;
       s.due = Due::kNothing;
       break;
     case Due::kReadChecksum:
       PutChecksum(reply, KeyMapByteSum(s.memory, slots::kCount), s.faults.wrongReadChecksum,
                   s.faults.corruptChecksumHighByte);
+      // The checksum ends the read: more blocks or checksums need a new start.
+      s.phase = Phase::kIdle;
       s.due = Due::kNothing;
       break;
     case Due::kWriteChecksum:

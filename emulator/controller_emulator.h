@@ -12,9 +12,12 @@
 
 // The controller's firmware side of the report protocol, for tests, benchmarks and the demo.
 // As strict as the firmware: a request whose bytes are not exactly a known command's, a
-// buffer without the report ID, or a request out of order (blocks before their start, a
-// commit before all the data, a fetch with no reply due) is refused: the report fails and
-// is counted in `rejected`, and nothing changes.
+// buffer without the report ID, or a request out of order is refused: the report fails and
+// is counted in `rejected`, and nothing changes. Out of order: any request but a start
+// before the start was answered ready or while a reply is still to be fetched; a block or
+// checksum outside its exchange; a read checksum before all four blocks were fetched; a
+// read request after the read checksum without a new start; a commit before all the data;
+// a fetch with no reply due. A start is always taken and drops whatever was under way.
 // Thread-safe: the umockdev ioctl handler calls it from its own worker thread.
 class ControllerEmulator {
  public:

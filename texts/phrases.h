@@ -119,11 +119,25 @@ inline constexpr Phrase kBadSlotList{"{1}：\"slots\" 必须包含 {2} 个 0 到
 inline constexpr Phrase kBadTextField{"{1}：\"{2}\" 必须是文本", "{1}: \"{2}\" must be text"};
 inline constexpr Phrase kSlotNotKey{"槽位 {1}（{2}）：{3} 不是已知按键",
                                     "slot {1} ({2}): {3} is not a key of the vocabulary"};
-inline constexpr Phrase kSlotBadRumble{"槽位 {1}（震动）：{2} 不是 0、1 或 2",
-                                       "slot {1} (rumble): {2} is not 0, 1 or 2"};
 inline constexpr Phrase kSlotBadLedMode{
-    "槽位 {1}（灯光模式）：{2} 不是有效的开关位和效果 0、1 或 2",
-    "slot {1} (LED mode): {2} is not an on/off bit with effect 0, 1 or 2"};
+    "槽位 {1}（灯光模式）：{2} 不是开关位加上效果 {3} 之一",
+    "slot {1} (LED mode): {2} is not an on/off bit with one of the effects {3}"};
+inline constexpr Phrase kKeyOfOtherPage{"{1}：{2} 是{a}；{1} 只接受{b}或{c}",
+                                        "{1}: {2} is {a}; {1} takes {b} or {c}"};
+inline constexpr Phrase kWordKeyboardKey{"键盘按键", "a keyboard key"};
+inline constexpr Phrase kWordWheelDirection{"滚轮方向", "a wheel direction"};
+inline constexpr Phrase kWordGamepadInput{"手柄按键", "a gamepad input"};
+inline constexpr Phrase kStepAfterEmpty{"{1}：{2} 位于空的 {3} 之后；请先填写前面的步骤",
+                                        "{1}: {2} follows an empty {3}; fill the earlier steps "
+                                        "first"};
+inline constexpr Phrase kDelayAfterEmpty{
+    "{1}：{2} 位于空的 {3} 之后；只有有按键的步骤之后才有延迟",
+    "{1}: {2} follows an empty {3}; a delay follows only a step that holds a key"};
+inline constexpr Phrase kNoneEmptiesMore{"{1}=none 同时清空 {2}", "{1}=none also empties {2}"};
+inline constexpr Phrase kHeldProblemsKept{
+    "注意：手柄中已有窗口无法显示的值，本命令未改动它们：",
+    "note: the controller already holds values the window cannot show; this command leaves "
+    "them as they are:"};
 inline constexpr Phrase kViewDisagrees{
     "{1}：\"settings\" 中的 \"{2}\" 与 \"slots\" 不符（恢复的是槽位值；请修改槽位或删除 "
     "\"settings\"）",

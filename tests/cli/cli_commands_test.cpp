@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include "cli/commands.h"
 #include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
+#include "settings/record_rules.h"
 #include "sysinfo/system_language.h"
 
 // padctl's commands run in process against the emulator, as `padctl --emulator` wires them.
@@ -61,7 +63,7 @@ class CommandsTest : public ::testing::Test {
 TEST_F(CommandsTest, BackupChangeAndRestoreBringBackEverySlot) {
   emulator->SetWord(17, 0x1234);  // controller data the tool never edits
   emulator->SetWord(50, 0xBEEF);
-  emulator->SetWord(36, 0x5AFB);
+  emulator->SetWord(36, 0x5A05);
   const auto original = emulator->Memory();
 
   ASSERT_EQ(Run({"backup", File("b.json")}), kExitDone) << err.str();
@@ -185,10 +187,20 @@ TEST_F(CommandsTest, AControllerThatKeepsAnotherValueIsReportedSlotBySlot) {
 TEST_F(CommandsTest, ResetWritesTheFactoryValuesAndInfoNamesTheLayout) {
   emulator->SetWord(25, 0x09);
   emulator->SetWord(33, 2);
+  emulator->SetWord(27, 0x09);  // a hole the window cannot show
   confirm = [] { return true; };
   EXPECT_EQ(Run({"reset"}), kExitDone) << err.str();
   EXPECT_EQ(emulator->Word(25), 0x29);
   EXPECT_EQ(emulator->Word(33), 1);
+  EXPECT_EQ(emulator->Word(27), 0);
+  // The factory record is one the window can show and edit.
+  SlotWords written{};
+  for (int slot = 0; slot < slots::kWritten; ++slot) {
+    written[static_cast<std::size_t>(slot)] = emulator->Word(slot);
+  }
+  ControllerConfig factory;
+  PutWrittenSlots(factory, written);
+  EXPECT_FALSE(settings::FirstProblem(factory));
 
   EXPECT_EQ(Run({"info"}), kExitDone);
   EXPECT_EQ(out.str(),
@@ -196,6 +208,133 @@ TEST_F(CommandsTest, ResetWritesTheFactoryValuesAndInfoNamesTheLayout) {
             "firmware  Ver:1.11 Firmware:X107K215\n"
             "board     T2803-31\n"
             "layout    3: LED settings yes, dead zones yes, rear buttons titled L4/R4 no\n");
+}
+
+TEST_F(CommandsTest, SetRefusesWhatTheWindowCouldNotProduceAndWritesNothing) {
+  const auto before = emulator->Memory();
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"set", "kbm.w=Rocker_A", "kbm.s=L2", "l4.step1=MS_UP"},
+       "padctl: kbm.w: Rocker_A is a gamepad input; kbm.w takes a keyboard key or a wheel "
+       "direction\n"
+       "padctl: kbm.s: L2 is a gamepad input; kbm.s takes a keyboard key or a wheel direction\n"
+       "padctl: l4.step1: MS_UP is a wheel direction; l4.step1 takes a keyboard key or a gamepad "
+       "input\n"},
+      {{"set", "l4.step3=F"},
+       "padctl: l4.step3: F follows an empty l4.step2; fill the earlier steps first\n"},
+      {{"set", "l4.delay1=250"}, "padctl: l4.delay1: 250 is not one of 0, 100\n"},
+      {{"set", "l4.delay2=100"},
+       "padctl: l4.delay2: 100 follows an empty l4.step2; a delay follows only a step that holds "
+       "a key\n"},
+      {{"set", "right-stick.center=101"},
+       "padctl: right-stick.center: 101 is not a whole number from 0 to 100\n"},
+      // Judged after "none" emptied the later steps.
+      {{"set", "l4.step1=none", "l4.step2=E"},
+       "padctl: l4.step2: E follows an empty l4.step1; fill the earlier steps first\n"},
+  };
+  for (const auto& [args, message] : cases) {
+    EXPECT_EQ(Run(args), kExitUsage) << args[1];
+    EXPECT_EQ(err.str(), message);
+  }
+  EXPECT_EQ(Run({"set", "l4.step3=F"}, true), kExitUsage);
+  EXPECT_EQ(err.str(), "padctl: l4.step3：F 位于空的 l4.step2 之后；请先填写前面的步骤\n");
+  EXPECT_EQ(Writes(), 0);
+  EXPECT_EQ(emulator->Memory(), before);
+
+  // The record is judged after all of the command's settings, in any order.
+  EXPECT_EQ(Run({"set", "l4.step3=F", "l4.step2=E", "l4.delay2=100"}), kExitDone) << err.str();
+  EXPECT_EQ(emulator->Word(26), 0x08);
+  EXPECT_EQ(emulator->Word(27), 0x09);
+  EXPECT_EQ(emulator->Word(41), 100);
+}
+
+TEST_F(CommandsTest, NoneOnAStepEmptiesTheLaterStepsAndTheirDelays) {
+  emulator->SetWord(32, 0x0A);  // r4.step4 = G after Ctrl, Alt, Del
+  emulator->SetWord(44, 100);
+  emulator->SetWord(46, 100);
+  EXPECT_EQ(Run({"set", "r4.step1=none"}), kExitDone);
+  EXPECT_EQ(err.str(),
+            "padctl: r4.step1=none also empties r4.delay1, r4.step2, r4.step3, r4.delay3, "
+            "r4.step4\n"
+            "padctl: written and verified (64 slots)\n");
+  for (int slot : {29, 30, 31, 32, 44, 45, 46}) EXPECT_EQ(emulator->Word(slot), 0) << slot;
+  EXPECT_EQ(emulator->Word(25), 0x29);  // L4 keeps Esc
+
+  // Nothing later held anything: nothing more to say.
+  EXPECT_EQ(Run({"set", "l4.step1=none"}), kExitDone);
+  EXPECT_EQ(err.str(), "padctl: written and verified (64 slots)\n");
+  EXPECT_EQ(emulator->Word(25), 0);
+}
+
+TEST_F(CommandsTest, ValuesTheWindowCannotShowAreShownAsSuchAndBlockOnlyWhereTouched) {
+  emulator->SetWord(8, 0xFF05);  // kbm.w = Rocker_A
+  emulator->SetWord(27, 0x09);   // l4.step3 = F after the empty l4.step2
+  ASSERT_EQ(Run({"show"}), kExitDone);
+  EXPECT_NE(out.str().find("\nkbm.w                 Rocker_A (the window cannot show this: "
+                           "Rocker_A is a gamepad input; kbm.w takes a keyboard key or a wheel "
+                           "direction)\n"),
+            std::string::npos)
+      << out.str();
+  EXPECT_NE(out.str().find("\nl4.step3              F (the window cannot show this: F follows "
+                           "an empty l4.step2; fill the earlier steps first)\n"),
+            std::string::npos);
+  EXPECT_NE(out.str().find("\nkbm.s                 S\n"), std::string::npos);
+  ASSERT_EQ(Run({"show", "--json"}), kExitDone);
+  QJsonObject shown = QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+  EXPECT_EQ(shown.value("l4.step3").toString(), "F");
+  EXPECT_EQ(shown.value("kbm.w").toString(), "Rocker_A");
+  const QJsonObject notShown = shown.value("notShownByWindow").toObject();
+  EXPECT_EQ(notShown.keys(), (QStringList{"kbm.w", "l4.step3"}));
+  EXPECT_EQ(notShown.value("l4.step3").toString(),
+            "F follows an empty l4.step2; fill the earlier steps first");
+
+  // A setting elsewhere is still written; what the controller held is said and kept.
+  EXPECT_EQ(Run({"set", "rumble=2"}), kExitDone);
+  EXPECT_EQ(err.str(),
+            "padctl: note: the controller already holds values the window cannot show; this "
+            "command leaves them as they are:\n"
+            "padctl: kbm.w: Rocker_A is a gamepad input; kbm.w takes a keyboard key or a wheel "
+            "direction\n"
+            "padctl: l4.step3: F follows an empty l4.step2; fill the earlier steps first\n"
+            "padctl: written and verified (64 slots)\n");
+  EXPECT_EQ(emulator->Word(33), 2);
+  EXPECT_EQ(emulator->Word(8), 0xFF05);
+  // Touching L4's sequence without mending it is refused; mending it is not.
+  EXPECT_EQ(Run({"set", "l4.step4=G"}), kExitUsage);
+  EXPECT_EQ(emulator->Word(28), 0);
+  EXPECT_EQ(Run({"set", "l4.step2=E", "kbm.w=W"}), kExitDone);
+  EXPECT_EQ(err.str(), "padctl: written and verified (64 slots)\n");
+  ASSERT_EQ(Run({"show", "--json"}), kExitDone);
+  shown = QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+  EXPECT_FALSE(shown.contains("notShownByWindow"));
+  EXPECT_EQ(shown.size(), 36);
+}
+
+TEST_F(CommandsTest, RestoreRefusesAFileTheWindowCouldNotShow) {
+  ASSERT_EQ(Run({"backup", File("b.json")}), kExitDone);
+  QJsonObject root = QJsonDocument::fromJson(ReadFile("b.json")).object();
+  root.remove("settings");
+  QJsonArray words = root.value("slots").toArray();
+  words[37] = 0x7F00;  // right boundary 127
+  root.insert("slots", words);
+  WriteFile("127.json", QJsonDocument(root).toJson());
+  words[37] = 0;
+  words[36] = 0xFFFF;  // both left dead zones read -1
+  root.insert("slots", words);
+  WriteFile("ffff.json", QJsonDocument(root).toJson());
+  emulator->ResetCounters();
+  const auto before = emulator->Memory();
+
+  EXPECT_EQ(Run({"restore", File("127.json")}), kExitUsage);
+  EXPECT_EQ(err.str(),
+            "padctl: right-stick.boundary: 127 is not a whole number from 0 to 100\n"
+            "padctl: nothing was written\n");
+  EXPECT_EQ(Run({"restore", File("ffff.json")}), kExitUsage);
+  EXPECT_EQ(err.str(),
+            "padctl: left-stick.center: -1 is not a whole number from 0 to 100\n"
+            "padctl: left-stick.boundary: -1 is not a whole number from 0 to 100\n"
+            "padctl: nothing was written\n");
+  EXPECT_EQ(Writes(), 0);
+  EXPECT_EQ(emulator->Memory(), before);
 }
 
 }  // namespace

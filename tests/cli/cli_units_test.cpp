@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <set>
+#include <tuple>
 #include <sstream>
 
 #include "cli/backup_file.h"
@@ -11,6 +12,7 @@
 #include "cli/locale_messages.h"
 #include "cli/named_settings.h"
 #include "cli/printable_text.h"
+#include "cli/slot_checks.h"
 #include "keys/key_names.h"
 
 namespace {
@@ -66,12 +68,12 @@ TEST(NamedSettingsTest, FactoryRecordReadsByName) {
       {"led.effect", "constant"}, {"led.color", "#FF0000"}, {"right-stick.boundary", "0"},
   };
   for (const auto& [name, value] : expected) {
-    const NamedSetting* setting = FindSetting(name);
+    const settings::Setting* setting = settings::FindSetting(name);
     ASSERT_NE(setting, nullptr) << name;
     EXPECT_EQ(SettingText(config, *setting), value) << name;
   }
   const QJsonObject view = NamedView(config);
-  EXPECT_EQ(view.size(), kNamedSettingCount);
+  EXPECT_EQ(view.size(), 36);
   EXPECT_EQ(view.value("rumble"), QJsonValue(1));
   EXPECT_EQ(view.value("led.on"), QJsonValue(false));
   EXPECT_EQ(view.value("r4.step1"), QJsonValue("Ctrl"));
@@ -80,68 +82,83 @@ TEST(NamedSettingsTest, FactoryRecordReadsByName) {
   odd.SetCode(36, 0x5AFB);  // centre -5, boundary 90
   odd.SetCode(8, 0x53);     // a code without a key
   odd.SetCode(33, 7);
-  EXPECT_EQ(SettingText(odd, *FindSetting("left-stick.center")), "-5");
-  EXPECT_EQ(SettingText(odd, *FindSetting("left-stick.boundary")), "90");
-  EXPECT_EQ(SettingText(odd, *FindSetting("kbm.w")), "unknown (0x0053)");
-  EXPECT_EQ(SettingText(odd, *FindSetting("rumble")), "unknown (0x0007)");
+  EXPECT_EQ(SettingText(odd, *settings::FindSetting("left-stick.center")), "-5");
+  EXPECT_EQ(SettingText(odd, *settings::FindSetting("left-stick.boundary")), "90");
+  EXPECT_EQ(SettingText(odd, *settings::FindSetting("kbm.w")), "unknown (0x0053)");
+  EXPECT_EQ(SettingText(odd, *settings::FindSetting("rumble")), "unknown (0x0007)");
 }
 
-TEST(NamedSettingsTest, ApplyingTouchesOnlyTheSettingsBits) {
-  ControllerConfig config = Factory();
-  config.SetCode(34, 0x0011);  // on, breathing, red 0
-  auto apply = [&](const char* name, const char* value) {
-    return ApplySetting(config, *FindSetting(name), value);
+TEST(NamedSettingsTest, TextFormsGiveValuesAndRefusalsSayWhatTheSettingTakes) {
+  const std::tuple<const char*, const char*, std::int32_t> accepted[] = {
+      {"led.color", "#99ff00", 0x99FF00},
+      {"led.effect", "rotating", 2},
+      {"led.on", "off", 0},
+      {"left-stick.center", "5", 5},
+      {"l4.step2", "f", 0x09},
+      {"r4.delay3", "100", 100},
+      {"rumble", "2", 2},
+      {"r4.step4", "Rocker_A", 0xFF05},
+      {"kbm.wheel-up", "MS_DOWN", 0xE9},
+      {"l4.step1", "none", 0},
   };
-  EXPECT_FALSE(apply("led.color", "#99ff00"));
-  EXPECT_EQ(config.Code(34), 0x9911);
-  EXPECT_EQ(config.Code(35), 0x00FF);
-  EXPECT_FALSE(apply("led.effect", "rotating"));
-  EXPECT_EQ(config.Code(34), 0x9921);
-  EXPECT_FALSE(apply("led.on", "off"));
-  EXPECT_EQ(config.Code(34), 0x9920);
-  EXPECT_FALSE(apply("left-stick.center", "5"));
-  EXPECT_FALSE(apply("left-stick.boundary", "90"));
-  EXPECT_EQ(config.Code(36), 0x5A05);
-  EXPECT_FALSE(apply("l4.step2", "f"));
-  EXPECT_EQ(config.Code(26), 0x09);
-  EXPECT_FALSE(apply("r4.delay3", "100"));
-  EXPECT_EQ(config.Code(46), 100);
-  EXPECT_FALSE(apply("rumble", "2"));
-  EXPECT_EQ(config.Code(33), 2);
-
-  const ControllerConfig before = config;
-  const std::pair<const char*, const char*> refused[] = {
-      {"rumble", "3"},          {"rumble", "-1"},        {"rumble", "1.0"},
-      {"l4.delay1", "65536"},   {"l4.delay1", ""},       {"left-stick.center", "101"},
-      {"led.on", "yes"},        {"led.effect", "blink"}, {"led.color", "#12345"},
-      {"led.color", "#GG0000"}, {"led.color", "FF0000"}, {"kbm.a", "Key_A"},
-  };
-  for (const auto& [name, value] : refused) {
-    EXPECT_TRUE(apply(name, value)) << name << "=" << value;
+  for (const auto& [name, text, expected] : accepted) {
+    std::int32_t value = -1;
+    EXPECT_FALSE(ParseValue(*settings::FindSetting(name), text, value)) << name << "=" << text;
+    EXPECT_EQ(value, expected) << name << "=" << text;
   }
-  EXPECT_EQ(config.entries.size(), before.entries.size());
-  for (int slot = 0; slot < slots::kCount; ++slot) EXPECT_EQ(config.Code(slot), before.Code(slot));
+  const std::tuple<const char*, const char*, const char*> refused[] = {
+      {"rumble", "3", "rumble: 3 is not a whole number from 0 to 2"},
+      {"rumble", "1.0", "rumble: 1.0 is not a whole number from 0 to 2"},
+      {"l4.delay1", "250", "l4.delay1: 250 is not one of 0, 100"},
+      {"l4.delay1", "", "l4.delay1:  is not one of 0, 100"},
+      {"left-stick.center", "101", "left-stick.center: 101 is not a whole number from 0 to 100"},
+      {"led.on", "yes", "led.on: yes is not one of on, off"},
+      {"led.effect", "blink", "led.effect: blink is not one of constant, breathing, rotating"},
+      {"led.color", "#12345", "led.color: #12345 is not a colour of the form #RRGGBB"},
+      {"led.color", "FF0000", "led.color: FF0000 is not a colour of the form #RRGGBB"},
+      {"kbm.a", "Key_A", "kbm.a: unknown key name Key_A ('padctl keys' lists them)"},
+      {"kbm.w", "rocker_a",
+       "kbm.w: rocker_a is a gamepad input; kbm.w takes a keyboard key or a wheel direction"},
+      {"l4.step1", "MS_UP",
+       "l4.step1: MS_UP is a wheel direction; l4.step1 takes a keyboard key or a gamepad input"},
+  };
+  for (const auto& [name, text, expected] : refused) {
+    std::int32_t value = 0;
+    const auto problem = ParseValue(*settings::FindSetting(name), text, value);
+    ASSERT_TRUE(problem) << name << "=" << text;
+    EXPECT_EQ(RenderMessage(*problem, false), expected);
+  }
+  std::int32_t value = 0;
+  EXPECT_EQ(RenderMessage(*ParseValue(*settings::FindSetting("kbm.s"), "L2", value), true),
+            "kbm.s：L2 是手柄按键；kbm.s 只接受键盘按键或滚轮方向");
 }
 
-TEST(SlotChecksTest, KeysRumbleAndLedModeAreChecked) {
+TEST(SlotChecksTest, EveryProblemNamesItsSettingAndWhatItMayHold) {
   SlotWords words = WrittenSlots(Factory());
   EXPECT_TRUE(CheckSlots(words).empty());
-  words[20] = 0xBEEF;  // carried as it is
-  words[36] = 0xFFFF;  // any two bytes are dead zones
-  words[40] = 5000;    // any delay
+  words[20] = 0xBEEF;  // no setting's slot: carried as it is
   EXPECT_TRUE(CheckSlots(words).empty());
 
   words[12] = 0x53;
+  words[41] = 100;   // l4.delay2 after the empty l4.step2
+  words[27] = 0x09;  // l4.step3 = F after the empty l4.step2
   words[30] = 0xFF1A;
   words[33] = 3;
   words[34] = 0xFF02;  // bit 1 of the mode byte
-  const auto problems = CheckSlots(words);
-  ASSERT_EQ(problems.size(), 4u);
-  EXPECT_EQ(problems[0].args, (std::vector<std::string>{"12", "kbm.space", "0x0053"}));
-  EXPECT_EQ(problems[1].args, (std::vector<std::string>{"30", "r4.step2", "0xFF1A"}));
-  EXPECT_EQ(Ids(problems),
-            (std::vector<MessageId>{MessageId::kSlotNotKey, MessageId::kSlotNotKey,
-                                    MessageId::kSlotBadRumble, MessageId::kSlotBadLedMode}));
+  words[37] = 0x7F00;  // right boundary 127
+  std::vector<std::string> texts;
+  for (const auto& problem : CheckSlots(words)) texts.push_back(RenderMessage(problem, false));
+  EXPECT_EQ(texts, (std::vector<std::string>{
+                       "slot 12 (kbm.space): 0x0053 is not a key of the vocabulary",
+                       "l4.delay2: 100 follows an empty l4.step2; a delay follows only a step "
+                       "that holds a key",
+                       "l4.step3: F follows an empty l4.step2; fill the earlier steps first",
+                       "slot 30 (r4.step2): 0xFF1A is not a key of the vocabulary",
+                       "rumble: 3 is not a whole number from 0 to 2",
+                       "slot 34 (LED mode): 0x02 is not an on/off bit with one of the effects "
+                       "constant, breathing, rotating",
+                       "right-stick.boundary: 127 is not a whole number from 0 to 100",
+                   }));
   words = WrittenSlots(Factory());
   words[34] = 0x0031;  // effect 3
   EXPECT_EQ(Ids(CheckSlots(words)), std::vector<MessageId>{MessageId::kSlotBadLedMode});
@@ -212,7 +229,7 @@ TEST_F(BackupFileTest, ValuesTheSlotsCannotTakeAndAnEditedViewAreRefused) {
   root.insert("slots", words);
   root.remove("settings");
   EXPECT_EQ(Refusals(QJsonDocument(root).toJson()),
-            (std::vector<MessageId>{MessageId::kSlotNotKey, MessageId::kSlotBadRumble}));
+            (std::vector<MessageId>{MessageId::kSlotNotKey, MessageId::kBadNumber}));
 
   EXPECT_EQ(Refusals(Edited("\"l4.step1\": \"F\"", "\"l4.step1\": \"G\"")),
             std::vector<MessageId>{MessageId::kViewDisagrees});

@@ -75,6 +75,15 @@ void Start(ControllerEmulator& emulator, std::uint8_t cmd) {
   ASSERT_TRUE(ParseStartReply(Fetch(emulator)).ready);
 }
 
+// A read started and all four blocks fetched, so the checksum may be asked next.
+void ReadAllBlocks(ControllerEmulator& emulator) {
+  Start(emulator, 0x10);
+  for (std::uint8_t b = 0; b < 4; ++b) {
+    ASSERT_TRUE(emulator.HandleOutputReport(Request(0x11, b)));
+    Fetch(emulator);
+  }
+}
+
 // A whole write of `word` into slots 0..63, in the firmware's order.
 void WriteAll(ControllerEmulator& emulator, std::uint16_t word) {
   Start(emulator, 0x20);
@@ -170,15 +179,93 @@ TEST(ControllerEmulator, RefusesRequestsOutOfOrder) {
   EXPECT_EQ(emulator.Word(64), memory[64]);
 }
 
+// A read that skips a step is ignored, as the firmware ignores it: the request fails, the
+// reply already due stays due, and the read can still be finished properly.
+TEST(ControllerEmulator, RefusesAReadThatSkipsAStep) {
+  ControllerEmulator emulator;
+  std::array<std::uint16_t, 128> words{};
+  for (int slot = 0; slot < 128; ++slot)
+    words[static_cast<std::size_t>(slot)] = static_cast<std::uint16_t>(slot);
+  emulator.SetMemory(words);
+  auto refused = [&](const Report& request, const std::string& why) {
+    EXPECT_FALSE(emulator.HandleOutputReport(request)) << why;
+    EXPECT_EQ(emulator.LastRejection(), why);
+  };
+
+  // No block before the start was answered ready.
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x10)));
+  refused(Request(0x11, 0), "request before the start was answered ready");
+  refused(Request(0x12), "request before the start was answered ready");
+  ASSERT_TRUE(ParseStartReply(Fetch(emulator)).ready);
+
+  // No new request while a reply waits; the waiting reply is still block 1's.
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x11, 1)));
+  refused(Request(0x11, 2), "request while a reply is still to be fetched");
+  refused(Request(0x12), "request while a reply is still to be fetched");
+  Report reply = Fetch(emulator);
+  EXPECT_EQ(reply[0], 32);  // slot 32, low byte first
+  EXPECT_EQ(reply[62], 63);
+
+  // No checksum until all four blocks were fetched; asking for one is not fetching it.
+  for (const std::uint8_t b : {std::uint8_t{0}, std::uint8_t{2}}) {
+    ASSERT_TRUE(emulator.HandleOutputReport(Request(0x11, b)));
+    Fetch(emulator);
+  }
+  refused(Request(0x12), "read checksum request before all four blocks were fetched");
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x11, 3)));
+  refused(Request(0x12), "request while a reply is still to be fetched");
+  Fetch(emulator);
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x12)));
+  reply = Fetch(emulator);
+  EXPECT_EQ(reply[24], 0xC0);  // 0 + 1 + ... + 127 = 8128 = 0x1FC0
+  EXPECT_EQ(reply[25], 0x1F);
+
+  // The checksum ends the read: more needs a new start.
+  refused(Request(0x11, 0), "read request outside a started read");
+  refused(Request(0x12), "read request outside a started read");
+  EXPECT_EQ(emulator.GetCounters().rejected, 8);
+  // A new start drops even a reply still due and begins a read afresh.
+  Start(emulator, 0x10);
+  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x11, 0)));
+  Start(emulator, 0x10);
+  refused(Request(0x12), "read checksum request before all four blocks were fetched");
+  EXPECT_EQ(emulator.Memory(), words);
+}
+
+// A reader that leaves out a block or a fetch fails at the request it sends next, through the
+// same transport the program uses; the complete sequence succeeds.
+TEST(ControllerEmulator, AReadThatLeavesOutABlockOrAFetchFails) {
+  auto emulator = std::make_shared<ControllerEmulator>();
+  // Sends 0x10, polls once, then each listed block (fetched unless it is `unfetched`), then
+  // the checksum; true when every report went through and the checksum reply came back.
+  auto read = [&](std::vector<std::uint8_t> blocks, int unfetched) {
+    auto transport = MakeEmulatorTransport(emulator);
+    Report reply = PreparedReply();
+    if (!transport->SendOutputReport(Request(0x10)) || !transport->GetInputReport(reply)) {
+      return false;
+    }
+    for (std::uint8_t b : blocks) {
+      if (!transport->SendOutputReport(Request(0x11, b))) return false;
+      reply = PreparedReply();
+      if (b != unfetched && !transport->GetInputReport(reply)) return false;
+    }
+    reply = PreparedReply();
+    return transport->SendOutputReport(Request(0x12)) && transport->GetInputReport(reply);
+  };
+  EXPECT_FALSE(read({0, 1, 3}, -1));
+  EXPECT_FALSE(read({0, 1, 2, 3}, 2));
+  EXPECT_FALSE(read({0, 1, 2, 3}, 3));
+  EXPECT_TRUE(read({0, 1, 2, 3}, -1));
+  EXPECT_EQ(emulator->GetCounters().rejected, 3);
+}
+
 TEST(ControllerEmulator, ChecksumsComeFromTheKeyMapItHolds) {
   ControllerEmulator emulator;
   std::array<std::uint16_t, 128> ones;
   ones.fill(0x0101);
   emulator.SetMemory(ones);
-  // Read: 256 bytes of 1 sum to 256, however many blocks were fetched.
-  Start(emulator, 0x10);
-  ASSERT_TRUE(emulator.HandleOutputReport(Request(0x11, 2)));
-  EXPECT_EQ(Fetch(emulator)[0], 0x01);  // block replies are little-endian memory
+  // Read: 256 bytes of 1 sum to 256.
+  ReadAllBlocks(emulator);
   ASSERT_TRUE(emulator.HandleOutputReport(Request(0x12)));
   Report checksum = Fetch(emulator);
   EXPECT_EQ(checksum[24], 0x00);
@@ -198,7 +285,7 @@ TEST(ControllerEmulator, ChecksumsComeFromTheKeyMapItHolds) {
   faults.corruptChecksumHighByte = true;
   emulator.SetFaults(faults);
   emulator.SetMemory(ones);
-  Start(emulator, 0x10);
+  ReadAllBlocks(emulator);
   ASSERT_TRUE(emulator.HandleOutputReport(Request(0x12)));
   checksum = Fetch(emulator);
   EXPECT_EQ(checksum[24], 0x00);
