@@ -29,7 +29,7 @@ void BackKeyPage::Restore() {
 
 std::uint32_t BackKeyPage::SlotToArm(int step) const {
   if (!pages::StepMayBeArmed(step, pages::StepPictures(controls_))) return kNoSlot;
-  return static_cast<std::uint32_t>(pages::StepSlot(step));
+  return static_cast<std::uint32_t>(settings::StepSlot(step));
 }
 
 void BackKeyPage::StoreStepDelay(int combo) {

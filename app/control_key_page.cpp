@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "keys/key_slots.h"
 #include "models/model_layout.h"
 #include "pages/dead_zones.h"
 #include "pages/page_controls.h"
@@ -24,7 +25,7 @@ ControlKeyPage::ControlKeyPage(PageControls& controls, ControllerConfig& config,
       ledColourTable_(std::begin(kLedColours), std::end(kLedColours)) {}
 
 void ControlKeyPage::Show(bool visible) {
-  for (const auto& button : names::kSlotButtons) {
+  for (const SlotButton& button : SlotButtons()) {
     if (button.slot <= slots::kLastControlKey) controls_.SetVisible(button.buttonName, visible);
   }
   controls_.SetVisible(names::kControlKeyPicture, visible);

@@ -92,7 +92,8 @@ class MainWindow : public WindowImplBase {
   // changed, on screen or in the record) when the read fails.
   bool LoadBackKeyPage();
   bool LoadControlKeyPage();
-  // Writes the record to the controller, says how it went, then reloads the shown page.
+  // Writes the settings edited on the shown page over what the controller holds now, reads
+  // them back, says how it went, then reloads the shown page.
   void SaveSettings();
   // Factory values for the shown page's settings, in memory until Save; false when the
   // controller could not be read first.
@@ -135,15 +136,20 @@ class MainWindow : public WindowImplBase {
   void ShowMessage(const Phrase& message, const Phrase* secondLine = nullptr);
   // Where captured keys go: the armed slot of the settings record, and its button.
   pages::CaptureTarget ArmedSlot();
-  // Defaults first, then the controller's own map over them; false (the record as it was)
-  // when the read fails.
+  // Defaults first, then the controller's own map over them, kept as the record the page's
+  // edits start from; false (the record as it was) when the read fails.
   bool ReadController();
+  // Save's exchange: true only when the merged record was written and read back unchanged.
+  bool WriteEdits();
   // The start-up read's result: the one begun beside the window's building, or else one made
   // here and now.
   bool OpenAndReadAtStart();
 
   WindowContext context_;
   ControllerDevice device_;
+  // The record as the last page load or Restore read it: what the user's edits are told
+  // apart from at Save.
+  ControllerConfig loadedRecord_;
   TranslationTable keyTranslationTable_{};
   std::unique_ptr<PageControls> pageControls_;
   MainMenuPage mainMenu_;

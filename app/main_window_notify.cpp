@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "keys/key_slots.h"
 #include "names/control_names.h"
+#include "settings/setting_table.h"
 #include "texts/phrases.h"
 
 // Every user action on a control arrives here and is looked up in one table, built once the
@@ -65,11 +66,14 @@ void MainWindow::AddKeyControls() {
   const QString menu = QStringLiteral("menu");
   for (const SlotButton& button : SlotButtons()) {
     const auto slot = static_cast<std::uint32_t>(button.slot);
-    const int step = button.slot - slots::kFirstRearStep1 + 1;
+    // The window numbers the rear steps 1..8 across both buttons.
+    const settings::Setting* setting = settings::KeySettingOfSlot(button.slot);
+    const bool rearStep = setting != nullptr && setting->kind == settings::SettingKind::kRearStep;
+    const int step = rearStep ? setting->button * settings::kStepsPerButton + setting->index : 0;
     notifyTable_.Add(
         Find(button.buttonName), menu,
-        [this, slot, step] {
-          if (slot > static_cast<std::uint32_t>(slots::kLastControlKey)) {
+        [this, slot, step, rearStep] {
+          if (rearStep) {
             OnBackKeyStep(step);
           } else {
             SelectSlot(slot);

@@ -2,10 +2,12 @@
 #include <QWidget>
 
 #include "app/main_window.h"
+#include "device/verified_write.h"
 #include "keys/key_slots.h"
 #include "names/control_names.h"
 #include "pages/page_controls.h"
 #include "pages/slot_editing.h"
+#include "settings/edit_merge.h"
 #include "texts/phrases.h"
 #include "ui/controls.h"
 
@@ -17,9 +19,28 @@
 bool MainWindow::ReadController() {
   const ControllerConfig before = device_.config;
   device_.config.LoadDefaults();
-  if (device_.ReadSettings(device_.handle.get())) return true;
+  if (device_.ReadSettings(device_.handle.get())) {
+    loadedRecord_ = device_.config;
+    return true;
+  }
   device_.config = before;
   return false;
+}
+
+// Another program (padctl, a profile applied at a game's start) may have written the
+// controller since the page read it. Under one hold of the exchange lock the controller is
+// read again, only the settings edited here since that read are laid over it, and the result
+// is written and read back, so neither program undoes the other's change.
+bool MainWindow::WriteEdits() {
+  const ControllerConfig edited = device_.config;
+  if (device_.HoldExchanges() != ExchangeLockAttempt::kTaken) return false;
+  bool saved = false;
+  if (device_.ReadSettings(device_.handle.get())) {
+    const ControllerConfig merged = settings::MergeEdits(loadedRecord_, edited, device_.config);
+    saved = WriteAndVerify(device_, WrittenSlots(merged)).outcome == WriteOutcome::kVerified;
+  }
+  device_.ReleaseExchanges();
+  return saved;
 }
 
 void MainWindow::ShowMainMenu(bool visible) {
@@ -69,7 +90,7 @@ bool MainWindow::LoadControlKeyPage() {
 }
 
 void MainWindow::SaveSettings() {
-  const bool saved = device_.WriteSettings(device_.handle.get());
+  const bool saved = WriteEdits();
   ShowMessage(saved ? phrases::kSaved : phrases::kSaveFailed);
   // Take the focus off Save, so a key pressed next cannot press it again.
   ui::SetFocus(Find(names::kVersionLabel));

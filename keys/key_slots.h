@@ -3,11 +3,12 @@
 
 #include <array>
 
-#include "names/control_names.h"
-
-// The key slots that have a button, and the skin name of that button (the table itself is
-// part of the control-name registry).
-using SlotButton = names::SlotButton;
+// The key slots that have a button, and the skin name of that button: the fourteen control
+// keys, then the rear buttons' steps in the order of their step buttons.
+struct SlotButton {
+  int slot;
+  const char* buttonName;
+};
 
 inline constexpr int kNoSlot = 0xFFFF;
 

@@ -45,7 +45,7 @@ inline constexpr std::array<const char*, 6> kDelayCombos{"BackKeyTimeCombo1", "B
                                                          "BackKeyTimeCombo3", "BackKeyTimeCombo4",
                                                          "BackKeyTimeCombo5", "BackKeyTimeCombo6"};
 
-// Control-key page: the fourteen key buttons.
+// Control-key page: the fourteen key buttons (keys/key_slots pairs each with its slot).
 inline constexpr const char* kWheelUpKey = "ConMSRollUpBtn";
 inline constexpr const char* kWheelDownKey = "ConMSRollDownBtn";
 inline constexpr const char* kHomeKey = "ConKeyHomeBtn";
@@ -61,25 +61,6 @@ inline constexpr const char* kStickRightKey = "ConKeyDBtn";
 inline constexpr const char* kSelectKey = "ConSpacebarSBtn";
 inline constexpr const char* kStartKey = "ConEnterBtn";
 inline constexpr const char* kControlKeyPicture = "ConKeyDevBkgImg";
-
-// The key slots that have a button, and that button. Slots 0..13 are the control keys, 25..32
-// the four steps of each rear button; every other slot has none.
-struct SlotButton {
-  int slot;
-  const char* buttonName;
-};
-inline constexpr std::array<SlotButton, 22> kSlotButtons{{
-    {0, kWheelUpKey},      {1, kWheelDownKey},    {2, kHomeKey},         {3, kEndKey},
-    {4, kFaceAKey},        {5, kFaceBKey},        {6, kFaceXKey},        {7, kFaceYKey},
-    {8, kStickUpKey},      {9, kStickDownKey},    {10, kStickLeftKey},   {11, kStickRightKey},
-    {12, kSelectKey},      {13, kStartKey},       {25, kStepButtons[0]}, {26, kStepButtons[1]},
-    {27, kStepButtons[2]}, {28, kStepButtons[3]}, {29, kStepButtons[4]}, {30, kStepButtons[5]},
-    {31, kStepButtons[6]}, {32, kStepButtons[7]},
-}};
-// The control-key slots in the order the page fills them in: the stick's keys, Home/End, the
-// wheel, the face buttons' keys, then Space and Enter.
-inline constexpr std::array<int, 14> kControlKeyFillOrder{10, 11, 8, 9, 2, 3,  0,
-                                                          1,  6,  7, 5, 4, 12, 13};
 
 // Rumble.
 inline constexpr const char* kVibrationGroup = "VibLayout";
@@ -98,7 +79,8 @@ inline constexpr const char* kLedOnOff = "LedModeOnOff";
 inline constexpr const char* kLedConstant = "LedModeConstant";
 inline constexpr const char* kLedBreathing = "LedModeBreathed";
 inline constexpr const char* kLedRotating = "LedModeRotated";
-// The effect options in the order they are enabled and disabled.
+// The effect options by effect number (constant, breathing, rotating), which is also the order
+// they are enabled and disabled in.
 inline constexpr std::array<const char*, 3> kLedEffects{kLedConstant, kLedBreathing, kLedRotating};
 // The LED options in the order of their click kinds: on/off, rotating, constant, breathing.
 inline constexpr std::array<const char*, 4> kLedOptions{kLedOnOff, kLedRotating, kLedConstant,

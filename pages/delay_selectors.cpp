@@ -1,23 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pages/delay_selectors.h"
 
+#include <algorithm>
+
 #include "keys/key_codes.h"
+#include "keys/key_slots.h"
 #include "names/control_names.h"
-#include "pages/slot_editing.h"
+#include "settings/setting_table.h"
+#include "settings/setting_values.h"
 
 namespace pages {
 namespace {
-// Step (1..8) whose picture governs each selector, in selector order.
-constexpr std::array<int, 6> kGoverningStep{1, 2, 3, 5, 6, 7};
-// The skin's items of a delay selector: "0", then "100".
-constexpr int kSkinItems = 2;
-constexpr std::uint16_t kSecondItemDelay = 100;
+// The skin's items of a delay selector are the delay choices, in order.
+constexpr int kSkinItems = static_cast<int>(settings::kDelayChoices.size());
+
+// The button of the step a selector's delay follows (delay n of a button follows its step n).
+const char* GoverningStepButton(int selector) {
+  const int delaySlot = settings::DelaySelectorSlot(selector);
+  for (const settings::Setting& setting : settings::Settings()) {
+    if (setting.kind == settings::SettingKind::kStepDelay && setting.slot == delaySlot) {
+      return SlotButtonName(settings::RearStepSlot(setting.button, setting.index));
+    }
+  }
+  return nullptr;
+}
 }  // namespace
 
 void ShowStepDelay(PageControls& controls, const char* selector, std::uint16_t delay) {
   controls.KeepItems(selector, kSkinItems);
-  if (delay == 0 || delay == kSecondItemDelay) {
-    controls.SelectItem(selector, delay == 0 ? 0 : 1);
+  const auto* choice =
+      std::find(settings::kDelayChoices.begin(), settings::kDelayChoices.end(), delay);
+  if (choice != settings::kDelayChoices.end()) {
+    controls.SelectItem(selector, static_cast<int>(choice - settings::kDelayChoices.begin()));
     return;
   }
   controls.AddItem(selector, QString::number(delay));
@@ -25,9 +39,13 @@ void ShowStepDelay(PageControls& controls, const char* selector, std::uint16_t d
 }
 
 void UpdateDelaySelectors(PageControls& controls) {
-  const std::array<QString, 8> pictures = StepPictures(controls);
+  // Every picture is read before any selector changes.
+  std::array<QString, names::kDelayCombos.size()> pictures;
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    pictures[i] = controls.GetBkImage(GoverningStepButton(static_cast<int>(i) + 1));
+  }
   for (std::size_t i = 0; i < names::kDelayCombos.size(); ++i) {
-    const bool holdsKey = !IsNoKeyImage(pictures[static_cast<std::size_t>(kGoverningStep[i] - 1)]);
+    const bool holdsKey = !IsNoKeyImage(pictures[i]);
     controls.SetAttribute(names::kDelayCombos[i], QStringLiteral("enabled"),
                           holdsKey ? QStringLiteral("true") : QStringLiteral("false"));
   }

@@ -6,6 +6,8 @@
 #include "names/control_names.h"
 #include "pages/delay_selectors.h"
 #include "pages/slot_editing.h"
+#include "settings/key_kinds.h"
+#include "settings/record_rules.h"
 #include "settings/setting_table.h"
 
 namespace pages {
@@ -17,32 +19,34 @@ std::vector<KeyCode> Run(KeyCode first, KeyCode last) {
   return codes;
 }
 
-bool IsGamepadCode(KeyCode code) {
-  return code >= 0xFF01 && code <= 0xFF19;
+// The delay selector that shows a delay slot, or null.
+const char* DelaySelectorOf(int slot) {
+  for (std::size_t i = 0; i < names::kDelayCombos.size(); ++i) {
+    if (settings::DelaySelectorSlot(static_cast<int>(i) + 1) == slot) return names::kDelayCombos[i];
+  }
+  return nullptr;
 }
 
-// Empties rear-button step `step` (1..8) and every later step of the same button, with the
-// delays that follow the emptied steps (the last step of a button has no delay).
-void EmptyStepsFrom(PageControls& controls, ControllerConfig& config, int step) {
-  const int last = step <= 4 ? 4 : 8;
+// "none" on a rear step: the core empties the step, the later steps of its button and the
+// delays after them; the page shows each emptied slot.
+void EmptyStepsFrom(PageControls& controls, ControllerConfig& config,
+                    const settings::Setting& step) {
   const QString none = QString::fromLatin1(kNoKeyImage);
-  for (int emptied = step; emptied <= last; ++emptied) {
-    const int slot = StepSlot(emptied);
-    config.SetCode(slot, 0);
-    SetSlotPicture(controls, static_cast<std::uint32_t>(slot), none);
-    if (emptied == last) continue;
-    // Steps 1..3 own delay selectors 1..3, steps 5..7 selectors 4..6.
-    const int combo = emptied <= 4 ? emptied : emptied - 1;
-    config.SetCode(settings::DelaySelectorSlot(combo), 0);
-    ShowStepDelay(controls, names::kDelayCombos[static_cast<std::size_t>(combo - 1)], 0);
+  for (int slot : settings::EmptyStepsFrom(config, step)) {
+    if (const char* selector = DelaySelectorOf(slot)) {
+      ShowStepDelay(controls, selector, 0);
+    } else {
+      SetSlotPicture(controls, static_cast<std::uint32_t>(slot), none);
+    }
   }
   UpdateDelaySelectors(controls);
 }
 
 void Empty(const CaptureTarget& target) {
   const auto slot = static_cast<int>(target.slot);
-  if (slot >= slots::kFirstRearStep1 && slot <= slots::kLastRearStep) {
-    EmptyStepsFrom(target.controls, target.config, slot - slots::kFirstRearStep1 + 1);
+  const settings::Setting* setting = settings::KeySettingOfSlot(slot);
+  if (setting != nullptr && setting->kind == settings::SettingKind::kRearStep) {
+    EmptyStepsFrom(target.controls, target.config, *setting);
     return;
   }
   target.config.SetCode(slot, 0);
@@ -69,12 +73,20 @@ std::vector<PickerGroup> PickerGroups(PickerPage page) {
         0x58}},
       {"symbols", {0x2D, 0x2E, 0x2F, 0x30, 0x31, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38}},
   };
-  if (page == PickerPage::kControlKeys) {
-    groups.push_back({"mouse wheel", {0xE8, 0xE9}});
-  } else {
-    groups.push_back({"gamepad", Run(0xFF01, 0xFF19)});
+  // The keyboard groups above are display order only; what else a page offers, and "none",
+  // come from the settings core.
+  const settings::SettingKind kind = page == PickerPage::kControlKeys
+                                         ? settings::SettingKind::kControlKey
+                                         : settings::SettingKind::kRearStep;
+  const std::vector<KeyCode> wheel = settings::CodesOfClass(settings::CodeClass::kWheel);
+  const std::vector<KeyCode> gamepad = settings::CodesOfClass(settings::CodeClass::kGamepad);
+  if (!wheel.empty() && settings::MayHoldCode(kind, wheel.front())) {
+    groups.push_back({"mouse wheel", wheel});
   }
-  groups.push_back({"none", {0}});
+  if (!gamepad.empty() && settings::MayHoldCode(kind, gamepad.front())) {
+    groups.push_back({"gamepad", gamepad});
+  }
+  groups.push_back({"none", settings::CodesOfClass(settings::CodeClass::kNone)});
   return groups;
 }
 
@@ -86,7 +98,7 @@ void PickKey(const CaptureTarget& target, KeyCode code) {
   }
   const UiKeyCode key = ToUiKeyCode(target.table, code);
   if (key == 0) return;
-  if (IsGamepadCode(code)) {
+  if (settings::ClassOfCode(code) == settings::CodeClass::kGamepad) {
     // The gamepad poll writes the code and shows the picture, and traces nothing.
     CaptureIntoSlot(target.controls, target.config, target.slot, code, KeyImageName(key));
     return;

@@ -3,6 +3,7 @@
 
 #include "models/model_layout.h"
 #include "names/control_names.h"
+#include "settings/setting_values.h"
 
 namespace pages {
 namespace {
@@ -12,18 +13,13 @@ const QString kSelected = QStringLiteral("selected");
 const QString kTrue = QStringLiteral("true");
 const QString kFalse = QStringLiteral("false");
 
+// The effect options stand for the effects the settings core knows, by number.
+static_assert(names::kLedEffects.size() == settings::kLedEffectNames.size());
+
 // The effect option of an effect number; nullptr for numbers no option stands for.
 const char* EffectOption(int effect) {
-  switch (effect) {
-    case 0:
-      return names::kLedConstant;
-    case 1:
-      return names::kLedBreathing;
-    case 2:
-      return names::kLedRotating;
-    default:
-      return nullptr;
-  }
+  if (effect < 0 || effect >= static_cast<int>(names::kLedEffects.size())) return nullptr;
+  return names::kLedEffects[static_cast<std::size_t>(effect)];
 }
 
 int EffectOf(std::uint8_t modeByte) {
@@ -42,7 +38,8 @@ void UnselectEffects(PageControls& controls) {
 void ShowLedOn(PageControls& controls, int effect, const std::string& boardModel) {
   EnableEffects(controls, true);
   if (const char* option = EffectOption(effect)) controls.SetAttribute(option, kSelected, kTrue);
-  if (ShowsLedGroups(boardModel)) controls.SetVisible(names::kLedColourGroup, effect != 2);
+  if (ShowsLedGroups(boardModel))
+    controls.SetVisible(names::kLedColourGroup, effect != static_cast<int>(LedEffect::kRotating));
 }
 
 void ShowLedOff(PageControls& controls, const std::string& boardModel) {

@@ -13,6 +13,12 @@
 
 namespace pages {
 namespace {
+// The control-key slots in the order the page fills them in: the stick's keys, Home/End, the
+// wheel, the face buttons' keys, then Space and Enter.
+constexpr std::array<int, 14> kControlKeyFillOrder{
+    slots::kA,     slots::kD,       slots::kW,         slots::kS,     slots::kHome,
+    slots::kEnd,   slots::kWheelUp, slots::kWheelDown, slots::kFaceX, slots::kFaceY,
+    slots::kFaceB, slots::kFaceA,   slots::kSpace,     slots::kEnter};
 // Settings of the control-key page besides its keys.
 constexpr std::array<int, 5> kControlPageSettings{slots::kVibration, slots::kLedModeAndRed,
                                                   slots::kLedGreenBlue, slots::kLeftStickDeadZones,
@@ -31,7 +37,8 @@ void FillBackKeyPage(PageControls& controls, const ControllerConfig& config,
   for (const char* combo : names::kDelayCombos) {
     controls.SetAttribute(combo, QStringLiteral("enabled"), QStringLiteral("true"));
   }
-  for (int slot = slots::kFirstRearStep1; slot <= slots::kLastRearStep; ++slot) {
+  for (int step = 1; step <= kWindowSteps; ++step) {
+    const int slot = settings::StepSlot(step);
     ShowSlotCode(controls, table, slot, config.Code(slot), trace);
   }
   for (std::size_t i = 0; i < names::kDelayCombos.size(); ++i) {
@@ -42,7 +49,7 @@ void FillBackKeyPage(PageControls& controls, const ControllerConfig& config,
 
 void FillControlKeyPage(PageControls& controls, const ControllerConfig& config,
                         const ControlKeyPageContext& context, const TraceSink& trace) {
-  for (int slot : names::kControlKeyFillOrder) {
+  for (int slot : kControlKeyFillOrder) {
     ShowSlotCode(controls, context.table, slot, config.Code(slot), trace);
   }
   ShowControlSettings(controls, config, context);
@@ -52,7 +59,8 @@ void FillControlKeyPage(PageControls& controls, const ControllerConfig& config,
 
 void RestoreBackKeyPage(PageControls& controls, ControllerConfig& config) {
   for (const char* combo : names::kDelayCombos) ShowStepDelay(controls, combo, 0);
-  for (int slot = slots::kFirstRearStep1; slot <= slots::kLastRearStep; ++slot) {
+  for (int step = 1; step <= kWindowSteps; ++step) {
+    const int slot = settings::StepSlot(step);
     SetSlotPicture(controls, static_cast<std::uint32_t>(slot), QString::fromLatin1(kNoKeyImage));
     config.SetCode(slot, 0);
   }
@@ -64,7 +72,7 @@ void RestoreBackKeyPage(PageControls& controls, ControllerConfig& config) {
 void RestoreControlKeyPage(PageControls& controls, ControllerConfig& config,
                            const ControlKeyPageContext& context) {
   // The factory map holds exactly the values this page restores.
-  for (int slot : names::kControlKeyFillOrder) {
+  for (int slot : kControlKeyFillOrder) {
     config.SetCode(slot, DefaultCode(slot));
     SetSlotPicture(controls, static_cast<std::uint32_t>(slot),
                    KeyImageName(ToUiKeyCode(context.table, config.Code(slot))));

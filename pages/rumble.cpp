@@ -2,8 +2,12 @@
 #include "pages/rumble.h"
 
 #include "names/control_names.h"
+#include "settings/setting_values.h"
 
 namespace pages {
+
+// One option per rumble level the settings core allows, level 0 first.
+static_assert(names::kVibrationOptions.size() == settings::kMaxRumble + 1);
 
 void SetVibrationLevel(ControllerConfig& config, int level) {
   config.SetCode(slots::kVibration, static_cast<std::uint16_t>(level));

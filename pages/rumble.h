@@ -7,6 +7,6 @@
 // Rumble strength: three options, one slot.
 namespace pages {
 void SetVibrationLevel(ControllerConfig& config, int level);
-// Selects the option of a level; a level outside 0..2 leaves none selected.
+// Selects the option of a level; a level the settings core does not allow leaves none selected.
 void SelectVibrationOption(PageControls& controls, int level);
 }  // namespace pages

@@ -6,6 +6,7 @@
 
 #include "link/debug_trace.h"
 #include "keys/key_slots.h"
+#include "settings/setting_table.h"
 
 namespace pages {
 namespace {
@@ -42,23 +43,22 @@ void ShowSlotCode(PageControls& controls, const TranslationTable& table, int slo
   SetSlotPicture(controls, static_cast<std::uint32_t>(slot), KeyImageName(uiKeyCode));
 }
 
-int StepSlot(int step) {
-  if (step < 1 || step > 8) return -1;
-  return slots::kFirstRearStep1 + step - 1;
-}
+static_assert(kWindowSteps == settings::kRearButtons * settings::kStepsPerButton);
 
-std::array<QString, 8> StepPictures(const PageControls& controls) {
-  std::array<QString, 8> pictures;
-  for (int step = 1; step <= 8; ++step) {
+std::array<QString, kWindowSteps> StepPictures(const PageControls& controls) {
+  std::array<QString, kWindowSteps> pictures;
+  for (int step = 1; step <= kWindowSteps; ++step) {
     pictures[static_cast<std::size_t>(step - 1)] =
-        controls.GetBkImage(SlotButtonName(StepSlot(step)));
+        controls.GetBkImage(SlotButtonName(settings::StepSlot(step)));
   }
   return pictures;
 }
 
-bool StepMayBeArmed(int step, const std::array<QString, 8>& stepPictures) {
-  if (step < 1 || step > 8) return false;
-  const int first = step <= 4 ? 1 : 5;
+bool StepMayBeArmed(int step, const std::array<QString, kWindowSteps>& stepPictures) {
+  if (step < 1 || step > kWindowSteps) return false;
+  // The rule is the core's (a step holds a key once every earlier step of its button does),
+  // judged here on the pictures the page shows.
+  const int first = (step - 1) / settings::kStepsPerButton * settings::kStepsPerButton + 1;
   for (int earlier = first; earlier < step; ++earlier) {
     if (IsNoKeyImage(stepPictures[static_cast<std::size_t>(earlier - 1)])) return false;
   }

@@ -25,12 +25,13 @@ void SetSlotPicture(PageControls& controls, std::uint32_t slot, const QString& p
 void ShowSlotCode(PageControls& controls, const TranslationTable& table, int slot,
                   std::uint16_t code, const TraceSink& trace);
 
-// Rear-button steps 1..8 (four per button): the slot a step arms, -1 outside 1..8.
-int StepSlot(int step);
+// Rear-button steps are numbered 1..8 as the settings core numbers them for the window
+// (settings::StepSlot gives the slot a step arms).
+inline constexpr int kWindowSteps = 8;
 // The pictures the eight step buttons show now, step 1 first.
-std::array<QString, 8> StepPictures(const PageControls& controls);
+std::array<QString, kWindowSteps> StepPictures(const PageControls& controls);
 // A step may be armed once every earlier step of the same rear button shows a key.
-bool StepMayBeArmed(int step, const std::array<QString, 8>& stepPictures);
+bool StepMayBeArmed(int step, const std::array<QString, kWindowSteps>& stepPictures);
 
 // A delay item's text as a number: leading blanks, a sign, then decimal digits up to the first
 // other character; no digits gives 0. Saturates at the 32-bit range, then keeps the low 16 bits.

@@ -5,6 +5,7 @@
 
 #include "config/controller_config.h"
 #include "keys/key_names.h"
+#include "settings/setting_table.h"
 
 namespace pages {
 namespace {
@@ -46,10 +47,10 @@ QString SlotAccessibleName(int slot, KeyCode code, bool chinese) {
     return QString::fromUtf8(chinese ? function.chinese : function.english) + QStringLiteral(": ") +
            KeyText(code);
   }
-  if (slot < slots::kFirstRearStep1 || slot > slots::kLastRearStep) return {};
-  const bool first = slot < slots::kSecondRearStep1;
-  const int step = slot - (first ? slots::kFirstRearStep1 : slots::kSecondRearStep1) + 1;
-  const QString button = first ? QStringLiteral("L4") : QStringLiteral("R4");
+  const settings::Setting* setting = settings::KeySettingOfSlot(slot);
+  if (setting == nullptr || setting->kind != settings::SettingKind::kRearStep) return {};
+  const int step = setting->index;
+  const QString button = setting->button == 0 ? QStringLiteral("L4") : QStringLiteral("R4");
   const QString where = chinese ? QStringLiteral("%1 第 %2 步").arg(button).arg(step)
                                 : QStringLiteral("%1 step %2").arg(button).arg(step);
   return where + QStringLiteral(": ") + KeyText(code);

@@ -10,6 +10,7 @@
 #include "keys/key_codes.h"
 #include "pages/key_picker.h"
 #include "pages/slot_names.h"
+#include "settings/key_kinds.h"
 #include "tests/pages/fake_page_controls.h"
 
 namespace {
@@ -45,6 +46,16 @@ TEST(KeyPickerTest, OffersExactlyWhatACaptureCouldStoreOnThePage) {
   EXPECT_EQ(onControl.count(0xFF05), 0u);
   // No row in the translation table, so no capture can store them.
   EXPECT_EQ(onBack.count(0x53) + onBack.count(0x32) + onBack.count(0xEA), 0u);
+
+  // Exactly the codes the settings core lets a slot of that page hold.
+  std::set<KeyCode> rearStepMay, controlKeyMay;
+  for (std::uint32_t code = 0; code <= 0xFFFF; ++code) {
+    const auto key = static_cast<KeyCode>(code);
+    if (settings::MayHoldCode(settings::SettingKind::kRearStep, key)) rearStepMay.insert(key);
+    if (settings::MayHoldCode(settings::SettingKind::kControlKey, key)) controlKeyMay.insert(key);
+  }
+  EXPECT_EQ(onBack, rearStepMay);
+  EXPECT_EQ(onControl, controlKeyMay);
 
   const auto groups = pages::PickerGroups(pages::PickerPage::kBackKeys);
   ASSERT_EQ(groups.size(), 9u);

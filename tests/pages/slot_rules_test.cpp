@@ -8,6 +8,7 @@
 #include "link/debug_trace.h"
 #include "keys/key_codes.h"
 #include "keynumbers/key_constants.h"
+#include "keys/key_slots.h"
 #include "pages/slot_capture.h"
 #include "pages/slot_editing.h"
 #include "tests/pages/fake_page_controls.h"
@@ -40,9 +41,12 @@ TEST(SlotRulesTest, AStepMayBeArmedOnceTheEarlierStepsOfItsButtonHoldKeys) {
   EXPECT_FALSE(pages::StepMayBeArmed(8, partly));
   EXPECT_FALSE(pages::StepMayBeArmed(0, partly));
   EXPECT_FALSE(pages::StepMayBeArmed(9, partly));
-  EXPECT_EQ(pages::StepSlot(1), 25);
-  EXPECT_EQ(pages::StepSlot(8), 32);
-  EXPECT_EQ(pages::StepSlot(9), -1);
+  // Each step button stands for its step's slot.
+  EXPECT_STREQ(SlotButtonName(25), "BackKeySet1Btn");
+  EXPECT_STREQ(SlotButtonName(29), "BackKeySet5Btn");
+  EXPECT_STREQ(SlotButtonName(32), "BackKeySet8Btn");
+  EXPECT_STREQ(SlotButtonName(13), "ConEnterBtn");
+  EXPECT_EQ(SlotButtonName(14), nullptr);
 }
 
 TEST(SlotRulesTest, DelayTextsReadLikeTheWideStringToIntegerConversion) {

@@ -6,6 +6,7 @@
 
 #include <QSet>
 
+#include "settings/setting_values.h"
 #include "skin_document.h"
 
 namespace {
@@ -67,18 +68,20 @@ TEST_F(SkinTest, SwatchesShowTheLedPaletteWithAnInvisibleBorder) {
   }
 }
 
-TEST_F(SkinTest, DelayCombosOfferZeroThenHundred) {
+TEST_F(SkinTest, DelayCombosOfferTheDelayChoicesOfTheSettingsCore) {
+  QStringList choices;
+  for (int delay : settings::kDelayChoices) choices << QString::number(delay);
   for (int i = 1; i <= 6; ++i) {
     const SkinElement* combo = skin.Find(QStringLiteral("BackKeyTimeCombo%1").arg(i));
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(combo->tag, QStringLiteral("Combo"));
     QStringList items;
     for (const auto& item : combo->children) items << item->Attr(QStringLiteral("text"));
-    EXPECT_EQ(items, (QStringList{QStringLiteral("0"), QStringLiteral("100")})) << i;
+    EXPECT_EQ(items, choices) << i;
   }
 }
 
-TEST_F(SkinTest, DeadZoneSlidersStayInsideASignedByte) {
+TEST_F(SkinTest, DeadZoneSlidersSpanTheRangeOfTheSettingsCore) {
   for (const char* name :
        {"RS_CenterDzSlider", "RS_BoundaryDzSlider", "LS_CenterDzSlider", "LS_BoundaryDzSlider"}) {
     const SkinElement* slider = skin.Find(QString::fromLatin1(name));
@@ -87,9 +90,11 @@ TEST_F(SkinTest, DeadZoneSlidersStayInsideASignedByte) {
     const int min = slider->Attr(QStringLiteral("min")).toInt();
     const int max = slider->Attr(QStringLiteral("max")).toInt();
     const int value = slider->Attr(QStringLiteral("value")).toInt();
+    // The byte a slider fills is read back as signed, so the range must fit one.
+    EXPECT_EQ(min, settings::kMinDeadZone) << name;
+    EXPECT_EQ(max, settings::kMaxDeadZone) << name;
     EXPECT_GE(min, -128) << name;
     EXPECT_LE(max, 127) << name;
-    EXPECT_LT(min, max) << name;
     EXPECT_TRUE(value >= min && value <= max) << name;
   }
 }
