@@ -92,6 +92,9 @@ class MainWindow : public WindowImplBase {
   // changed, on screen or in the record) when the read fails.
   bool LoadBackKeyPage();
   bool LoadControlKeyPage();
+  // Shows a page from the record as it is, with nothing armed.
+  void FillBackKeyPage();
+  void FillControlKeyPage();
   // Writes the settings edited on the shown page over what the controller holds now, reads
   // them back, says how it went, then reloads the shown page.
   void SaveSettings();
@@ -139,8 +142,11 @@ class MainWindow : public WindowImplBase {
   // Defaults first, then the controller's own map over them, kept as the record the page's
   // edits start from; false (the record as it was) when the read fails.
   bool ReadController();
-  // Save's exchange: true only when the merged record was written and read back unchanged.
-  bool WriteEdits();
+  // Save's exchange. kVerified: the merged record was written and read back unchanged;
+  // kReadBackDiffers: written, but the controller holds something else (the record holds
+  // what it read back); kNotWritten: no read-back (the record keeps the edits).
+  enum class SaveOutcome { kVerified, kReadBackDiffers, kNotWritten };
+  SaveOutcome WriteEdits();
   // The start-up read's result: the one begun beside the window's building, or else one made
   // here and now.
   bool OpenAndReadAtStart();

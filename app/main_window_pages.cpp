@@ -31,16 +31,29 @@ bool MainWindow::ReadController() {
 // controller since the page read it. Under one hold of the exchange lock the controller is
 // read again, only the settings edited here since that read are laid over it, and the result
 // is written and read back, so neither program undoes the other's change.
-bool MainWindow::WriteEdits() {
+MainWindow::SaveOutcome MainWindow::WriteEdits() {
   const ControllerConfig edited = device_.config;
-  if (device_.HoldExchanges() != ExchangeLockAttempt::kTaken) return false;
-  bool saved = false;
+  if (device_.HoldExchanges() != ExchangeLockAttempt::kTaken) return SaveOutcome::kNotWritten;
+  SaveOutcome outcome = SaveOutcome::kNotWritten;
   if (device_.ReadSettings(device_.handle.get())) {
     const ControllerConfig merged = settings::MergeEdits(loadedRecord_, edited, device_.config);
-    saved = WriteAndVerify(device_, WrittenSlots(merged)).outcome == WriteOutcome::kVerified;
+    switch (WriteAndVerify(device_, WrittenSlots(merged)).outcome) {
+      case WriteOutcome::kVerified:
+        outcome = SaveOutcome::kVerified;
+        break;
+      case WriteOutcome::kDifferent:
+        outcome = SaveOutcome::kReadBackDiffers;
+        break;
+      case WriteOutcome::kWriteFailed:
+      case WriteOutcome::kReadBackFailed:
+        break;
+    }
   }
   device_.ReleaseExchanges();
-  return saved;
+  // Without a read-back the record holds no state of the controller: keep the edits, so a
+  // failed reload below cannot leave a half-merged record for the next Save.
+  if (outcome == SaveOutcome::kNotWritten) device_.config = edited;
+  return outcome;
 }
 
 void MainWindow::ShowMainMenu(bool visible) {
@@ -69,34 +82,48 @@ void MainWindow::SetSlotImage(int slot, const QString& picture) {
 
 bool MainWindow::LoadBackKeyPage() {
   if (!ReadController()) return false;
+  FillBackKeyPage();
+  return true;
+}
+
+void MainWindow::FillBackKeyPage() {
   ShowMainMenu(false);
   ShowBackKeyPage(true);
   ShowPageButtons(true);
   backKeyPage_.Fill(device_.trace);
   ApplyLanguageTexts();
   SelectSlot(kNoSlot);
-  return true;
 }
 
 bool MainWindow::LoadControlKeyPage() {
   if (!ReadController()) return false;
+  FillControlKeyPage();
+  return true;
+}
+
+void MainWindow::FillControlKeyPage() {
   ShowMainMenu(false);
   ShowControlKeyPage(true);
   ShowPageButtons(true);
   controlKeyPage_.Fill(device_.trace);
   ApplyLanguageTexts();
   SelectSlot(kNoSlot);
-  return true;
 }
 
 void MainWindow::SaveSettings() {
-  const bool saved = WriteEdits();
-  ShowMessage(saved ? phrases::kSaved : phrases::kSaveFailed);
+  const SaveOutcome outcome = WriteEdits();
+  ShowMessage(outcome == SaveOutcome::kVerified ? phrases::kSaved : phrases::kSaveFailed);
   // Take the focus off Save, so a key pressed next cannot press it again.
   ui::SetFocus(Find(names::kVersionLabel));
-  // The page shows what the controller holds now, whatever the write did.
-  if (currentPage_ == Page::kBackKeys) LoadBackKeyPage();
-  if (currentPage_ == Page::kControlKeys) LoadControlKeyPage();
+  // The page shows what the controller holds now, whatever the write did. After a read-back
+  // the record is exactly that, read under the same hold of the lock, so it is shown without
+  // reading the controller a third time.
+  const bool readBack = outcome != SaveOutcome::kNotWritten;
+  if (readBack) loadedRecord_ = device_.config;
+  if (currentPage_ == Page::kBackKeys) readBack ? FillBackKeyPage() : void(LoadBackKeyPage());
+  if (currentPage_ == Page::kControlKeys) {
+    readBack ? FillControlKeyPage() : void(LoadControlKeyPage());
+  }
 }
 
 bool MainWindow::RestorePageDefaults() {
