@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/key_picker_popup.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -18,7 +20,8 @@ constexpr int kSmallestKey = 24;
 const QString kKeyStyle = QStringLiteral(
     "QToolButton{background:#2B313C;color:#E6E9EF;border:1px solid #3A4250;border-radius:6px;"
     "font-size:10px;}"
-    "QToolButton:pressed{background:#3D6FE0;border-color:#3D6FE0;}");
+    "QToolButton:pressed{background:#3D6FE0;border-color:#3D6FE0;}"
+    "QToolButton[current=\"true\"]{border:3px solid #FFC83D;}");
 
 struct Cell {
   int column;
@@ -53,6 +56,11 @@ std::vector<Cell> Flow(const KeyPickerPopup::Groups& groups, int columns, int* r
 
 bool IsCloseKey(const QKeyEvent* event) {
   return event->key() == Qt::Key_Escape || event->key() == Qt::Key_Back;
+}
+
+bool IsPickKey(const QKeyEvent* event) {
+  return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+         event->key() == Qt::Key_Space;
 }
 
 }  // namespace
@@ -124,18 +132,91 @@ void KeyPickerPopup::Place(const Groups& groups, QSize area) {
   }
 }
 
-// Closed on the release, so that no part of the key reaches the window, which would capture it.
-void KeyPickerPopup::keyPressEvent(QKeyEvent* event) {
-  if (IsCloseKey(event)) {
-    event->accept();
-    return;
+void KeyPickerPopup::SetCurrent(int index) {
+  if (index == current_ || index < 0 || index >= static_cast<int>(buttons_.size())) return;
+  const int before = current_;
+  current_ = index;
+  for (int changed : {before, current_}) {
+    if (changed < 0) continue;
+    QToolButton* button = buttons_[static_cast<std::size_t>(changed)];
+    button->setProperty("current", changed == current_);
+    button->style()->unpolish(button);
+    button->style()->polish(button);
+    button->update();
   }
-  QWidget::keyPressEvent(event);
+  // Screen readers follow the current key as they would a focused one.
+  QAccessibleEvent event(buttons_[static_cast<std::size_t>(current_)], QAccessible::Focus);
+  QAccessible::updateAccessibility(&event);
+}
+
+void KeyPickerPopup::MarkFirstKey() {
+  SetCurrent(0);
+}
+
+bool KeyPickerPopup::MoveCurrent(ui::FocusDirection direction) {
+  if (buttons_.empty()) return false;
+  if (current_ < 0) {
+    SetCurrent(0);
+    return true;
+  }
+  std::vector<QRect> rects;
+  for (const QToolButton* button : buttons_) rects.push_back(button->geometry());
+  const int next = ui::NearestInDirection(rects, current_, direction);
+  if (next < 0) return false;
+  SetCurrent(next);
+  return true;
+}
+
+bool KeyPickerPopup::PickCurrent() {
+  if (current_ < 0) return false;
+  // As a tap: the picker closes, then the key is reported.
+  buttons_[static_cast<std::size_t>(current_)]->click();
+  return true;
+}
+
+// Closed and picked on the release, so that no part of the key reaches the window, which would
+// capture it.
+void KeyPickerPopup::keyPressEvent(QKeyEvent* event) {
+  const int count = static_cast<int>(buttons_.size());
+  switch (event->key()) {
+    case Qt::Key_Left:
+      MoveCurrent(ui::FocusDirection::kLeft);
+      break;
+    case Qt::Key_Right:
+      MoveCurrent(ui::FocusDirection::kRight);
+      break;
+    case Qt::Key_Up:
+      MoveCurrent(ui::FocusDirection::kUp);
+      break;
+    case Qt::Key_Down:
+      MoveCurrent(ui::FocusDirection::kDown);
+      break;
+    case Qt::Key_Tab:
+      if (count > 0) SetCurrent(current_ < 0 ? 0 : (current_ + 1) % count);
+      break;
+    case Qt::Key_Backtab:
+      if (count > 0) SetCurrent(current_ <= 0 ? count - 1 : current_ - 1);
+      break;
+    default:
+      if (IsPickKey(event)) {
+        pickKeyDown_ = true;
+      } else if (!IsCloseKey(event)) {
+        QWidget::keyPressEvent(event);
+        return;
+      }
+  }
+  event->accept();
 }
 
 void KeyPickerPopup::keyReleaseEvent(QKeyEvent* event) {
   if (IsCloseKey(event) && !event->isAutoRepeat()) {
     close();
+    return;
+  }
+  if (IsPickKey(event) && !event->isAutoRepeat()) {
+    // Only a key that went down here picks: not the Enter that opened the picker.
+    if (pickKeyDown_) PickCurrent();
+    pickKeyDown_ = false;
     return;
   }
   QWidget::keyReleaseEvent(event);

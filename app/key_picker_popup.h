@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "keys/key_codes.h"
+#include "ui/focus_order.h"
 
 class QToolButton;
 
@@ -32,15 +33,33 @@ class KeyPickerPopup : public QWidget {
   // Where each key's button lies, for tests that tap it.
   const std::vector<QToolButton*>& Buttons() const { return buttons_; }
 
+  // Keyboard and gamepad: one key is the current one, drawn with the focus ring. The arrows
+  // (and the pad) move to the nearest key in a direction, Tab and Shift+Tab to the next and
+  // previous key, Enter or Space picks the current key as a tap would.
+  // Makes the first key current (when the picker was opened without a pointer).
+  void MarkFirstKey();
+  // False when there is no key that way; with none current the first key becomes current.
+  bool MoveCurrent(ui::FocusDirection direction);
+  // Picks the current key; false when there is none.
+  bool PickCurrent();
+  // The index in Buttons() of the current key, -1 for none.
+  int Current() const { return current_; }
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // Tab moves between the keys, never out of the picker.
+  bool focusNextPrevChild(bool) override { return false; }
 
  private:
   void Place(const Groups& groups, QSize area);
+  void SetCurrent(int index);
 
   std::function<void(KeyCode)> picked_;
   std::vector<QToolButton*> buttons_;
+  int current_ = -1;
+  // Enter or Space went down inside the picker: its release picks.
+  bool pickKeyDown_ = false;
 };

@@ -12,6 +12,7 @@
 #include "app/notify_table.h"
 #include "app/window_context.h"
 #include "device/controller_device.h"
+#include "keys/gamepad_navigation.h"
 #include "keys/key_codes.h"
 #include "ui/window_impl_base.h"
 
@@ -55,6 +56,7 @@ class MainWindow : public WindowImplBase {
 
   // Hooks replaced here; the others keep the toolkit's behaviour. Each returns true when it
   // consumed its event.
+  bool OnKeyDown(const ui::KeyEvent& key) override;
   bool OnKeyUp(const ui::KeyEvent& key) override;
   bool OnSysKeyDown(const ui::KeyEvent& key) override;
   bool OnWheel(const ui::WheelEvent& wheel) override;
@@ -111,6 +113,13 @@ class MainWindow : public WindowImplBase {
   // step that may not be armed yet opens nothing). A picked key goes into the armed slot as
   // its capture would; "none" (0) empties it.
   void OpenKeyPicker(std::uint32_t slot);
+  // A key slot's menu: arms the slot as a click would (a rear-button step only when its rule
+  // allows), then opens the picker for it.
+  void ArmAndOpenPicker(std::uint32_t slot);
+  // Enter, Space or the pad's A on the focused key slot: its picker, without leaving the slot
+  // armed for capture. Once the picker closes, the slot is disarmed and has the focus again.
+  // False when the focus is not on a key slot.
+  bool OpenPickerForFocusedSlot();
   void PickKey(KeyCode code);
   // The picker while it is open, else null.
   KeyPickerPopup* OpenPicker() const;
@@ -133,6 +142,11 @@ class MainWindow : public WindowImplBase {
   // Runs the gamepad tick exactly while the poll can have an effect; called whenever the
   // focus or the page changes.
   void UpdateGamepadTick();
+  // What the pad asks of the window when it is not captured: the picker's keys, an open list,
+  // the focus, Back.
+  void ApplyPadCommand(PadCommand command);
+  // After a page change made from the keyboard or the pad, the focus goes to the new page.
+  void FocusNewPage();
   void SetFocus(bool hasFocus);
   // Shows a modal message in the system language, owned by this window; `secondLine`, when
   // given, follows the message on a line of its own.
@@ -170,6 +184,13 @@ class MainWindow : public WindowImplBase {
   GamepadSource* gamepads_ = nullptr;
   bool deviceStarted_ = false;
   bool gamepadTickRunning_ = false;
+  // Whether a pad answered when last read; read once each time the window gains the focus or
+  // pads come and go, so that without a pad no page but the rear-button page polls.
+  bool padPresent_ = false;
+  bool padProbed_ = false;
+  GamepadNavigation padNavigation_;
+  // The open picker was opened from the keyboard or the pad: it has the keys to itself.
+  bool pickerByNavigation_ = false;
   // The open key picker (a KeyPickerPopup), null once it has closed.
   QPointer<QWidget> picker_;
   // Last, so that it is gone (its worker joined) before the device it reads.

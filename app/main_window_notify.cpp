@@ -4,7 +4,6 @@
 #include "app/main_window.h"
 #include "keys/key_slots.h"
 #include "names/control_names.h"
-#include "settings/setting_table.h"
 #include "texts/phrases.h"
 
 // Every user action on a control arrives here and is looked up in one table, built once the
@@ -66,21 +65,8 @@ void MainWindow::AddKeyControls() {
   const QString menu = QStringLiteral("menu");
   for (const SlotButton& button : SlotButtons()) {
     const auto slot = static_cast<std::uint32_t>(button.slot);
-    // The window numbers the rear steps 1..8 across both buttons.
-    const settings::Setting* setting = settings::KeySettingOfSlot(button.slot);
-    const bool rearStep = setting != nullptr && setting->kind == settings::SettingKind::kRearStep;
-    const int step = rearStep ? setting->button * settings::kStepsPerButton + setting->index : 0;
     notifyTable_.Add(
-        Find(button.buttonName), menu,
-        [this, slot, step, rearStep] {
-          if (rearStep) {
-            OnBackKeyStep(step);
-          } else {
-            SelectSlot(slot);
-          }
-          OpenKeyPicker(slot);
-        },
-        next);
+        Find(button.buttonName), menu, [this, slot] { ArmAndOpenPicker(slot); }, next);
   }
   const QString itemSelect = QStringLiteral("itemselect");
   for (int combo = 1; combo <= static_cast<int>(names::kDelayCombos.size()); ++combo) {
@@ -124,6 +110,7 @@ void MainWindow::OpenPage(Page page) {
   // The page number moves even when the page stays shut.
   currentPage_ = page;
   UpdateGamepadTick();
+  FocusNewPage();
 }
 
 void MainWindow::BackToMainMenu() {
@@ -135,4 +122,10 @@ void MainWindow::BackToMainMenu() {
   selectedSlot_ = kNoSlot;
   currentPage_ = Page::kMainMenu;
   UpdateGamepadTick();
+  FocusNewPage();
+}
+
+void MainWindow::FocusNewPage() {
+  // A pointer user sees no focus and needs none; a keyboard or pad user lands on the page.
+  if (m_pm.FocusVisible()) m_pm.FocusFirst();
 }

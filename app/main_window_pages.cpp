@@ -113,8 +113,9 @@ void MainWindow::FillControlKeyPage() {
 void MainWindow::SaveSettings() {
   const SaveOutcome outcome = WriteEdits();
   ShowMessage(outcome == SaveOutcome::kVerified ? phrases::kSaved : phrases::kSaveFailed);
-  // Take the focus off Save, so a key pressed next cannot press it again.
-  ui::SetFocus(Find(names::kVersionLabel));
+  // Take the focus off Save, so a key pressed next cannot press it again; a keyboard or pad
+  // user, who sees where the focus is, keeps it on Save.
+  ui::SetFocus(Find(m_pm.FocusVisible() ? names::kSave : names::kVersionLabel));
   // The page shows what the controller holds now, whatever the write did. After a read-back
   // the record is exactly that, read under the same hold of the lock, so it is shown without
   // reading the controller a third time.

@@ -8,6 +8,7 @@
 #include "pages/key_picker.h"
 #include "pages/slot_capture.h"
 #include "pages/slot_names.h"
+#include "settings/setting_table.h"
 #include "texts/accessible_names.h"
 #include "ui/controls.h"
 
@@ -48,6 +49,48 @@ void MainWindow::OpenKeyPicker(std::uint32_t slot) {
   picker->show();
   picker->raise();
   picker->setFocus();
+}
+
+void MainWindow::ArmAndOpenPicker(std::uint32_t slot) {
+  // The window numbers the rear steps 1..8 across both buttons.
+  const settings::Setting* setting = settings::KeySettingOfSlot(static_cast<int>(slot));
+  if (setting != nullptr && setting->kind == settings::SettingKind::kRearStep) {
+    OnBackKeyStep(setting->button * settings::kStepsPerButton + setting->index);
+  } else {
+    SelectSlot(slot);
+  }
+  OpenKeyPicker(slot);
+}
+
+bool MainWindow::OpenPickerForFocusedSlot() {
+  const CControlUI* focused = m_pm.GetFocus();
+  if (focused == nullptr) return false;
+  const SlotButton* button = nullptr;
+  for (const SlotButton& candidate : SlotButtons()) {
+    if (Find(candidate.buttonName) == focused) button = &candidate;
+  }
+  if (button == nullptr) return false;
+  const auto slot = static_cast<std::uint32_t>(button->slot);
+  ArmAndOpenPicker(slot);
+  KeyPickerPopup* picker = OpenPicker();
+  // A step that may not hold a key yet opens nothing, and stays as it was.
+  if (picker == nullptr) return true;
+  pickerByNavigation_ = true;
+  picker->MarkFirstKey();
+  const QString name = focused->GetName();
+  // Runs once the picker is gone, whichever way it closed: a pick, Escape, B, a tap beside.
+  QObject::connect(
+      picker, &QObject::destroyed, GetHost(),
+      [this, slot, name] {
+        pickerByNavigation_ = false;
+        if (selectedSlot_ == slot) SelectSlot(kNoSlot);
+        if (CControlUI* control = m_pm.FindControl(name); control != nullptr && hasFocus_) {
+          ui::SetFocus(control);
+          m_pm.SetFocusVisible(true);
+        }
+      },
+      Qt::QueuedConnection);
+  return true;
 }
 
 KeyPickerPopup* MainWindow::OpenPicker() const {

@@ -2,7 +2,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <QTemporaryDir>
+#include <unistd.h>
+
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +18,7 @@
 #include "app/program_entry.h"
 #include "app/toolkit_start.h"
 #include "demo/demo_options.h"
+#include "demo/pad_script.h"
 #include "emulator/controller_emulator.h"
 #include "emulator/emulated_plug.h"
 #include "keys/sdl_gamepad_source.h"
@@ -40,6 +46,86 @@ void OnTogglePlugSignal(int) {
     signalPlug->Plug();
   }
 }
+
+// Drives the virtual pad from standard input, one command a line. The window reads the pad
+// every 10 ms, so commands take effect one every kPadScriptStepMs: a press and its release on
+// consecutive lines are both seen. A bad line is reported and skipped; the end of the input
+// leaves the pad as it is.
+constexpr int kPadScriptStepMs = 50;
+
+class PadScriptReader {
+ public:
+  PadScriptReader(SdlVirtualPad& pad, std::string programName)
+      : pad_(pad),
+        programName_(std::move(programName)),
+        notifier_(STDIN_FILENO, QSocketNotifier::Read) {
+    QObject::connect(&notifier_, &QSocketNotifier::activated, [this] { ReadSome(); });
+    step_.setSingleShot(true);
+    step_.setInterval(kPadScriptStepMs);
+    QObject::connect(&step_, &QTimer::timeout, [this] { RunLines(); });
+  }
+
+ private:
+  void ReadSome() {
+    char buffer[4096];
+    const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+    if (got < 0 && (errno == EINTR || errno == EAGAIN)) return;
+    if (got <= 0) {
+      notifier_.setEnabled(false);
+      if (!pending_.empty() && pending_.back() != '\n') pending_ += '\n';
+    } else {
+      pending_.append(buffer, static_cast<std::size_t>(got));
+    }
+    if (!step_.isActive()) RunLines();
+  }
+
+  // Runs the complete lines waiting, up to the first one that changes the pad; the rest wait
+  // for the next step.
+  void RunLines() {
+    for (std::size_t end = pending_.find('\n'); end != std::string::npos;
+         end = pending_.find('\n')) {
+      const std::string line = pending_.substr(0, end);
+      pending_.erase(0, end + 1);
+      if (Run(line)) {
+        step_.start();
+        return;
+      }
+    }
+  }
+
+  // True when the line changed the pad.
+  bool Run(const std::string& line) {
+    ++lineNumber_;
+    std::string error;
+    const auto command = ParsePadScriptLine(line, &error);
+    if (!command) {
+      std::fprintf(stderr, "%s: standard input line %d skipped: %s\n", programName_.c_str(),
+                   lineNumber_, error.c_str());
+      return false;
+    }
+    switch (command->kind) {
+      case PadScriptLine::Kind::kNothing:
+        return false;
+      case PadScriptLine::Kind::kButton:
+        pad_.SetButton(command->button, command->down);
+        return true;
+      case PadScriptLine::Kind::kStick:
+        pad_.SetStick(command->axis, command->value);
+        return true;
+      case PadScriptLine::Kind::kTrigger:
+        pad_.SetTrigger(command->axis, command->value);
+        return true;
+    }
+    return false;
+  }
+
+  SdlVirtualPad& pad_;
+  std::string programName_;
+  QSocketNotifier notifier_;
+  QTimer step_;
+  std::string pending_;
+  int lineNumber_ = 0;
+};
 
 bool WriteBoardName(const QString& folder, const std::string& model) {
   QFile file(QDir(folder).filePath(QStringLiteral("board_name")));
@@ -115,12 +201,14 @@ int main(int argc, char** argv) {
 
   SdlGamepadSource gamepads;
   std::unique_ptr<SdlVirtualPad> virtualPad;
+  std::unique_ptr<PadScriptReader> padScript;
   if (options->virtualPad) {
     virtualPad = std::make_unique<SdlVirtualPad>();
     if (!virtualPad->Attached()) {
       std::fprintf(stderr, "%s: cannot attach a virtual gamepad\n", programName.c_str());
       return 1;
     }
+    padScript = std::make_unique<PadScriptReader>(*virtualPad, programName);
   }
   BeforeLoop openPage;
   if (options->page) {

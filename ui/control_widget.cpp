@@ -60,7 +60,11 @@ ControlWidget::ControlWidget(CControlUI::Impl* control, QWidget* parent)
     update();
     ShowMenu();
   });
-  setFocusPolicy(Qt::NoFocus);
+  // Keyboard and gamepad users reach the controls one can act on; the pointer never moves the
+  // focus, so a click or tap works exactly as without it.
+  const bool takesFocus =
+      control_->IsClickable() || control_->className == "Combo" || control_->className == "Slider";
+  setFocusPolicy(takesFocus ? Qt::TabFocus : Qt::NoFocus);
   if (control_->className == "Combo") {
     combo_ = new QComboBox(this);
     combo_->setFocusPolicy(Qt::NoFocus);
@@ -176,6 +180,21 @@ void ControlWidget::resizeEvent(QResizeEvent*) {
   if (combo_ != nullptr) combo_->setGeometry(rect());
   if (slider_ != nullptr) slider_->setGeometry(rect());
   control_->Relayout();
+  if (hasFocus() && control_->manager != nullptr) control_->manager->FocusMoved();
+}
+
+void ControlWidget::moveEvent(QMoveEvent*) {
+  if (hasFocus() && control_->manager != nullptr) control_->manager->FocusMoved();
+}
+
+void ControlWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  if (control_->manager != nullptr) control_->manager->FocusMoved();
+}
+
+void ControlWidget::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  if (control_->manager != nullptr) control_->manager->FocusMoved();
 }
 
 void ControlWidget::enterEvent(QEnterEvent*) {

@@ -52,6 +52,9 @@ class ControlWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   QString StateImage() const;

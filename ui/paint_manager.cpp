@@ -17,6 +17,7 @@
 #include "ui/attribute_values.h"
 #include "ui/control_impl.h"
 #include "ui/control_widget.h"
+#include "ui/focus_navigator.h"
 #include "ui/picture_cache.h"
 #include "ui/picture_path.h"
 #include "ui/skin_builder.h"
@@ -67,6 +68,7 @@ struct CPaintManagerUI::Impl {
   // after the controls or their names change. Finds run on every tick of the gamepad poll.
   mutable QHash<QString, CControlUI*> byName;
   mutable bool byNameCurrent = false;
+  std::unique_ptr<ui::FocusNavigator> navigator;
 
   void Clear() {
     root = nullptr;
@@ -95,7 +97,9 @@ struct CPaintManagerUI::Impl {
   }
 };
 
-CPaintManagerUI::CPaintManagerUI() : impl_(std::make_unique<Impl>()) {}
+CPaintManagerUI::CPaintManagerUI() : impl_(std::make_unique<Impl>()) {
+  impl_->navigator = std::make_unique<ui::FocusNavigator>(*this);
+}
 
 CPaintManagerUI::~CPaintManagerUI() {
   // Controls go parents first; a parent's widget takes its children's widgets along.
@@ -230,6 +234,35 @@ CControlUI* CPaintManagerUI::FindControl(const QString& name) const {
 
 void CPaintManagerUI::ControlRenamed() {
   impl_->byNameCurrent = false;
+}
+
+std::vector<CControlUI*> CPaintManagerUI::AllControls() const {
+  std::vector<CControlUI*> all;
+  all.reserve(impl_->controls.size());
+  for (const auto& control : impl_->controls) all.push_back(control.get());
+  return all;
+}
+
+bool CPaintManagerUI::Navigate(ui::Navigation request) {
+  return impl_->navigator->Navigate(request);
+}
+CControlUI* CPaintManagerUI::GetFocus() const {
+  return impl_->navigator->Focused();
+}
+bool CPaintManagerUI::FocusFirst() {
+  return impl_->navigator->FocusFirst();
+}
+void CPaintManagerUI::SetFocusVisible(bool visible) {
+  impl_->navigator->SetVisible(visible);
+}
+bool CPaintManagerUI::FocusVisible() const {
+  return impl_->navigator->Visible();
+}
+bool CPaintManagerUI::HandleNavigationKey(const ui::KeyEvent& key) {
+  return impl_->navigator->HandleKey(key);
+}
+void CPaintManagerUI::FocusMoved() {
+  impl_->navigator->Moved();
 }
 
 CControlUI* CPaintManagerUI::GetRoot() const {

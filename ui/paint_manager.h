@@ -19,6 +19,13 @@ struct TNotifyUI {
   CControlUI* pSender = nullptr;
 };
 
+namespace ui {
+struct KeyEvent;
+// What a keyboard or gamepad user asks of the focus: the next or previous control in reading
+// order, the nearest one in a direction, or the focused control's action.
+enum class Navigation { kNext, kPrevious, kLeft, kRight, kUp, kDown, kActivate };
+}  // namespace ui
+
 class INotifyUI {
  public:
   virtual ~INotifyUI() = default;
@@ -55,6 +62,8 @@ class CPaintManagerUI {
   // A control of this manager took a new name: finds by name see it from now on.
   void ControlRenamed();
   CControlUI* GetRoot() const;
+  // Every control of the skin, in skin order.
+  std::vector<CControlUI*> AllControls() const;
   // The options of a radio group, in skin order.
   std::vector<CControlUI*> FindOptionGroup(const QString& group) const;
   // The skin's window settings: client size (invalid when not given), caption area, title.
@@ -81,6 +90,29 @@ class CPaintManagerUI {
   // A left press at `at` (window coordinates, at the window's scale): in the caption area, and not
   // on a button, option, combo or slider, it starts a window move and is consumed (true).
   bool HandleCaptionPress(const QPoint& at);
+
+  // Keyboard focus among the buttons, options, combos and sliders that are shown and enabled.
+  // Moving it shows the focus ring and tells assistive technology; a direction on a focused
+  // slider steps its value instead (left and down lower it). Activating clicks a button or
+  // option, opens a control's menu when it has one, opens a combo's list. False when nothing
+  // happened (no control to move to, nothing focused to activate).
+  bool Navigate(ui::Navigation request);
+  // The control with the keyboard focus, null for none.
+  CControlUI* GetFocus() const;
+  // Focuses the first control in reading order below the caption area (the caption's buttons
+  // when there is nothing else); false when there is no control to focus.
+  bool FocusFirst();
+  // Whether the focus ring is drawn: on after keyboard or gamepad navigation, off once the
+  // pointer is used.
+  void SetFocusVisible(bool visible);
+  bool FocusVisible() const;
+  // The toolkit's default handling of a key the window left alone: Tab and Shift+Tab, the
+  // arrows, and Enter or Space (on release, when the press came to this window). Only while
+  // the focus is on one of this manager's controls or on none: a layer with its own keys keeps
+  // them. True when the key was used.
+  bool HandleNavigationKey(const ui::KeyEvent& key);
+  // The focused control moved, appeared or went: the ring follows.
+  void FocusMoved();
 
  private:
   struct Impl;

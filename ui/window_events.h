@@ -18,6 +18,10 @@ struct KeyEvent {
   bool pressed = true;           // false when released
   bool repeat = false;           // a press while the key was already down (auto-repeat)
   bool system = false;           // F10, or any key while Alt is held without Ctrl
+  bool shift = false;            // a Shift key is held (Shift+Tab goes backwards)
+  // For a release: this window saw the key go down. A release whose press went to another
+  // window (a message box closed by Enter) activates nothing here.
+  bool pressSeen = true;
 };
 
 // The wheel turned: positive away from the user, in eighths of a degree (120 per notch).

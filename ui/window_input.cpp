@@ -15,7 +15,8 @@ namespace {
 constexpr std::uint32_t kLeftCtrl = scancode::kLeftCtrl,
                         kRightCtrl = scancode::kLeftCtrl | scancode::kExtendedBit,
                         kLeftAlt = scancode::kLeftAlt,
-                        kRightAlt = scancode::kLeftAlt | scancode::kExtendedBit;
+                        kRightAlt = scancode::kLeftAlt | scancode::kExtendedBit,
+                        kLeftShift = scancode::kLeftShift, kRightShift = scancode::kRightShift;
 
 }  // namespace
 
@@ -56,6 +57,7 @@ bool WindowInputFilter::OnKey(QEvent* event) {
   if (!up) held.insert(id);
   const bool altDown = held.count(kLeftAlt) != 0 || held.count(kRightAlt) != 0;
   const bool ctrlDown = held.count(kLeftCtrl) != 0 || held.count(kRightCtrl) != 0;
+  const bool shiftDown = held.count(kLeftShift) != 0 || held.count(kRightShift) != 0;
   if (up) held.erase(id);
 
   KeyEvent key;
@@ -66,6 +68,8 @@ bool WindowInputFilter::OnKey(QEvent* event) {
   key.repeat = !up && wasDown;
   // F10 and keys pressed while Alt is held (without Ctrl) are system keys.
   key.system = (translated.vk == vk::kF10 || altDown) && !ctrlDown;
+  key.shift = shiftDown || qtKey->modifiers().testFlag(Qt::ShiftModifier);
+  key.pressSeen = !up || wasDown;
   return window_->Deliver(key);
 }
 
@@ -78,9 +82,10 @@ bool WindowInputFilter::OnWheel(QEvent* event) {
 
 bool WindowInputFilter::OnMousePress(QEvent* event) {
   auto* mouse = static_cast<QMouseEvent*>(event);
-  if (mouse->button() != Qt::LeftButton || window_->destroying || window_->manager == nullptr) {
-    return false;
-  }
+  if (window_->destroying || window_->manager == nullptr) return false;
+  // The pointer is in use: the focus ring is for keyboard and gamepad users.
+  window_->manager->SetFocusVisible(false);
+  if (mouse->button() != Qt::LeftButton) return false;
   return window_->manager->HandleCaptionPress(mouse->position().toPoint());
 }
 

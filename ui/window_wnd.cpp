@@ -11,7 +11,12 @@
 bool CWindowWnd::Impl::Deliver(const ui::WindowEvent& event) {
   // While the window object is being torn down its hooks may be gone already.
   if (destroying) return false;
-  const bool consumed = owner->Dispatch(event);
+  bool consumed = owner->Dispatch(event);
+  // Keys the window leaves alone move the focus and activate controls.
+  if (const auto* key = std::get_if<ui::KeyEvent>(&event);
+      key != nullptr && !consumed && !destroying && manager != nullptr) {
+    consumed = manager->HandleNavigationKey(*key);
+  }
   if (!consumed && std::holds_alternative<ui::CloseRequest>(event) && host && host->isVisible()) {
     // Hidden, not closed: this may run inside Qt's own close of the same window.
     host->hide();
