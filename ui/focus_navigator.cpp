@@ -44,6 +44,7 @@ std::optional<FocusDirection> DirectionOf(Navigation request) {
 }  // namespace
 
 FocusRing::FocusRing(QWidget* host) : QWidget(host) {
+  setObjectName(QStringLiteral("focusring"));
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
   setFocusPolicy(Qt::NoFocus);

@@ -2,18 +2,12 @@
 #include "ui/focus_order.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <numeric>
 
 namespace ui {
 namespace {
-
-// Distance between two spans on one axis; 0 when they overlap.
-int Gap(int aLow, int aHigh, int bLow, int bHigh) {
-  if (bLow > aHigh) return bLow - aHigh;
-  if (aLow > bHigh) return aLow - bHigh;
-  return 0;
-}
 
 const QRect& At(const std::vector<QRect>& rects, int index) {
   return rects[static_cast<std::size_t>(index)];
@@ -54,7 +48,7 @@ std::vector<int> ReadingOrder(const std::vector<QRect>& rects) {
 namespace {
 
 // The nearest candidate; `strict` asks for its centre beyond the current control's far edge,
-// otherwise beyond its centre.
+// otherwise beyond its centre and across its path.
 int Nearest(const std::vector<QRect>& rects, int from, FocusDirection direction, bool strict) {
   const QRect& here = At(rects, from);
   const QPoint centre = here.center();
@@ -64,37 +58,29 @@ int Nearest(const std::vector<QRect>& rects, int from, FocusDirection direction,
     if (i == from) continue;
     const QRect& there = At(rects, i);
     const QPoint c = there.center();
-    int along = 0;
-    int aside = 0;
     bool ahead = false;
     switch (direction) {
       case FocusDirection::kLeft:
         ahead = c.x() < (strict ? here.left() : centre.x());
-        along = std::max(0, here.left() - there.right());
-        aside = Gap(here.top(), here.bottom(), there.top(), there.bottom());
         break;
       case FocusDirection::kRight:
         ahead = c.x() > (strict ? here.right() : centre.x());
-        along = std::max(0, there.left() - here.right());
-        aside = Gap(here.top(), here.bottom(), there.top(), there.bottom());
         break;
       case FocusDirection::kUp:
         ahead = c.y() < (strict ? here.top() : centre.y());
-        along = std::max(0, here.top() - there.bottom());
-        aside = Gap(here.left(), here.right(), there.left(), there.right());
         break;
       case FocusDirection::kDown:
         ahead = c.y() > (strict ? here.bottom() : centre.y());
-        along = std::max(0, there.top() - here.bottom());
-        aside = Gap(here.left(), here.right(), there.left(), there.right());
         break;
     }
-    if (!ahead) continue;
-    // Centre distance breaks ties between candidates at the same gaps.
-    const long long dx = c.x() - centre.x();
-    const long long dy = c.y() - centre.y();
-    const long long score =
-        (static_cast<long long>(along) + 2LL * aside) * 100000000LL + dx * dx + dy * dy;
+    const bool sideways = direction == FocusDirection::kLeft || direction == FocusDirection::kRight;
+    // An overhanging control lies across this one's path, not beside it.
+    const bool across = sideways ? there.top() <= here.bottom() && there.bottom() >= here.top()
+                                 : there.left() <= here.right() && there.right() >= here.left();
+    if (!ahead || (!strict && !across)) continue;
+    const long long along = std::abs(sideways ? c.x() - centre.x() : c.y() - centre.y());
+    const long long aside = std::abs(sideways ? c.y() - centre.y() : c.x() - centre.x());
+    const long long score = along + 2 * aside;
     if (score < bestScore) {
       bestScore = score;
       best = i;

@@ -17,9 +17,10 @@ std::vector<int> ReadingOrder(const std::vector<QRect>& rects);
 
 // The control nearest to `rects[from]` in `direction`, or -1 when there is none. Candidates
 // whose centre lies beyond the current control's far edge come first; only without any does
-// one whose centre lies beyond the current centre count. The gap along the direction counts
-// once, the sideways offset twice, so the control straight ahead wins over a closer one off to
-// the side.
+// one count whose centre lies beyond the current centre and that overlaps the current control's
+// span across the direction (a small button overhanging a big one's edge). Between centres, the
+// distance along the direction counts once and the sideways offset twice, so the control straight
+// ahead wins over a closer one off to the side.
 int NearestInDirection(const std::vector<QRect>& rects, int from, FocusDirection direction);
 
 }  // namespace ui

@@ -6,6 +6,11 @@
 #include "tests/app/fake_gamepad_source.h"
 #include "ui/controls.h"
 #include "ui/paint_manager.h"
+#include "app/key_picker_popup.h"
+#include "tests/support/wait_for.h"
+
+#include <QApplication>
+#include <QToolButton>
 
 namespace {
 
@@ -74,14 +79,16 @@ TEST_F(GamepadPollTest, HeldInputsRewriteTheArmedSlotOnEveryTickAndTheLastContro
   EXPECT_EQ(env.emulator->GetCounters().sends, 0);  // capture never talks to the controller
 }
 
-TEST_F(GamepadPollTest, WithoutFocusOrOffTheRearPageThePadIsNotRead) {
+TEST_F(GamepadPollTest, WithoutFocusThePadIsNotReadAndOffTheRearPageItFillsNoSlot) {
   ArmFirstStep();
   pad.readings[0] = Held(0x1000);
   const ControllerConfig before = window->Device().config;
   const QString firstStep = FirstStepPicture();
 
   window->Deliver(ui::FocusChange::kLost);
+  const int readsBefore = pad.reads;
   EXPECT_TRUE(Tick());  // kept: the toolkit never sees it
+  EXPECT_EQ(pad.reads, readsBefore);
   window->Deliver(ui::FocusChange::kGained);
   Click(*window, Control(*window, "Backbtn"));
   EXPECT_FALSE(Tick());
@@ -91,7 +98,9 @@ TEST_F(GamepadPollTest, WithoutFocusOrOffTheRearPageThePadIsNotRead) {
   const QString controlKeyA = Attr(*window, "ConKeyABtn", "bkimage");
   EXPECT_FALSE(Tick());
 
-  EXPECT_EQ(pad.reads, 0);
+  // Read for navigation, but an armed slot off the rear-button page takes no pad input.
+  EXPECT_GT(pad.reads, readsBefore);
+  EXPECT_EQ(window->SelectedSlot(), 10u);
   EXPECT_EQ(CodesOf(window->Device().config), CodesOf(before));
   EXPECT_EQ(FirstStepPicture(), firstStep);
   EXPECT_EQ(Attr(*window, "ConKeyABtn", "bkimage"), controlKeyA);
@@ -184,6 +193,108 @@ TEST(GamepadTickTest, TicksOnlyOnTheRearPageWithFocusAfterASuccessfulStart) {
   failed->Deliver(ui::FocusChange::kGained);
   EXPECT_EQ(RunLoopFor(150), 99);
   EXPECT_EQ(failed->ticks, 0);
+}
+
+}  // namespace
+
+namespace {
+
+class PadNavigationTest : public GamepadPollTest {
+ protected:
+  // One poll with the pad in this state, then what the window does with it.
+  void Poll(std::uint16_t buttons) {
+    pad.readings[0] = Held(buttons);
+    Tick();
+    // A closed picker goes, and what waits for its going runs, as in the window's own loop.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+  }
+  // A button pressed and released over two polls.
+  void Tap(std::uint16_t button) {
+    Poll(button);
+    Poll(0);
+  }
+  QString Focused() {
+    const CControlUI* focus = window->GetManager().GetFocus();
+    return focus != nullptr ? focus->GetName() : QString();
+  }
+  static constexpr std::uint16_t kUp = 0x0001, kDown = 0x0002, kRight = 0x0008, kA = 0x1000,
+                                 kB = 0x2000;
+};
+
+TEST_F(PadNavigationTest, DpadMovesAOpensAndPicksBGoesBackAndAnArmedSlotTakesThePadInstead) {
+  pad.readings[0] = Held(0);
+  window->ShowWindow(true);
+  window->Deliver(ui::FocusChange::kGained);
+  Poll(0);
+  Tap(kRight);  // the first move shows the focus on the page's first control
+  EXPECT_EQ(Focused(), "BackKeybtn");
+  Tap(kRight);
+  EXPECT_EQ(Focused(), "ControlKeybtn");
+  Tap(kA);
+  EXPECT_EQ(window->CurrentPage(), Page::kControlKeys);
+  EXPECT_EQ(Focused(), "ConKeyWBtn");
+
+  // A on a key slot opens its picker; the D-pad moves between keys, A picks, nothing stays armed.
+  Tap(kA);
+  KeyPickerPopup* picker = window->OpenPicker();
+  ASSERT_NE(picker, nullptr);
+  Tap(kRight);
+  Tap(kDown);
+  EXPECT_EQ(picker->Buttons()[static_cast<std::size_t>(picker->Current())]->accessibleName(), "M");
+  Tap(kA);
+  EXPECT_TRUE(WaitFor([&] { return window->SelectedSlot() == 0xFFFFu; }));
+  EXPECT_EQ(window->OpenPicker(), nullptr);
+  EXPECT_EQ(Control(*window, "ConKeyWBtn")->GetWidget()->accessibleName(), "W: M");
+  EXPECT_EQ(Focused(), "ConKeyWBtn");
+  // B closes an open picker unchanged, and on a page is Back.
+  Tap(kA);
+  ASSERT_NE(window->OpenPicker(), nullptr);
+  Tap(kB);
+  EXPECT_TRUE(WaitFor([&] { return window->SelectedSlot() == 0xFFFFu; }));
+  EXPECT_EQ(window->CurrentPage(), Page::kControlKeys);
+  EXPECT_EQ(Control(*window, "ConKeyWBtn")->GetWidget()->accessibleName(), "W: M");
+  Tap(kB);
+  EXPECT_EQ(window->CurrentPage(), Page::kMainMenu);
+
+  // On the rear-button page a slot armed by a click takes the pad's input, which moves nothing.
+  Click(*window, "BackKeybtn");
+  Click(*window, "BackKeySet1Btn");
+  ASSERT_EQ(window->SelectedSlot(), 25u);
+  const QString before = Focused();
+  Poll(kA);
+  EXPECT_EQ(Slot(25), 0xFF05);
+  Poll(kRight);
+  EXPECT_EQ(FirstStepPicture(), "Handle_Right.png");
+  EXPECT_EQ(Focused(), before);
+  EXPECT_EQ(window->SelectedSlot(), 25u);
+}
+
+TEST(PadTickTest, WithAPadEveryPageIsPolledAndWithoutOneOnlyTheRearPage) {
+  AppTestEnv env;
+  FakeGamepadSource pad;
+  auto window = env.MakeWindow<TickCountingWindow>();
+  window->SetGamepadSource(&pad);
+  auto ticksDuring = [&](int ms) {
+    const int before = window->ticks;
+    EXPECT_EQ(RunLoopFor(ms), 99);
+    return window->ticks - before;
+  };
+  window->Deliver(ui::FocusChange::kGained);
+  EXPECT_EQ(ticksDuring(100), 0);  // no pad: the main menu sleeps
+  EXPECT_EQ(pad.reads, 1);         // looked once, as the focus came
+  pad.readings[0] = GamepadState{};
+  window->Deliver(ui::FocusChange::kLost);
+  window->Deliver(ui::FocusChange::kGained);
+  EXPECT_GE(ticksDuring(150), 3);
+  Click(*window, Control(*window, "ControlKeybtn"));
+  EXPECT_GE(ticksDuring(150), 3);
+  // The pad goes away: its next poll stops the tick off the rear-button page.
+  pad.readings[0].reset();
+  ticksDuring(50);
+  EXPECT_EQ(ticksDuring(100), 0);
+  window->Deliver(ui::FocusChange::kLost);
+  EXPECT_EQ(ticksDuring(100), 0);
 }
 
 }  // namespace
