@@ -145,6 +145,7 @@ class MainWindow : public WindowImplBase {
   // What the pad asks of the window when it is not captured: the picker's keys, an open list,
   // the focus, Back.
   void ApplyPadCommand(PadCommand command);
+  bool MessageShown() const;
   // After a page change made from the keyboard or the pad, the focus goes to the new page.
   void FocusNewPage();
   void SetFocus(bool hasFocus);

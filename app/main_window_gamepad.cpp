@@ -26,17 +26,25 @@ void SendKey(QWidget* target, int key) {
 }
 }  // namespace
 
-// The gamepad poll runs only while the window has the keyboard, and then exactly while it can
-// have an effect: on the rear-button page (capture, and the delay selectors following their
-// steps) and, on every page, while a pad answers (navigation). Without a pad the other pages
-// never wake the processor; whether a pad answers is read once each time the focus comes back.
+// The window's own message box, while it is shown over the window.
+bool MainWindow::MessageShown() const {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr && modal->parentWidget() == GetHost();
+}
+
+// The gamepad poll runs only while the window has the keyboard (or shows its own message, which
+// the pad closes), and then exactly while it can have an effect: on the rear-button page
+// (capture, and the delay selectors following their steps) and, on every page, while a pad
+// answers (navigation). Without a pad the other pages never wake the processor; whether a pad
+// answers is looked at once each time the focus comes back.
 void MainWindow::UpdateGamepadTick() {
   if (deviceStarted_ && hasFocus_ && !padProbed_ && !gamepadTickRunning_) {
     padProbed_ = true;
-    padPresent_ = gamepads_ != nullptr && AnyAnswering(gamepads_->Read());
+    padPresent_ =
+        gamepads_ != nullptr && gamepads_->MayHavePads() && AnyAnswering(gamepads_->Read());
   }
-  const bool wanted =
-      deviceStarted_ && hasFocus_ && (currentPage_ == Page::kBackKeys || padPresent_);
+  const bool wanted = deviceStarted_ && (hasFocus_ || (padPresent_ && MessageShown())) &&
+                      (currentPage_ == Page::kBackKeys || padPresent_);
   if (wanted == gamepadTickRunning_) return;
   if (wanted) {
     gamepadTickRunning_ = StartTick(kGamepadTickPeriodMs);
@@ -49,7 +57,19 @@ void MainWindow::UpdateGamepadTick() {
 }
 
 bool MainWindow::PollGamepad() {
-  if (!hasFocus_) return true;
+  if (!hasFocus_) {
+    // A or B answers the window's message as Enter would; nothing else is read meanwhile.
+    if (MessageShown() && gamepads_ != nullptr) {
+      for (PadCommand command : padNavigation_.Next(gamepads_->Read())) {
+        if (command == PadCommand::kActivate || command == PadCommand::kBack) {
+          SendKey(QApplication::activeModalWidget(), Qt::Key_Return);
+          break;
+        }
+      }
+    }
+    UpdateGamepadTick();
+    return true;
+  }
   const GamepadReadings readings = gamepads_ != nullptr ? gamepads_->Read() : GamepadReadings{};
   const bool armed = selectedSlot_ != static_cast<std::uint32_t>(kNoSlot);
   // An armed slot (by a click or a tap) takes the pad's inputs; the open picker takes them as
@@ -63,8 +83,15 @@ bool MainWindow::PollGamepad() {
   }
   if (capturing) {
     padNavigation_.Restart();
-  } else {
-    for (PadCommand command : padNavigation_.Next(readings)) ApplyPadCommand(command);
+  } else if (std::vector<PadCommand> commands = padNavigation_.Next(readings); !commands.empty()) {
+    // Run once this beat of the tick is over: an action may open a modal message, and a timer
+    // does not beat again inside its own beat, so the pad could not answer the message.
+    QMetaObject::invokeMethod(
+        GetHost(),
+        [this, commands] {
+          for (PadCommand command : commands) ApplyPadCommand(command);
+        },
+        Qt::QueuedConnection);
   }
   // The last pad went away: off the rear-button page the poll stops.
   padPresent_ = AnyAnswering(readings);

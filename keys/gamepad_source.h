@@ -29,4 +29,8 @@ class GamepadSource {
  public:
   virtual ~GamepadSource() = default;
   virtual GamepadReadings Read() = 0;
+  // Whether a Read could find any pad, told without setting anything up: the window asks
+  // before reading on pages that poll only for a pad, so that a machine without one never
+  // loads a gamepad library there.
+  virtual bool MayHavePads() { return true; }
 };

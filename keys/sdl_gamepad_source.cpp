@@ -4,6 +4,8 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <string>
 
 #include "keynumbers/key_constants.h"
 #include "keys/sdl_library.h"
@@ -65,12 +67,32 @@ GamepadState StateOf(SDL_GameController* pad) {
   state.rightY = UpwardY(Sdl().GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_RIGHTY));
   return state;
 }
+
+// Any entry of `folder` whose name starts with `prefix` or ends with `suffix`; an unreadable
+// or missing folder has none.
+bool AnyEntry(const char* folder, const std::string& prefix, const std::string& suffix) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (!prefix.empty() && name.rfind(prefix, 0) == 0) return true;
+    if (!suffix.empty() && name.size() >= suffix.size() &&
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
 }  // namespace
+
+// StartSdlGamepads calls not yet ended by StopSdlGamepads, in this process.
+static int sdlStarts = 0;
 
 bool StartSdlGamepads() {
   if (LoadSdl() == nullptr) return false;
   SetSdlHints();
   if (Sdl().InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return false;
+  ++sdlStarts;
   // Nobody drains SDL's event queue: keep device and input events out of it. The device list
   // itself still follows plugging when the controllers are updated.
   Sdl().GameControllerEventState(SDL_IGNORE);
@@ -79,6 +101,7 @@ bool StartSdlGamepads() {
 }
 
 void StopSdlGamepads() {
+  --sdlStarts;
   Sdl().QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
@@ -103,6 +126,14 @@ GamepadReadings SdlGamepadSource::Read() {
     if (pads_[index] != nullptr) readings[index] = StateOf(pads_[index]);
   }
   return readings;
+}
+
+bool SdlGamepadSource::MayHavePads() {
+  if (setup_ != Setup::kNotYet) return setup_ == Setup::kReady;
+  // Already loaded for something else (a pad that exists only inside SDL): reading is cheap.
+  if (sdlStarts > 0) return true;
+  return AnyEntry("/sys/class/input", "js", "") || AnyEntry("/dev/input/by-id", "", "joystick") ||
+         AnyEntry("/dev/input/by-path", "", "joystick");
 }
 
 void SdlGamepadSource::DropUnplugged() {

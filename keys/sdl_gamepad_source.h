@@ -20,6 +20,9 @@ class SdlGamepadSource : public GamepadSource {
   SdlGamepadSource& operator=(const SdlGamepadSource&) = delete;
 
   GamepadReadings Read() override;
+  // Once SDL is set up (here or for a virtual pad), Read itself is cheap; before, a pad shows
+  // as a joystick node of the input layer (jsN, or udev's "-joystick" links).
+  bool MayHavePads() override;
 
  private:
   void DropUnplugged();

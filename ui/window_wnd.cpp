@@ -132,7 +132,9 @@ bool CWindowWnd::StartTick(int periodMs) {
 }
 
 void CWindowWnd::StopTick() {
-  impl_->tick.reset();
+  // Stopped, not deleted: this may run inside one of the tick's own beats (a modal message
+  // opened from a beat runs the loop, and a later beat stops the tick).
+  if (impl_->tick) impl_->tick->stop();
 }
 
 bool CWindowWnd::Deliver(const ui::WindowEvent& event) {

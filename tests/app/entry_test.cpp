@@ -123,7 +123,11 @@ TEST(EntryTest, NoControllerStillEndsWithZero) {
   AppTestEnv env;
   env.Unplug();
   const std::string guard = UniqueGuard("unplugged");
-  QTimer::singleShot(5000, [] { PostQuitMessage(99); });
+  // Scoped, so that it cannot end a later test's loop once this one is over.
+  QTimer limit;
+  limit.setSingleShot(true);
+  QObject::connect(&limit, &QTimer::timeout, [] { PostQuitMessage(99); });
+  limit.start(5000);
   QElapsedTimer clock;
   clock.start();
   EXPECT_EQ(RunPadControls(env.context, guard), 0);
@@ -148,7 +152,11 @@ struct FirstSight {
 FirstSight RunAndLook(AppTestEnv& env, const char* tag) {
   FirstSight seen;
   const std::string guard = UniqueGuard(tag);
-  QTimer::singleShot(5000, [] { PostQuitMessage(99); });
+  // Scoped, so that it cannot end a later test's loop once this one is over.
+  QTimer limit;
+  limit.setSingleShot(true);
+  QObject::connect(&limit, &QTimer::timeout, [] { PostQuitMessage(99); });
+  limit.start(5000);
   RunPadControls(env.context, guard, nullptr, [&seen](MainWindow& window) {
     seen.ran = true;
     seen.started = window.Started();

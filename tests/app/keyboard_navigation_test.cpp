@@ -99,6 +99,9 @@ TEST_F(KeyboardNavigationTest, TabAndShiftTabGoThroughTheShownEnabledControlsInR
   // On the rear-button page (L4's steps beside R4's, row by row) the delay selectors of empty
   // steps are disabled and skipped; the steps that may not be armed yet are not.
   Click(*window, "BackKeybtn");
+  // The selectors follow their steps: L4's second step is empty, so the delay after it (combo
+  // 2) is disabled and skipped; R4's holds a key.
+  window->Deliver(ui::Tick{});
   window->GetManager().SetFocusVisible(true);
   window->GetManager().FocusFirst();
   EXPECT_EQ(Focused(), "BackKeySet1Btn");
