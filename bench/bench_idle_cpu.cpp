@@ -4,7 +4,7 @@
 // the same size, measured one after another in the same run and printed side by side.
 //
 //   build/<preset>/bench_idle_cpu            (needs a display: scripts/with-display.sh;
-//                                             about four minutes)
+//                                             about five minutes)
 //
 // The demo is started from the same folder as this program; each case runs in a child
 // process that is left alone to settle, then measured from outside through /proc. The last
@@ -164,6 +164,9 @@ int main(int argc, char** argv) {
       {"control-key page", {demo, "--page", "control"}},
       {"back-key page, no pad", {demo, "--page", "back"}},
       {"back-key page, virtual pad", {demo, "--page", "back", "--virtual-pad"}},
+      // With a pad every page polls it for navigation.
+      {"main menu, virtual pad", {demo, "--virtual-pad"}},
+      {"control-key page, virtual pad", {demo, "--page", "control", "--virtual-pad"}},
       {"bare window, empty 10 ms timer",
        {folder, "--bare-window", std::to_string(width), std::to_string(height), "10"}},
   };
