@@ -69,9 +69,12 @@ void MainWindow::ApplyAccessibleNames() {
   for (const AccessibleName& entry : AccessibleNames()) {
     ui::SetAttribute(Find(entry.control), QStringLiteral("accname"), entry.name.In(chinese));
   }
+  // A slot's name tells its key, from the record: while the start-up read runs, the record is
+  // the worker's, and the names follow once it has been joined (StartDevice applies them).
+  const bool recordIsOurs = !startupRead_;
   for (const SlotButton& button : SlotButtons()) {
     ui::SetAttribute(Find(button.buttonName), QStringLiteral("menu"), QStringLiteral("true"));
-    ShowSlotName(static_cast<std::uint32_t>(button.slot));
+    if (recordIsOurs) ShowSlotName(static_cast<std::uint32_t>(button.slot));
   }
 }
 

@@ -329,10 +329,11 @@ class Runner {
   }
 
   int WriteChecked(const SlotWords& words) {
-    if (c_.windowOpen && c_.windowOpen()) {
+    if (c_.windowOpen && device_.handle && c_.windowOpen(device_.handle->Identity())) {
       const Phrase& window =
           line_.emulatorState ? phrases::padctl::kDemoWindow : phrases::padctl::kRealWindow;
-      Say({MessageId::kWindowOpen, {window.Text(c_.program.UseChinese())}});
+      Say({MessageId::kWindowOpen,
+           {window.Text(c_.program.UseChinese()), EscapeControls(device_.handle->Location())}});
     }
     const VerifiedWrite result = WriteAndVerify(device_, words);
     switch (result.outcome) {

@@ -26,9 +26,9 @@ struct CliContext {
   ProgramContext program;
   std::function<bool()> confirm;   // asks before reset without --yes; null: refuse instead
   std::function<void(int)> pause;  // between reports; null: real pauses
-  // Whether the settings window for the same controller is open (the real window for
-  // hardware, the demo for --emulator); null: never.
-  std::function<bool()> windowOpen;
+  // Whether a settings window shows the controller with this identity (see
+  // ReportTransport::Identity); null: never.
+  std::function<bool(const std::string& identity)> windowOpen;
   // How long to wait while another program holds the controller; null: the usual few seconds.
   std::optional<std::chrono::milliseconds> lockWait;
 };

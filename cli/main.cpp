@@ -4,6 +4,7 @@
 // the context (the system log, the locale) is the system's own.
 #include <unistd.h>
 
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -14,7 +15,7 @@
 #include "device/hidraw/hidraw_controller.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
-#include "sysinfo/single_instance.h"
+#include "sysinfo/window_marker.h"
 
 namespace {
 
@@ -58,9 +59,10 @@ int main(int argc, char** argv) {
     context.program.boardModel = [model] { return model; };
   }
   if (isatty(STDIN_FILENO)) context.confirm = AskYes;
-  // The window that shows this controller: the demo's for the emulator, else the real one's.
-  const std::string guard = line->emulatorState ? kDemoGuardName : kInstanceGuardName;
-  context.windowOpen = [guard] { return InstanceRunning(guard); };
+  // A window of this user, or under sudo of any user, that shows the same controller.
+  context.windowOpen = [](const std::string& identity) {
+    return WindowShows(identity, MarkerFolders(geteuid(), std::getenv("XDG_RUNTIME_DIR")));
+  };
 
   return RunCommand(*line, context);
 }

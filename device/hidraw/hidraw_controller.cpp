@@ -7,6 +7,8 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <linux/hidraw.h>
@@ -72,6 +74,13 @@ class HidrawTransport final : public ReportTransport {
   }
 
   std::string Location() const override { return path_; }
+  // The device number: the same through every name of the node, and a new one after a replug.
+  std::string Identity() const override {
+    struct stat node {};
+    if (::fstat(fd_, &node) != 0 || !S_ISCHR(node.st_mode)) return {};
+    return "hidraw " + std::to_string(major(node.st_rdev)) + ":" +
+           std::to_string(minor(node.st_rdev));
+  }
   TransportFault LastFault() const override { return fault_; }
 
   // On the open node itself: every program that opens the same node meets the same lock, and
