@@ -191,15 +191,34 @@ std::vector<std::uint8_t> ReadReportDescriptor(unsigned number, int fd) {
   return std::vector<std::uint8_t>(descriptor.value, descriptor.value + size);
 }
 
-bool IsKeyboardOrMouseInterface(unsigned number, int fd) {
-  const std::vector<std::uint8_t> descriptor = ReadReportDescriptor(number, fd);
-  return IsKeyboardOrMouseOnly(SummarizeReportDescriptor(descriptor.data(), descriptor.size()));
+// A controller interface looked at but not yet taken.
+struct Candidate {
+  int fd = -1;
+  std::string path;
+  DescriptorSummary summary;
+  bool descriptorRead = false;
+};
+
+// Why `candidate` cannot take the settings reports, for the trace.
+std::string WhyPassedOver(const Candidate& candidate) {
+  const std::string what =
+      candidate.descriptorRead ? DescribeCollections(candidate.summary) : "descriptor unreadable";
+  return "passed over " + candidate.path + " (" + what +
+         "): it declares no 64-byte output and input report 0x01";
 }
 
 }  // namespace
 
 ControllerSearch OpenHidrawController() {
   ControllerSearch search;
+  // Interfaces of the controller passed over so far, kept open while a later one may still
+  // declare the exchange; the first of them that today's rule accepts is the fallback.
+  std::vector<Candidate> passed;
+  const auto closePassed = [&passed](int keep) {
+    for (const Candidate& candidate : passed) {
+      if (candidate.fd != keep) ::close(candidate.fd);
+    }
+  };
   for (const unsigned number : ListNodeNumbers()) {
     const std::string path = kDeviceFolder + std::string(kNodePrefix) + std::to_string(number);
     // Shared access: other programs may keep the controller open at the same time.
@@ -215,13 +234,46 @@ ControllerSearch OpenHidrawController() {
       }
       continue;
     }
-    if (IsController(fd) && !IsKeyboardOrMouseInterface(number, fd)) {
+    if (!IsController(fd)) {
+      ::close(fd);
+      continue;
+    }
+    Candidate candidate{fd, path, {}, false};
+    const std::vector<std::uint8_t> descriptor = ReadReportDescriptor(number, fd);
+    candidate.descriptorRead = !descriptor.empty();
+    candidate.summary = SummarizeReportDescriptor(descriptor.data(), descriptor.size());
+    if (DeclaresSettingsExchange(candidate.summary)) {
+      // Reports go only to an interface made for them: a keyboard interface listed first
+      // (with a consumer-control collection, say) would take them as keystrokes.
+      for (const Candidate& before : passed) search.notes.push_back(WhyPassedOver(before));
+      search.notes.push_back("took " + path +
+                             ": it declares the 64-byte output and input report 0x01");
+      closePassed(-1);
       search.transport = std::make_unique<HidrawTransport>(fd, path);
       search.deniedNode.clear();
       search.deniedNodeTaken = false;
       return search;
     }
-    ::close(fd);
+    passed.push_back(std::move(candidate));
   }
+  // No interface says it takes the exchange (descriptors that cannot be read, a firmware that
+  // words them otherwise): the first one that is not only a keyboard or mouse, as before.
+  for (const Candidate& candidate : passed) {
+    if (IsKeyboardOrMouseOnly(candidate.summary)) {
+      search.notes.push_back("passed over " + candidate.path + " (" +
+                             DescribeCollections(candidate.summary) +
+                             "): a keyboard or mouse interface only");
+      continue;
+    }
+    search.notes.push_back("took " + candidate.path +
+                           ": no interface declares the 64-byte report 0x01 exchange, and it is "
+                           "not a keyboard or mouse interface only");
+    closePassed(candidate.fd);
+    search.transport = std::make_unique<HidrawTransport>(candidate.fd, candidate.path);
+    search.deniedNode.clear();
+    search.deniedNodeTaken = false;
+    return search;
+  }
+  closePassed(-1);
   return search;
 }

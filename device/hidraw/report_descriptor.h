@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <vector>
 
+#include <string>
+
 // What a HID report descriptor says about the interface it describes: the usages of its
-// top-level collections. A pure function over the descriptor bytes.
+// top-level collections and the reports it declares. Pure functions over the descriptor bytes.
 
 struct CollectionUsage {
   std::uint16_t page = 0;
@@ -14,11 +16,24 @@ struct CollectionUsage {
   bool operator==(const CollectionUsage&) const = default;
 };
 
+enum class ReportKind { kInput, kOutput, kFeature };
+
+// One report the interface declares: its kind, its ID (0 when the descriptor uses none) and
+// the bits of data it carries, summed over every field declared for it.
+struct DeclaredReport {
+  ReportKind kind = ReportKind::kInput;
+  std::uint8_t id = 0;
+  std::uint64_t bits = 0;
+  bool operator==(const DeclaredReport&) const = default;
+};
+
 struct DescriptorSummary {
   // False when the bytes end inside an item or a collection, or close a collection that was
   // never opened: the interface's kind is then unknown.
   bool wellFormed = false;
   std::vector<CollectionUsage> topLevel;
+  // In the order each (kind, ID) is first declared.
+  std::vector<DeclaredReport> reports;
 };
 
 DescriptorSummary SummarizeReportDescriptor(const std::uint8_t* data, std::size_t size);
@@ -27,3 +42,12 @@ DescriptorSummary SummarizeReportDescriptor(const std::uint8_t* data, std::size_
 // keypad or mouse: the interfaces a desktop system keeps for itself. Anything else, an
 // unknown or damaged descriptor included, may be the configuration interface.
 bool IsKeyboardOrMouseOnly(const DescriptorSummary& summary);
+
+// True when the descriptor is well formed and declares an output report and an input report
+// with ID 0x01 and 64 bytes of data each: exactly the exchange the settings protocol makes.
+// Only such an interface can take the settings reports.
+bool DeclaresSettingsExchange(const DescriptorSummary& summary);
+
+// The top-level collections for people to read: "keyboard, consumer control", "vendor
+// page 0xFF00", "no collection".
+std::string DescribeCollections(const DescriptorSummary& summary);
