@@ -6,6 +6,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -148,6 +151,42 @@ TEST(EntryTest, SecondCopyShowsTheMessageAndCreatesNoWindow) {
   EXPECT_EQ(opens, 0);
   EXPECT_EQ(env.emulator->GetCounters().sends, 0);
   EXPECT_EQ(env.emulator->GetCounters().fetches, 0);
+  unlink(InstanceLockPath(guard).c_str());
+}
+
+// The read is mostly pauses: it has to be under way while the window is built, not after.
+TEST(EntryTest, TheStartUpReadBeginsBeforeTheWindowIsCreated) {
+  AppTestEnv env;
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool reading = false;
+  std::optional<bool> readingWhileBuilding;
+  const ControllerOpener open = env.context.openController;
+  env.context.openController = [&, open] {
+    {
+      const std::lock_guard<std::mutex> hold(mutex);
+      reading = true;
+    }
+    changed.notify_all();
+    return open();
+  };
+  // The model is first asked for while the window lays out its controls, inside Create.
+  const auto model = env.context.boardModel;
+  env.context.boardModel = [&, model] {
+    std::unique_lock<std::mutex> hold(mutex);
+    if (!readingWhileBuilding) {
+      // Only a read that was never begun makes this wait run out.
+      readingWhileBuilding =
+          changed.wait_for(hold, std::chrono::seconds(10), [&] { return reading; });
+    }
+    return model();
+  };
+  const std::string guard = UniqueGuard("order");
+  QTimer::singleShot(0, [] { PostQuitMessage(0); });
+  EXPECT_EQ(RunPadControls(env.context, guard), 0);
+  ASSERT_TRUE(readingWhileBuilding.has_value());
+  EXPECT_TRUE(*readingWhileBuilding);
+  EXPECT_TRUE(env.boxes.empty());
   unlink(InstanceLockPath(guard).c_str());
 }
 

@@ -1,7 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
 #include <memory>
 
 #include "device/controller_device.h"
@@ -9,6 +17,7 @@
 #include "device/hidraw/hidraw_controller.h"
 #include "emulator/umockdev/emulator_report_handlers.h"
 #include "emulator/umockdev/hidraw_testbed.h"
+#include "sysinfo/lock_table.h"
 
 namespace {
 
@@ -25,14 +34,30 @@ class HidrawRoundTrip : public ::testing::Test {
     emulator_->SetVersion({0x01, 0x0C, 0x00, 0x09});
     std::string error;
     ASSERT_TRUE(testbed_.Add({1, 0x046D, 0xC52B, HidrawNodeKind::kServed, {}}, &error)) << error;
-    ASSERT_TRUE(testbed_.Add({4, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed,
-                              ServeEmulator(emulator_)},
-                             &error))
+    // Every report first tells onReport_ (on umockdev's thread), then reaches the emulator.
+    const ReportHandlers served = ServeEmulator(emulator_);
+    const ReportHandlers watched{[this, served](const Report& report) {
+                                   Watch();
+                                   return served.output(report);
+                                 },
+                                 [this, served](Report& report) {
+                                   Watch();
+                                   return served.input(report);
+                                 }};
+    ASSERT_TRUE(testbed_.Add(
+        {4, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed, watched}, &error))
         << error;
     device_.pause = [](int) {};
     ASSERT_TRUE(device_.OpenController());
   }
 
+  void Watch() {
+    const std::lock_guard<std::mutex> hold(watchMutex_);
+    if (onReport_) onReport_();
+  }
+
+  std::mutex watchMutex_;
+  std::function<void()> onReport_;
   HidrawTestbed testbed_;
   std::shared_ptr<ControllerEmulator> emulator_ = std::make_shared<ControllerEmulator>();
   ControllerDevice device_{DeviceLink{OpenHidrawController, {}}};
@@ -62,6 +87,45 @@ TEST_F(HidrawRoundTrip, ReadThenWriteMovesTheKeyMapBothWays) {
     ASSERT_EQ(written[index], expected) << "slot " << slot;
   }
   EXPECT_EQ(emulator_->GetCounters().commits, 1);
+}
+
+// Whether this process holds an flock on one of its open testbed nodes. umockdev backs every
+// open of a node with a pseudo-terminal of its own, so the lock shows on that descriptor only.
+bool NodeLocked() {
+  DIR* folder = ::opendir("/proc/self/fd");
+  if (folder == nullptr) return false;
+  bool locked = false;
+  while (const dirent* entry = ::readdir(folder)) {
+    const std::string link = std::string("/proc/self/fd/") + entry->d_name;
+    char target[512];
+    const ssize_t length = ::readlink(link.c_str(), target, sizeof target);
+    struct stat node {};
+    if (length > 0 &&
+        std::string(target, static_cast<std::size_t>(length)).rfind("/dev/pts/", 0) == 0 &&
+        ::stat(link.c_str(), &node) == 0 && FlockHeldOn(node)) {
+      locked = true;
+    }
+  }
+  ::closedir(folder);
+  return locked;
+}
+
+TEST_F(HidrawRoundTrip, TheExchangeLockIsOnTheNodeFromTheFirstReportToTheLast) {
+  std::vector<bool> lockedAtReport;
+  {
+    const std::lock_guard<std::mutex> hold(watchMutex_);
+    onReport_ = [&lockedAtReport] { lockedAtReport.push_back(NodeLocked()); };
+  }
+  EXPECT_FALSE(NodeLocked());
+  ASSERT_TRUE(device_.ReadSettings(device_.handle.get()));
+  EXPECT_FALSE(NodeLocked());
+  ASSERT_TRUE(device_.WriteSettings(device_.handle.get()));
+  EXPECT_FALSE(NodeLocked());
+  const std::lock_guard<std::mutex> hold(watchMutex_);
+  onReport_ = nullptr;
+  const auto counters = emulator_->GetCounters();
+  EXPECT_EQ(lockedAtReport.size(), static_cast<std::size_t>(counters.sends + counters.fetches));
+  EXPECT_EQ(std::count(lockedAtReport.begin(), lockedAtReport.end(), false), 0);
 }
 
 TEST_F(HidrawRoundTrip, DeviceFailuresEndTheExchangesWithFalse) {
