@@ -180,6 +180,10 @@ inline constexpr Phrase kSettingsNotObject{"{1}：\"settings\" 必须是由名�
                                            "{1}: \"settings\" must be an object of names and "
                                            "values"};
 inline constexpr Phrase kSettingTwice{"{1} 被指定了不止一次", "{1} is given more than once"};
+inline constexpr Phrase kCannotWriteOutput{"无法写入标准输出：{1}",
+                                           "cannot write to standard output: {1}"};
+inline constexpr Phrase kControllerOwnFile{
+    "{1} 是手柄自己的文件，不能写入备份", "{1} is the controller's own file: no backup goes there"};
 }  // namespace padctl
 
 }  // namespace phrases
