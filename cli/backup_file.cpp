@@ -82,6 +82,14 @@ std::optional<Backup> DecodeBackup(const QByteArray& file, const std::string& fi
     problems->push_back({MessageId::kNotJson, {fileName, parseError.errorString().toStdString()}});
     return std::nullopt;
   }
+  // The parser lets a second mark pass too; only white space may come before the '{'.
+  qsizetype first = 0;
+  while (first < bytes.size() && QByteArrayView(" \t\r\n").contains(bytes[first])) ++first;
+  if (document.isObject() && (first >= bytes.size() || bytes[first] != '{')) {
+    problems->push_back(
+        {MessageId::kNotJson, {fileName, "something other than white space before its first '{'"}});
+    return std::nullopt;
+  }
   const QJsonObject root = document.object();
   if (!document.isObject() || root.value(QLatin1String(kFormatKey)).toString() != kBackupFormat) {
     problems->push_back({MessageId::kNotBackup, {fileName}});
