@@ -74,12 +74,12 @@ padctl: nothing was written"
   expect_out ""
 }
 
-# Names are plain file names: empty, with '/', or starting with '.' are refused before anything
+# Names are plain file names: empty, with '/', or starting with '.' or '-' are refused before anything
 # is read or written.
 names() {
-  for name in "" "a/b" "../racing" ".hidden" "." ".." $'two\nlines'; do
-    run 2 --emulator "$state" profile save "$name"
-    expect_err "padctl: \"$name\" cannot name a profile: it must be a plain file name (not empty, no '/', not starting with '.')
+  for name in "" "a/b" "../racing" ".hidden" "." ".." $'two\nlines' -rf; do
+    run 2 --emulator "$state" profile save -- "$name"
+    expect_err "padctl: \"${name/$'\n'/\\x0A}\" cannot name a profile: it must be a plain file name (not empty, no '/', not starting with '.' or '-')
 Try 'padctl --help'."
   done
   run 2 --emulator "$state" profile apply ../racing
@@ -104,7 +104,7 @@ unusable() {
   expect_out "racing"
   run 2 profile apply -- -rf
   run 2 --emulator "$state" profile save -- --yes
-  expect_err "padctl: \"--yes\" cannot name a profile: it must be a plain file name (not empty, no '/', not starting with '.')
+  expect_err "padctl: \"--yes\" cannot name a profile: it must be a plain file name (not empty, no '/', not starting with '.' or '-')
 Try 'padctl --help'."
   mkdir "$folder/dir.json"
   mkfifo "$folder/fifo.json"
