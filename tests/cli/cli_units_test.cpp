@@ -7,14 +7,9 @@
 #include <tuple>
 #include <sstream>
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
 
 #include "cli/backup_file.h"
-#include "cli/descriptor_output.h"
 #include "cli/command_line.h"
 #include "cli/locale_messages.h"
 #include "cli/named_settings.h"
@@ -336,33 +331,6 @@ TEST(LocaleMessagesTest, OnlyACodesetThatKeepsAsciiIsTrusted) {
   } else {
     unsetenv("LC_ALL");
   }
-}
-
-TEST(DescriptorOutputTest, AFailedWriteIsKeptWithItsReason) {
-  const int full = open("/dev/full", O_WRONLY | O_CLOEXEC);
-  ASSERT_GE(full, 0);
-  {
-    DescriptorOutput output(full);
-    output << "data";
-    EXPECT_TRUE(output);  // gathered, not yet written
-    output << std::flush;
-    EXPECT_FALSE(output);
-    EXPECT_EQ(output.Error(), ENOSPC);
-  }
-  close(full);
-  int ends[2];
-  ASSERT_EQ(pipe(ends), 0);
-  {
-    DescriptorOutput output(ends[1]);
-    output << "line\n" << std::flush;
-    EXPECT_TRUE(output);
-    EXPECT_EQ(output.Error(), 0);
-  }
-  char got[8] = {};
-  EXPECT_EQ(read(ends[0], got, sizeof got), 5);
-  EXPECT_STREQ(got, "line\n");
-  close(ends[0]);
-  close(ends[1]);
 }
 
 TEST(CommandLineTest, CommandsOptionsAndTheirMistakes) {
