@@ -29,13 +29,22 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
   std::vector<std::string> operands;
   bool help = false;
   bool version = false;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
     auto value = [&]() -> std::optional<std::string> {
       if (i + 1 >= args.size() || args[i + 1].empty()) return std::nullopt;
       return args[++i];
     };
-    if (arg == "--help" || arg == "-h") {
+    if (optionsEnded && !commandWord) {
+      commandWord = arg;
+    } else if (optionsEnded) {
+      operands.push_back(arg);
+    } else if (arg == "--help" || arg == "-h") {
       help = true;
     } else if (arg == "--version") {
       version = true;
@@ -150,11 +159,14 @@ Options:
   --model CODE          with --emulator: the board model to report (default T2803-31)
   -h, --help            this text
   --version             the version of padctl
+  --                    the end of the options: what follows is the command and its
+                        arguments, even when it starts with '-'
 
 *Exit status*
   0  done
-  1  no controller, a failed exchange, or a write that did not read back
-     the same
+  1  no controller, a failed exchange, a write that did not read back
+     the same, or output that could not be written (a full disk, a closed
+     pipe)
   2  a bad command line, a bad file or a missing profile; the controller is
      left as it was
 

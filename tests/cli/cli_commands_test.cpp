@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstdlib>
 #include <sstream>
 
 #include "cli/commands.h"
@@ -28,7 +30,9 @@ class CommandsTest : public ::testing::Test {
     const auto line = ParseCommandLine(args, &error);
     EXPECT_TRUE(line) << RenderMessage(error, false);
     if (!line) return -1;
-    CliContext context(out, err);
+    CliContext context(data != nullptr ? *data : out, err);
+    context.outputError = [this] { return dataError; };
+    context.controllerFile = controllerFile;
     context.program.openController = [this]() -> ControllerSearch {
       if (unplugged) return {};
       return MakeEmulatorTransport(emulator, "emulator test");
@@ -57,6 +61,9 @@ class CommandsTest : public ::testing::Test {
   std::string board = "T2803-31";
   std::function<bool()> confirm;
   std::ostringstream out, err;
+  std::ostream* data = nullptr;  // instead of `out`
+  int dataError = 0;             // what the data stream's failure was
+  std::optional<std::string> controllerFile;
   QTemporaryDir dir;
 };
 
@@ -182,6 +189,59 @@ TEST_F(CommandsTest, AControllerThatKeepsAnotherValueIsReportedSlotBySlot) {
   emulator->SetFaults(faults);
   EXPECT_EQ(Run({"reset", "--yes"}), kExitController);
   EXPECT_EQ(err.str(), "padctl: writing the settings to the controller failed\n");
+}
+
+TEST_F(CommandsTest, DataThatCannotBeWrittenIsAFailureNeverASuccess) {
+  std::ostream failing(nullptr);  // every write fails, as on a full disk
+  data = &failing;
+  const std::vector<std::vector<std::string>> commands = {{"show"}, {"show", "--json"}, {"keys"},
+                                                          {"info"}, {"backup", "-"},    {"--help"}};
+  for (const auto& args : commands) {
+    dataError = ENOSPC;
+    EXPECT_EQ(Run(args), kExitController) << args[0];
+    EXPECT_EQ(err.str(), "padctl: cannot write to standard output: No space left on device\n")
+        << args[0];
+    // A reader that went away ends it quietly, still as a failure.
+    dataError = EPIPE;
+    EXPECT_EQ(Run(args), kExitController) << args[0];
+    EXPECT_EQ(err.str(), "") << args[0];
+  }
+  EXPECT_EQ(Writes(), 0);
+}
+
+TEST_F(CommandsTest, NoBackupReplacesTheControllersOwnFile) {
+  WriteFile("state.bin", "emulator state");
+  controllerFile = File("state.bin");
+  ASSERT_EQ(std::system(("ln -s state.bin " + File("link.bin")).c_str()), 0);
+  for (const std::string& target :
+       {File("state.bin"), File("link.bin"), dir.path().toStdString() + "/./state.bin"}) {
+    EXPECT_EQ(Run({"backup", target}), kExitUsage) << target;
+    EXPECT_EQ(err.str(),
+              "padctl: " + target + " is the controller's own file: no backup goes there\n");
+  }
+  EXPECT_EQ(ReadFile("state.bin"), "emulator state");
+  // Not yet created, it is known by its name.
+  controllerFile = File("new.bin");
+  EXPECT_EQ(Run({"backup", File("new.bin")}), kExitUsage);
+  EXPECT_FALSE(QFile::exists(dir.filePath("new.bin")));
+  EXPECT_EQ(Run({"backup", File("other.json")}), kExitDone) << err.str();
+}
+
+TEST_F(CommandsTest, ResetAsksBeforeTheControllerIsTouched) {
+  // Without a terminal to ask, no --yes is a usage error even with no controller at all.
+  unplugged = true;
+  EXPECT_EQ(Run({"reset"}), kExitUsage);
+  EXPECT_EQ(err.str(), "padctl: reset writes the factory values; add --yes to confirm\n");
+  unplugged = false;
+  int exchangesWhileAsking = -1;
+  confirm = [&] {
+    exchangesWhileAsking = emulator->GetCounters().sends + emulator->GetCounters().fetches;
+    return true;
+  };
+  emulator->ResetCounters();
+  EXPECT_EQ(Run({"reset"}), kExitDone) << err.str();
+  EXPECT_EQ(exchangesWhileAsking, 0);
+  EXPECT_GT(Writes(), 0);
 }
 
 TEST_F(CommandsTest, ResetWritesTheFactoryValuesAndInfoNamesTheLayout) {
