@@ -17,6 +17,13 @@ inline constexpr Phrase kSkinBroken{
     "窗口皮肤文件 Resources/XmlMainWindow.xml 缺失或已损坏，请重新安装程序。",
     "The window's skin Resources/XmlMainWindow.xml is missing or damaged: reinstall the "
     "program."};
+// The key picker: its close button, the entry that empties a slot, and what tells a key from
+// another with the same picture.
+inline constexpr Phrase kPickerClose{"关闭", "Close"};
+inline constexpr Phrase kPickerNone{"无", "none"};
+inline constexpr Phrase kPickerRight{"右", "Right"};
+inline constexpr Phrase kPickerNumpad{"小键盘", "Num"};
+inline constexpr Phrase kPickerGamepad{"手柄", "Pad"};
 // Second lines of the start-up failure, when the system said why.
 inline constexpr Phrase kNoPermission{
     "没有打开控制器的权限：请安装 udev 规则 70-padcontrols.rules，或执行 README 中的安装步骤。",
