@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/doctor_report.h"
+
+#include <cstdio>
+#include <set>
+#include <vector>
+
+#include "texts/program_version.h"
+
+namespace {
+
+// A property value on one line; a line break would start a malformed record.
+std::string OneLine(std::string value) {
+  for (char& c : value) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  return value;
+}
+
+bool IsWordCharacter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+         c == '-' || c == '.';
+}
+
+// `from` replaced by `to` where it stands as a whole word: "/home/al" must not cut
+// "/home/alice" in two.
+std::string ReplaceWords(const std::string& text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  std::string result;
+  std::size_t at = 0;
+  while (true) {
+    const std::size_t found = text.find(from, at);
+    if (found == std::string::npos) break;
+    const std::size_t end = found + from.size();
+    const bool whole = (found == 0 || !IsWordCharacter(text[found - 1])) &&
+                       (end == text.size() || !IsWordCharacter(text[end]));
+    result += text.substr(at, found - at);
+    result += whole ? to : from;
+    at = end;
+  }
+  return result + text.substr(at);
+}
+
+// Each device once: interfaces of one controller share the devices above them.
+std::string UniqueDevices(const InterfaceSurvey& survey) {
+  std::set<std::string> seen;
+  std::string text;
+  for (const InterfaceFinding& finding : survey) {
+    const std::string& all = finding.deviceDescription;
+    std::size_t at = 0;
+    while (at < all.size()) {
+      std::size_t end = all.find("\n\n", at);
+      if (end == std::string::npos) end = all.size();
+      const std::string block = all.substr(at, end - at);
+      at = end + 2;
+      const std::string path = block.substr(0, block.find('\n'));
+      if (block.empty() || !seen.insert(path).second) continue;
+      text += "\n" + block + (block.back() == '\n' ? "" : "\n");
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string DoctorReport(const DoctorResult& result, const SystemFacts& facts,
+                         const InterfaceSurvey& survey) {
+  std::string text =
+      "P: /devices/virtual/padcontrols/doctor\n"
+      "E: SUBSYSTEM=padcontrols-doctor\n";
+  const auto property = [&text](const std::string& key, const std::string& value) {
+    text += "E: " + key + "=" + OneLine(value) + "\n";
+  };
+  property("PACKAGE_VERSION", PADCONTROLS_VERSION);
+  property("KERNEL", facts.kernelRelease);
+  property("OS_NAME", facts.osName);
+  property("OS_VERSION", facts.osVersion);
+  std::string daemons;
+  for (const std::string& name : facts.inputDaemons) daemons += (daemons.empty() ? "" : " ") + name;
+  property("INPUT_DAEMONS", daemons.empty() ? "none" : daemons);
+  int number = 0;
+  for (const DoctorLine& line : result.lines) {
+    char key[24];
+    std::snprintf(key, sizeof key, "CHECK_%02d", ++number);
+    property(key, RenderDoctorLine(line));
+  }
+  property("SUMMARY", DoctorSummary(result));
+  return WithoutPersonalDetails(text + UniqueDevices(survey), facts);
+}
+
+std::string WithoutPersonalDetails(const std::string& text, const SystemFacts& facts) {
+  std::string result = text;
+  if (facts.homeFolder.size() > 1) result = ReplaceWords(result, facts.homeFolder, "~");
+  // root names no person, and replacing it would garble the report.
+  if (facts.userName != "root") result = ReplaceWords(result, facts.userName, "USER");
+  result = ReplaceWords(result, facts.hostName, "HOST");
+  return result;
+}
