@@ -22,7 +22,7 @@ int RunDoctor(const CommandLine& line, CliContext& context) {
     context.out << DoctorSummary(result) << '\n';
   }
   if (!line.report) return verdict;
-  const std::string report = DoctorReport(result, facts, survey);
+  const std::string report = DoctorReport(result, facts, survey, context.program.BoardModel());
   if (reportToOutput) {
     context.out << report << std::flush;
     return verdict;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/doctor_report.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 #include <vector>
@@ -61,10 +62,24 @@ std::string UniqueDevices(const InterfaceSurvey& survey) {
   return text;
 }
 
+// The board name as sysfs holds it (with its line end): as text when it is plain, else in hex.
+std::string BoardNameAttribute(const std::string& board) {
+  const bool plain = std::all_of(board.begin(), board.end(),
+                                 [](char c) { return c >= 0x20 && c <= 0x7E && c != '\\'; });
+  if (plain) return "A: board_name=" + board + "\\n\n";
+  static const char* kDigits = "0123456789ABCDEF";
+  std::string hex;
+  for (const char c : board + "\n") {
+    hex += kDigits[static_cast<unsigned char>(c) >> 4];
+    hex += kDigits[static_cast<unsigned char>(c) & 0xF];
+  }
+  return "H: board_name=" + hex + "\n";
+}
+
 }  // namespace
 
 std::string DoctorReport(const DoctorResult& result, const SystemFacts& facts,
-                         const InterfaceSurvey& survey) {
+                         const InterfaceSurvey& survey, const std::string& boardModel) {
   std::string text =
       "P: /devices/virtual/padcontrols/doctor\n"
       "E: SUBSYSTEM=padcontrols-doctor\n";
@@ -85,7 +100,12 @@ std::string DoctorReport(const DoctorResult& result, const SystemFacts& facts,
     property(key, RenderDoctorLine(line));
   }
   property("SUMMARY", DoctorSummary(result));
-  return WithoutPersonalDetails(text + UniqueDevices(survey), facts);
+  text += UniqueDevices(survey);
+  if (!boardModel.empty()) {
+    text += "\nP: /devices/virtual/dmi/id\nE: SUBSYSTEM=dmi\n";
+    text += BoardNameAttribute(boardModel);
+  }
+  return WithoutPersonalDetails(text, facts);
 }
 
 std::string WithoutPersonalDetails(const std::string& text, const SystemFacts& facts) {

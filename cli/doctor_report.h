@@ -11,9 +11,10 @@
 // controller's interfaces replay here as they were on the reporter's machine. It opens with a
 // made-up device whose properties carry the doctor's lines, the package version, the kernel,
 // the distribution and the input daemons seen; the controller's interfaces and the devices
-// above them follow, each once.
+// above them follow, each once, and the firmware table's board name, which chooses the
+// window's layout.
 std::string DoctorReport(const DoctorResult& result, const SystemFacts& facts,
-                         const InterfaceSurvey& survey);
+                         const InterfaceSurvey& survey, const std::string& boardModel);
 
 // `text` with nothing personal left: the home folder written as "~", and the user and host
 // names, where they stand as whole words, as "USER" and "HOST".
