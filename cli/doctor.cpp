@@ -9,7 +9,6 @@
 #include "device/controller_device.h"
 #include "link/wide_to_utf8.h"
 #include "models/model_layout.h"
-#include "sysinfo/board_model.h"
 #include "texts/phrases.h"
 
 namespace {

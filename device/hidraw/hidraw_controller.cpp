@@ -2,7 +2,6 @@
 // Linux backend of the controller search: the kernel's hidraw interface.
 #include "device/hidraw/hidraw_controller.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -11,12 +10,8 @@
 
 #include <linux/hidraw.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
