@@ -6,17 +6,10 @@
 #include <set>
 #include <vector>
 
+#include "cli/printable_text.h"
 #include "texts/program_version.h"
 
 namespace {
-
-// A property value on one line; a line break would start a malformed record.
-std::string OneLine(std::string value) {
-  for (char& c : value) {
-    if (c == '\n' || c == '\r') c = ' ';
-  }
-  return value;
-}
 
 bool IsWordCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
@@ -84,7 +77,8 @@ std::string DoctorReport(const DoctorResult& result, const SystemFacts& facts,
       "P: /devices/virtual/padcontrols/doctor\n"
       "E: SUBSYSTEM=padcontrols-doctor\n";
   const auto property = [&text](const std::string& key, const std::string& value) {
-    text += "E: " + key + "=" + OneLine(value) + "\n";
+    // On one line, and nothing that would move a terminal's cursor when the report is read.
+    text += "E: " + key + "=" + EscapeControls(value) + "\n";
   };
   property("PACKAGE_VERSION", PADCONTROLS_VERSION);
   property("KERNEL", facts.kernelRelease);
