@@ -12,6 +12,7 @@
 #include <set>
 
 #include "cli/backup_file.h"
+#include "cli/doctor_command.h"
 #include "cli/named_settings.h"
 #include "cli/profile_command.h"
 #include "cli/printable_text.h"
@@ -74,6 +75,8 @@ class Runner {
         return Set(line.assignments);
       case Command::kReset:
         return Reset(line.yes);
+      case Command::kDoctor:
+        return RunDoctor(line, c_);
       case Command::kProfile:
         return RunProfileCommand(line, c_,
                                  {[this](const std::string& file) { return SaveBackup(file); },

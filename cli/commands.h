@@ -8,7 +8,9 @@
 #include <string>
 
 #include "cli/command_line.h"
+#include "cli/doctor_facts.h"
 #include "context/program_context.h"
+#include "link/interface_survey.h"
 
 enum ExitCode : int {
   kExitDone = 0,
@@ -35,6 +37,10 @@ struct CliContext {
   std::function<bool()> windowOpen;
   // How long to wait while another program holds the controller; null: the usual few seconds.
   std::optional<std::chrono::milliseconds> lockWait;
+  // doctor: how the controller's interfaces are looked at (null: none are found) and the
+  // machine's facts (null: the system's own).
+  InterfaceSurveyor surveyInterfaces;
+  std::function<SystemFacts()> systemFacts;
 };
 
 // Runs the command. Data that could not be written (a full disk, a closed pipe) makes it

@@ -13,7 +13,9 @@
 #include "cli/commands.h"
 #include "cli/descriptor_output.h"
 #include "cli/locale_messages.h"
+#include "cli/report_trace.h"
 #include "device/hidraw/hidraw_controller.h"
+#include "device/hidraw/hidraw_survey.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
 #include "sysinfo/single_instance.h"
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
   context.outputError = [&standardOutput] { return standardOutput.Error(); };
   // The real controller through the system's hidraw nodes, unless --emulator says otherwise.
   context.program.openController = OpenHidrawController;
+  context.surveyInterfaces = SurveyHidrawInterfaces;
 
   Message error{};
   const auto line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &error);
@@ -72,6 +75,7 @@ int main(int argc, char** argv) {
     const std::string model = line->model.value_or(kModelT2803_31);
     context.program.boardModel = [model] { return model; };
   }
+  if (line->trace) EnableReportTrace(context, messages);
   if (isatty(STDIN_FILENO)) context.confirm = AskYes;
   // The window that shows this controller: the demo's for the emulator, else the real one's.
   const std::string guard = line->emulatorState ? kDemoGuardName : kInstanceGuardName;

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/report_trace.h"
 #include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
 #include "settings/record_rules.h"
@@ -395,6 +396,71 @@ TEST_F(CommandsTest, RestoreRefusesAFileTheWindowCouldNotShow) {
             "padctl: nothing was written\n");
   EXPECT_EQ(Writes(), 0);
   EXPECT_EQ(emulator->Memory(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// padctl --trace against the emulator: every report sent and fetched, one line each, in hex
+// with the pause asked for before it, and the debug trace beside them.
+TEST(ReportTrace, EveryReportSentAndFetchedIsOneLineWithThePauseBeforeIt) {
+  Message error{};
+  const auto line = ParseCommandLine({"--trace", "set", "rumble=2"}, &error);
+  ASSERT_TRUE(line && line->trace);
+  auto emulator = std::make_shared<ControllerEmulator>();
+  emulator->SetVersion({0x01, 0x0C, 0x00, 0x09});
+  std::ostringstream out, err, trace;
+  CliContext context(out, err);
+  context.program.openController = [emulator] {
+    return MakeEmulatorTransport(emulator, "emulator test");
+  };
+  context.program.boardModel = [] { return std::string("T2803-31"); };
+  context.pause = [](int) {};
+  EnableReportTrace(context, trace);
+  ASSERT_EQ(RunCommand(*line, context), kExitDone) << err.str();
+
+  std::istringstream lines(trace.str());
+  std::vector<std::string> all;
+  for (std::string text; std::getline(lines, text);) all.push_back(text);
+  const std::string zeros = [] {
+    std::string text;
+    for (int i = 0; i < 60; ++i) text += " 00";
+    return text;
+  }();
+  ASSERT_GE(all.size(), 2u);
+  EXPECT_EQ(all[0], "report sent    after 0 ms: 01 A5 10 5A EF" + zeros);
+  EXPECT_EQ(all[1].substr(0, 65),
+            "report fetched after 5 ms: 01 00 00 00 00 00 00 00 AA 01 0C 00 09");
+  int sent = 0, fetched = 0, debug = 0;
+  for (const std::string& text : all) {
+    if (text.rfind("report sent    after ", 0) == 0) ++sent;
+    if (text.rfind("report fetched after ", 0) == 0) ++fetched;
+    if (text.rfind("trace: IsChooseKey:4,KeyCode:", 0) == 0) ++debug;
+    if (text.rfind("report ", 0) == 0) {
+      EXPECT_EQ(text.size() - text.find(':'), 1u + 3u * 65u) << text;  // 65 bytes
+    }
+  }
+  // A read (start, 4 blocks, checksum), then the write's start, 8 blocks, checksum and end,
+  // then the read that verifies: nothing left out.
+  const auto counters = emulator->GetCounters();
+  EXPECT_EQ(sent, counters.sends);
+  EXPECT_EQ(fetched, counters.fetches);
+  EXPECT_EQ(sent, 6 + 11 + 6);
+  EXPECT_EQ(debug, 1);
+  EXPECT_EQ(sent + fetched + debug, static_cast<int>(all.size()));
+
+  // Where an exchange stops is the last line: here the controller is gone after 3 reports.
+  ControllerEmulator::Faults faults;
+  faults.unplugAfterReports = 3;
+  emulator->ResetCounters();
+  emulator->SetFaults(faults);
+  trace.str("");
+  const auto info = ParseCommandLine({"info"}, &error);
+  EXPECT_EQ(RunCommand(*info, context), kExitController);
+  std::string last, text;
+  for (std::istringstream rest(trace.str()); std::getline(rest, text);) last = text;
+  EXPECT_EQ(last, "report fetch failed after 5 ms") << trace.str();
 }
 
 }  // namespace

@@ -364,6 +364,11 @@ TEST(CommandLineTest, CommandsOptionsAndTheirMistakes) {
   line = parse({"bogus", "--help"});
   ASSERT_TRUE(line);
   EXPECT_EQ(line->command, Command::kHelp);
+  line = parse({"doctor", "--report", "r.txt", "--no-read", "--trace"});
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->command, Command::kDoctor);
+  EXPECT_EQ(line->report, "r.txt");
+  EXPECT_TRUE(line->noRead && line->trace);
 
   const std::pair<std::vector<std::string>, MessageId> mistakes[] = {
       {{}, MessageId::kNoCommand},
@@ -377,6 +382,10 @@ TEST(CommandLineTest, CommandsOptionsAndTheirMistakes) {
       {{"info", "--json"}, MessageId::kOptionNotForCommand},
       {{"set", "rumble=1", "--yes"}, MessageId::kOptionNotForCommand},
       {{"info", "--model", "T2803-31"}, MessageId::kModelNeedsEmulator},
+      {{"info", "--no-read"}, MessageId::kOptionNotForCommand},
+      {{"show", "--report", "r.txt"}, MessageId::kOptionNotForCommand},
+      {{"doctor", "--report"}, MessageId::kMissingValue},
+      {{"doctor", "--emulator", "s.bin"}, MessageId::kOptionNotForCommand},
   };
   for (const auto& [args, id] : mistakes) {
     error = Message{};
