@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include <string>
@@ -48,6 +49,7 @@ bool IsKeyboardOrMouseOnly(const DescriptorSummary& summary);
 // Only such an interface can take the settings reports.
 bool DeclaresSettingsExchange(const DescriptorSummary& summary);
 
-// The top-level collections for people to read: "keyboard, consumer control", "vendor
-// page 0xFF00", "no collection".
+// The kinds of the top-level collections for people to read, in order and without repeats:
+// "keyboard", "mouse", "consumer control", "vendor-defined 0xff00:0x01", ...;
+// "damaged descriptor" when it is not well formed, "no collections" when it has none.
 std::string DescribeCollections(const DescriptorSummary& summary);

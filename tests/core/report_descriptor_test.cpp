@@ -102,7 +102,7 @@ TEST(ReportDescriptor, OnlyTheSixtyFourByteReportOneBothWaysTakesTheSettings) {
   EXPECT_FALSE(DeclaresSettingsExchange(keyboard));
   EXPECT_EQ(DescribeCollections(keyboard), "keyboard, consumer control");
   EXPECT_TRUE(DeclaresSettingsExchange(Summary(kVendor)));
-  EXPECT_EQ(DescribeCollections(Summary(kVendor)), "vendor page 0xFF00");
+  EXPECT_EQ(DescribeCollections(Summary(kVendor)), "vendor-defined 0xff00:0x01");
 
   struct Case {
     const char* name;
