@@ -112,10 +112,12 @@ rpmlint -c packaging/rpm/rpmlint.toml "$rpm" || fail "rpmlint errors"
 # (those that need a display skip themselves). Its files, scriptlets and recommendations
 # must be the CPack package's.
 echo "== packaging/rpm/padcontrols.spec"
-make -s -f .copr/Makefile srpm outdir="$work/srpm" >/dev/null
+packager=$(sed -n 's/^# Maintainer: //p' packaging/arch/PKGBUILD)
+make -s -f .copr/Makefile srpm outdir="$work/srpm" packager="$packager" >/dev/null
 srpm=$(one "$work"/srpm/padcontrols-*.src.rpm)
 start=$SECONDS
-rpmbuild --rebuild --nodeps --define "_topdir $work/rpmbuild" "$srpm" >"$work/rpmbuild.log" 2>&1 ||
+rpmbuild --rebuild --nodeps --define "_topdir $work/rpmbuild" --define "packager $packager" \
+  "$srpm" >"$work/rpmbuild.log" 2>&1 ||
   { tail -n 60 "$work/rpmbuild.log" >&2; fail "rpmbuild --rebuild $srpm"; }
 grep -E '^[0-9]+% tests passed, 0 tests failed out of [1-9]' "$work/rpmbuild.log" ||
   fail "the spec's %check ran no tests"
