@@ -90,13 +90,13 @@ for hook in post_install post_upgrade post_remove; do
 done
 grep -q "udevadm control --reload-rules" "$work/arch.install" ||
   fail "the Arch package's install script does not reload udev"
-[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, fonts-noto-cjk" ] ||
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, fonts-noto-cjk, fonts-noto-core" ] ||
   fail "the .deb recommends: $(dpkg-deb -f "$deb" Recommends)"
 recommends=$(rpm -qp --recommends "$rpm" | sort | tr '\n' ' ')
-[ "$recommends" = "google-noto-sans-cjk-fonts qt6-qtwayland " ] ||
+[ "$recommends" = "google-noto-sans-cjk-fonts google-noto-sans-fonts qt6-qtwayland " ] ||
   fail "the .rpm recommends: $recommends"
 bsdtar -xOf "$arch" .PKGINFO >"$work/arch.pkginfo"
-for dep in qt6-wayland noto-fonts-cjk; do
+for dep in qt6-wayland noto-fonts-cjk noto-fonts; do
   grep -q "^optdepend = $dep:" "$work/arch.pkginfo" || fail "the Arch package does not suggest $dep"
 done
 for field in "license = GPL-3.0-or-later" "pkgver = $(dpkg-deb -f "$deb" Version)-1"; do
@@ -129,7 +129,7 @@ diff -u "$work/rpm.common" "$work/spec.files" ||
   fail "the spec's package holds other files than the CPack .rpm"
 [ "$(rpm -qp --licensefiles "$specrpm")" = "$licence" ] || fail "the spec does not mark $licence"
 recommends=$(rpm -qp --recommends "$specrpm" | sort | tr '\n' ' ')
-[ "$recommends" = "google-noto-sans-cjk-fonts qt6-qtwayland " ] ||
+[ "$recommends" = "google-noto-sans-cjk-fonts google-noto-sans-fonts qt6-qtwayland " ] ||
   fail "the spec's package recommends: $recommends"
 rpm -qp --scripts "$specrpm" >"$work/spec.scripts"
 for section in postinstall postuninstall; do

@@ -2,7 +2,6 @@
 // Linux backend of the controller search: the kernel's hidraw interface.
 #include "device/hidraw/hidraw_controller.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -11,24 +10,17 @@
 
 #include <linux/hidraw.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "device/hidraw/hidden_node.h"
+#include "device/hidraw/hidraw_nodes.h"
 #include "device/hidraw/report_descriptor.h"
 
 namespace {
-
-constexpr const char* kHidrawClassFolder = "/sys/class/hidraw";
-constexpr const char* kDeviceFolder = "/dev/";
-constexpr const char* kNodePrefix = "hidraw";
 
 // What a failed report ioctl's error says about the device.
 TransportFault FaultOf(int error, int fd) {
@@ -105,83 +97,6 @@ class HidrawTransport final : public ReportTransport {
   TransportFault fault_ = TransportFault::kOther;
 };
 
-// The N of a directory entry named "hidrawN", or nothing for any other name.
-std::optional<unsigned> NodeNumber(const char* name) {
-  const std::string text(name);
-  const std::string prefix(kNodePrefix);
-  if (text.size() <= prefix.size() || text.compare(0, prefix.size(), prefix) != 0) {
-    return std::nullopt;
-  }
-  const std::string digits = text.substr(prefix.size());
-  // Nine digits keep the value inside unsigned range; the kernel never gets near that.
-  if (digits.size() > 9 ||
-      !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return std::nullopt;
-  }
-  return static_cast<unsigned>(std::stoul(digits));
-}
-
-// The hidraw node numbers present now, in ascending numeric order.
-std::vector<unsigned> ListNodeNumbers() {
-  std::vector<unsigned> numbers;
-  DIR* folder = ::opendir(kHidrawClassFolder);
-  if (folder == nullptr) return numbers;
-  while (const dirent* entry = ::readdir(folder)) {
-    if (const auto number = NodeNumber(entry->d_name)) numbers.push_back(*number);
-  }
-  ::closedir(folder);
-  std::sort(numbers.begin(), numbers.end());
-  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-  return numbers;
-}
-
-std::string SysfsDeviceFile(unsigned number, const char* name) {
-  return std::string(kHidrawClassFolder) + "/" + kNodePrefix + std::to_string(number) + "/device/" +
-         name;
-}
-
-bool IsController(int fd) {
-  hidraw_devinfo info{};
-  if (::ioctl(fd, HIDIOCGRAWINFO, &info) < 0) return false;
-  // The kernel declares the IDs as signed 16-bit fields.
-  return static_cast<std::uint16_t>(info.vendor) == kControllerVendorId &&
-         static_cast<std::uint16_t>(info.product) == kControllerProductId;
-}
-
-// The IDs as sysfs publishes them (HID_ID=bus:vendor:product in the HID device's uevent),
-// for a node that cannot be opened to ask.
-bool SysfsSaysController(unsigned number) {
-  std::ifstream uevent(SysfsDeviceFile(number, "uevent"));
-  std::string line;
-  while (std::getline(uevent, line)) {
-    unsigned bus = 0, vendor = 0, product = 0;
-    if (std::sscanf(line.c_str(), "HID_ID=%x:%x:%x", &bus, &vendor, &product) == 3) {
-      return vendor == kControllerVendorId && product == kControllerProductId;
-    }
-  }
-  return false;
-}
-
-// The interface's report descriptor, from sysfs or else from the node itself; empty when
-// neither gives it.
-std::vector<std::uint8_t> ReadReportDescriptor(unsigned number, int fd) {
-  std::ifstream file(SysfsDeviceFile(number, "report_descriptor"), std::ios::binary);
-  std::vector<std::uint8_t> bytes;
-  if (file) {
-    bytes.assign(std::istreambuf_iterator<char>(file), {});
-    if (bytes.size() > HID_MAX_DESCRIPTOR_SIZE) bytes.clear();
-    if (!bytes.empty()) return bytes;
-  }
-  int size = 0;
-  if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) < 0 || size <= 0 || size > HID_MAX_DESCRIPTOR_SIZE) {
-    return {};
-  }
-  hidraw_report_descriptor descriptor{};
-  descriptor.size = static_cast<__u32>(size);
-  if (::ioctl(fd, HIDIOCGRDESC, &descriptor) < 0) return {};
-  return std::vector<std::uint8_t>(descriptor.value, descriptor.value + size);
-}
-
 bool IsKeyboardOrMouseInterface(unsigned number, int fd) {
   const std::vector<std::uint8_t> descriptor = ReadReportDescriptor(number, fd);
   return IsKeyboardOrMouseOnly(SummarizeReportDescriptor(descriptor.data(), descriptor.size()));
@@ -191,8 +106,8 @@ bool IsKeyboardOrMouseInterface(unsigned number, int fd) {
 
 ControllerSearch OpenHidrawController() {
   ControllerSearch search;
-  for (const unsigned number : ListNodeNumbers()) {
-    const std::string path = kDeviceFolder + std::string(kNodePrefix) + std::to_string(number);
+  for (const unsigned number : ListHidrawNodeNumbers()) {
+    const std::string path = HidrawNodePath(number);
     // Shared access: other programs may keep the controller open at the same time.
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) {
@@ -206,7 +121,7 @@ ControllerSearch OpenHidrawController() {
       }
       continue;
     }
-    if (IsController(fd) && !IsKeyboardOrMouseInterface(number, fd)) {
+    if (NodeIsController(fd) && !IsKeyboardOrMouseInterface(number, fd)) {
       search.transport = std::make_unique<HidrawTransport>(fd, path);
       search.deniedNode.clear();
       search.deniedNodeTaken = false;

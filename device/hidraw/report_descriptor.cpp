@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "device/hidraw/report_descriptor.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint16_t kGenericDesktopPage = 0x01;
@@ -101,4 +103,56 @@ bool IsKeyboardOrMouseOnly(const DescriptorSummary& summary) {
     if (!held) return false;
   }
   return true;
+}
+
+namespace {
+
+std::string HexNumber(unsigned value, int digits) {
+  static const char* kDigits = "0123456789abcdef";
+  std::string text = "0x";
+  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+    text += kDigits[(value >> shift) & 0xF];
+  return text;
+}
+
+std::string KindOf(const CollectionUsage& collection) {
+  constexpr std::uint16_t kConsumerPage = 0x0C;
+  constexpr std::uint16_t kFirstVendorPage = 0xFF00;
+  if (collection.page == kGenericDesktopPage) {
+    switch (collection.usage) {
+      case kMouse:
+        return "mouse";
+      case kKeyboard:
+        return "keyboard";
+      case kKeypad:
+        return "keypad";
+      case 0x04:
+        return "joystick";
+      case 0x05:
+        return "gamepad";
+      case 0x80:
+        return "system control";
+      default:
+        break;
+    }
+  }
+  if (collection.page == kConsumerPage && collection.usage == 0x01) return "consumer control";
+  const std::string usage = HexNumber(collection.page, 4) + ":" + HexNumber(collection.usage, 2);
+  if (collection.page >= kFirstVendorPage) return "vendor-defined " + usage;
+  return "usage " + usage;
+}
+
+}  // namespace
+
+std::string DescribeCollections(const DescriptorSummary& summary) {
+  if (!summary.wellFormed) return "damaged descriptor";
+  if (summary.topLevel.empty()) return "no collections";
+  std::vector<std::string> kinds;
+  for (const CollectionUsage& collection : summary.topLevel) {
+    std::string kind = KindOf(collection);
+    if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) kinds.push_back(kind);
+  }
+  std::string text;
+  for (const std::string& kind : kinds) text += (text.empty() ? "" : ", ") + kind;
+  return text;
 }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // What a HID report descriptor says about the interface it describes: the usages of its
@@ -27,3 +28,8 @@ DescriptorSummary SummarizeReportDescriptor(const std::uint8_t* data, std::size_
 // keypad or mouse: the interfaces a desktop system keeps for itself. Anything else, an
 // unknown or damaged descriptor included, may be the configuration interface.
 bool IsKeyboardOrMouseOnly(const DescriptorSummary& summary);
+
+// The kinds of the top-level collections for people to read, in order and without repeats:
+// "keyboard", "mouse", "consumer control", "vendor-defined 0xff00:0x01", ...;
+// "damaged descriptor" when it is not well formed, "no collections" when it has none.
+std::string DescribeCollections(const DescriptorSummary& summary);

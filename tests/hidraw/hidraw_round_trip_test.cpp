@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <array>
+#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "device/controller_device.h"
 #include "link/debug_trace.h"
 #include "device/hidraw/hidraw_controller.h"
 #include "emulator/umockdev/emulator_report_handlers.h"
 #include "emulator/umockdev/hidraw_testbed.h"
+#include "sysinfo/standard_descriptors.h"
 
 namespace {
 
@@ -62,6 +68,40 @@ TEST_F(HidrawRoundTrip, ReadThenWriteMovesTheKeyMapBothWays) {
     ASSERT_EQ(written[index], expected) << "slot " << slot;
   }
   EXPECT_EQ(emulator_->GetCounters().commits, 1);
+}
+
+TEST_F(HidrawRoundTrip, WithStandardDescriptorsClosedTheNodeIsNeverOneOfThem) {
+  // A program started with 0, 1 and 2 closed: its first step fills them, so the node it opens
+  // next gets another number and its messages go to /dev/null, not to the controller.
+  std::array<int, 3> saved{};
+  for (int fd = 0; fd < 3; ++fd) saved[static_cast<std::size_t>(fd)] = ::dup(fd);
+  for (int fd = 0; fd < 3; ++fd) ::close(fd);
+  const bool filled = OpenStandardDescriptors();
+  emulator_->ResetCounters();
+  ControllerDevice late{DeviceLink{OpenHidrawController, {}}};
+  late.pause = [](int) {};
+  const bool read = late.OpenController() && late.ReadSettings(late.handle.get());
+  const bool wrote = ::write(1, "data\n", 5) == 5 && ::write(2, "message\n", 8) == 8;
+  std::array<std::string, 3> targets;
+  for (int fd = 0; fd < 3; ++fd) {
+    targets[static_cast<std::size_t>(fd)] =
+        std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd)).string();
+  }
+  const ControllerEmulator::Counters closedRun = emulator_->GetCounters();
+  for (int fd = 0; fd < 3; ++fd) {
+    ::dup2(saved[static_cast<std::size_t>(fd)], fd);
+    ::close(saved[static_cast<std::size_t>(fd)]);
+  }
+  EXPECT_TRUE(filled);
+  EXPECT_TRUE(read);
+  EXPECT_TRUE(wrote);
+  EXPECT_EQ(targets, (std::array<std::string, 3>{"/dev/null", "/dev/null", "/dev/null"}));
+  // Exactly the reports of one read: nothing else reached the controller.
+  emulator_->ResetCounters();
+  ASSERT_TRUE(device_.ReadSettings(device_.handle.get()));
+  EXPECT_EQ(closedRun.sends, emulator_->GetCounters().sends);
+  EXPECT_EQ(closedRun.fetches, emulator_->GetCounters().fetches);
+  EXPECT_EQ(closedRun.rejected, 0);
 }
 
 TEST_F(HidrawRoundTrip, DeviceFailuresEndTheExchangesWithFalse) {
