@@ -9,6 +9,8 @@ completion=$2
 rule=$3
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# The demo's window lock lives here, so a demo open elsewhere on the machine is not named.
+export XDG_RUNTIME_DIR=$dir
 state=$dir/controller.bin
 export HOME=$dir/home
 unset XDG_CONFIG_HOME
