@@ -93,8 +93,9 @@ inline constexpr Phrase kControllerBusy{
     "controller busy: another program has held it for more than a few seconds; nothing was "
     "done, try again later"};
 inline constexpr Phrase kWindowOpen{
-    "警告：{1}已在 {2} 上打开，它下次保存时会写入它显示的设置，覆盖这次的更改",
-    "warning: {1} is open on {2}; its next Save writes the settings it shows, over this change"};
+    "警告：{1}已在 {2} 上打开，它下次保存时会保留这次的更改，除非在窗口中也改了同一设置",
+    "warning: {1} is open on {2}; its next Save keeps this change except for settings changed "
+    "there too"};
 inline constexpr Phrase kRealWindow{"PadControls 设置窗口", "the PadControls settings window"};
 inline constexpr Phrase kDemoWindow{"PadControls 演示窗口", "the PadControls demo window"};
 inline constexpr Phrase kReadFailed{"读取手柄设置失败", "reading the controller's settings failed"};

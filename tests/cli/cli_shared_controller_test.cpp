@@ -104,11 +104,11 @@ TEST_F(SharedControllerTest, AWriteWarnsWhenAWindowShowsThatControllerOrStateFil
   window.Show(StateFileIdentity(sameFile), dir.path().toStdString());
   EXPECT_EQ(Run({"--emulator", StateFile(), "set", "rumble=2"}, program).err,
             "padctl: warning: the PadControls demo window is open on emulator test; its next "
-            "Save writes the settings it shows, over this change\n"
+            "Save keeps this change except for settings changed there too\n"
             "padctl: written and verified (64 slots)\n");
   EXPECT_EQ(Run({"set", "rumble=1"}, program, true).err,
             "padctl: 警告：PadControls 设置窗口已在 emulator test "
-            "上打开，它下次保存时会写入它显示的设置，覆盖这次的更改\n"
+            "上打开，它下次保存时会保留这次的更改，除非在窗口中也改了同一设置\n"
             "padctl: 已写入并校验（64 个槽位）\n");
   // Reading changes nothing the window could undo.
   EXPECT_EQ(Run({"show"}, program).err, "");

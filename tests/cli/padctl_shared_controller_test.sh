@@ -53,7 +53,7 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 "$padctl" --emulator "$state" set rumble=1 2>"$dir/err" || fail "set failed: $(cat "$dir/err")"
-grep -qx "padctl: warning: the PadControls demo window is open on emulator $state; its next Save writes the settings it shows, over this change" \
+grep -qx "padctl: warning: the PadControls demo window is open on emulator $state; its next Save keeps this change except for settings changed there too" \
   "$dir/err" || fail "no warning about the open demo window: $(cat "$dir/err")"
 "$padctl" --emulator "$state" show >/dev/null 2>"$dir/err" || fail "show failed"
 [ ! -s "$dir/err" ] || fail "a read warned: $(cat "$dir/err")"
