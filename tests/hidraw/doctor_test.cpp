@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <ftw.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -178,14 +177,7 @@ TEST_F(Doctor, ANodeTheUserMayNotOpenNamesTheRuleAndTheFix) {
   Add(2, kVendor, HidrawNodeKind::kRootOnly);
   // The testbed's folders and umockdev's sockets open to the unprivileged user; the node
   // stays 0600, as without the udev rule.
-  ASSERT_EQ(::nftw(
-                testbed_.RootDir().c_str(),
-                [](const char* path, const struct stat* info, int type, FTW*) {
-                  if (type == FTW_D) return ::chmod(path, 0755);
-                  return S_ISSOCK(info->st_mode) ? ::chmod(path, 0777) : 0;
-                },
-                16, FTW_PHYS),
-            0);
+  ASSERT_TRUE(testbed_.OpenToUnprivilegedUsers());
   EXPECT_EQ(
       RunDoctorAsNobody({"doctor"}),
       std::string("ok    kernel 6.1.0-18-amd64: has the hidraw report ioctls (5.11 or newer)\n"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <ftw.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -181,14 +180,7 @@ TEST_F(HidrawDiscovery, AControllerNodeTheUserMayNotOpenIsNamed) {
           Other(2, kControllerVendorId, kControllerProductId, HidrawNodeKind::kRootOnly)});
   // The testbed's folders and umockdev's ioctl sockets must be open to the unprivileged
   // user; the nodes stay 0600.
-  ASSERT_EQ(::nftw(
-                testbed_.RootDir().c_str(),
-                [](const char* path, const struct stat* info, int type, FTW*) {
-                  if (type == FTW_D) return ::chmod(path, 0755);
-                  return S_ISSOCK(info->st_mode) ? ::chmod(path, 0777) : 0;
-                },
-                16, FTW_PHYS),
-            0);
+  ASSERT_TRUE(testbed_.OpenToUnprivilegedUsers());
   // What an unprivileged user's search finds: the node named, and whether it was hidden.
   const auto searchAsNobody = [] {
     int result[2];
