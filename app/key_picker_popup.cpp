@@ -3,25 +3,39 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
-// Key pictures are 52x28 skin pixels; the picker keeps their shape.
+// Key pictures are 52x28 skin pixels; a key is never wider than that shape at its height.
 constexpr double kKeyAspect = 52.0 / 28.0;
 constexpr int kGap = 6;
 constexpr int kMargin = 12;
-// Never smaller than this many window pixels high, so a finger still hits one key.
-constexpr int kSmallestKey = 24;
+// A key is at least this many logical pixels a side: 88 device pixels at 200 %, 7 mm on a
+// 7-inch 1920x1200 screen, what a finger needs. Keys that would be smaller scroll instead.
+constexpr int kSmallestKey = 44;
+// Few keys on a large window do not grow past this.
+constexpr int kLargestKey = 80;
+// The title bar: the close button is as large as a key.
+constexpr int kBarHeight = kSmallestKey + 2 * 4;
 
 const QString kKeyStyle = QStringLiteral(
     "QToolButton{background:#2B313C;color:#E6E9EF;border:1px solid #3A4250;border-radius:6px;"
-    "font-size:10px;}"
+    "font-size:11px;}"
     "QToolButton:pressed{background:#3D6FE0;border-color:#3D6FE0;}"
     "QToolButton[current=\"true\"]{border:3px solid #FFC83D;}");
+const QString kTitleStyle =
+    QStringLiteral("QLabel{color:#E6E9EF;font-size:16px;font-weight:bold;}");
+const QString kCloseStyle = QStringLiteral(
+    "QToolButton{background:transparent;color:#E6E9EF;border:none;font-size:20px;}"
+    "QToolButton:pressed{background:#3D6FE0;border-radius:6px;}");
 
 struct Cell {
   int column;
@@ -54,6 +68,39 @@ std::vector<Cell> Flow(const KeyPickerPopup::Groups& groups, int columns, int* r
   return cells;
 }
 
+struct Grid {
+  int columns = 0;
+  QSize key;
+  bool scrolls = false;
+};
+
+// The grid whose key pictures are largest while every key fits `area` at a finger's size; when
+// none does, rows of keys of that size and the picture's shape, to be scrolled.
+Grid ChooseGrid(const KeyPickerPopup::Groups& groups, QSize area) {
+  Grid best;
+  double bestPicture = 0;
+  for (int columns = 1;; ++columns) {
+    const int width = std::min((area.width() + kGap) / columns - kGap, kLargestKey * 2);
+    if (width < kSmallestKey) break;
+    int rows = 0;
+    Flow(groups, columns, &rows);
+    if (rows == 0) break;
+    const int height = std::min({(area.height() + kGap) / rows - kGap, width, kLargestKey});
+    if (height < kSmallestKey) continue;
+    const int keyWidth = std::max(height, std::min(width, int(height * kKeyAspect)));
+    const double picture = std::min(double(height), keyWidth / kKeyAspect);
+    if (picture > bestPicture) {
+      bestPicture = picture;
+      best = {columns, QSize(keyWidth, height), false};
+    }
+  }
+  if (best.columns > 0) return best;
+  const int keyWidth =
+      std::max(kSmallestKey, std::min(int(kSmallestKey * kKeyAspect), area.width()));
+  return {std::max(1, (area.width() + kGap) / (keyWidth + kGap)), QSize(keyWidth, kSmallestKey),
+          true};
+}
+
 bool IsCloseKey(const QKeyEvent* event) {
   return event->key() == Qt::Key_Escape || event->key() == Qt::Key_Back;
 }
@@ -65,7 +112,7 @@ bool IsPickKey(const QKeyEvent* event) {
 
 }  // namespace
 
-KeyPickerPopup::KeyPickerPopup(QWidget* window, const Groups& groups,
+KeyPickerPopup::KeyPickerPopup(QWidget* window, const Title& title, const Groups& groups,
                                std::function<void(KeyCode)> picked)
     : QWidget(window), picked_(std::move(picked)) {
   // A layer inside the window rather than a window of its own: it scales with the fitted
@@ -76,15 +123,46 @@ KeyPickerPopup::KeyPickerPopup(QWidget* window, const Groups& groups,
   setAccessibleName(QStringLiteral("keys"));
   const QRect area = window->rect();
   setGeometry(area);
+
+  title_ = new QLabel(title.slot, this);
+  title_->setStyleSheet(kTitleStyle);
+  title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  close_ = new QToolButton(this);
+  close_->setAccessibleName(title.closeName);
+  close_->setToolTip(title.closeName);
+  close_->setFocusPolicy(Qt::NoFocus);
+  close_->setStyleSheet(kCloseStyle);
+  if (title.closePicture.isNull()) {
+    close_->setText(QStringLiteral("\u00D7"));
+  } else {
+    close_->setIcon(QIcon(title.closePicture));
+  }
+  QObject::connect(close_, &QToolButton::clicked, this, [this] { close(); });
+  close_->setGeometry(area.width() - kSmallestKey - 4, 4, kSmallestKey, kSmallestKey);
+  close_->setIconSize(QSize(kSmallestKey, kSmallestKey));
+  title_->setGeometry(kMargin, 0, close_->x() - 2 * kMargin, kBarHeight);
+
+  scroller_ = new QScrollArea(this);
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroller_->setFocusPolicy(Qt::NoFocus);
+  scroller_->setStyleSheet(QStringLiteral("QScrollArea{background:transparent;}"));
+  scroller_->viewport()->setAutoFillBackground(false);
+  scroller_->setGeometry(0, kBarHeight, area.width(), area.height() - kBarHeight);
+  auto* keys = new QWidget(scroller_->viewport());
+  scroller_->setWidget(keys);
+  // The picker's own background shows behind the keys (setWidget turns filling on).
+  keys->setAutoFillBackground(false);
+
   for (const auto& group : groups) {
     for (const Entry& entry : group) {
-      auto* button = new QToolButton(this);
+      auto* button = new QToolButton(keys);
       button->setAccessibleName(entry.name);
       button->setToolTip(entry.name);
       button->setFocusPolicy(Qt::NoFocus);
       button->setStyleSheet(kKeyStyle);
       if (entry.picture.isNull()) {
-        button->setText(entry.name);
+        button->setText(entry.caption.isEmpty() ? entry.name : entry.caption);
       } else {
         button->setIcon(QIcon(entry.picture));
         if (!entry.caption.isEmpty()) {
@@ -102,33 +180,35 @@ KeyPickerPopup::KeyPickerPopup(QWidget* window, const Groups& groups,
       buttons_.push_back(button);
     }
   }
-  Place(groups, area.size());
+  Place(groups, scroller_->size());
 }
 
 void KeyPickerPopup::Place(const Groups& groups, QSize area) {
-  const int width = area.width() - 2 * kMargin;
-  const int height = area.height() - 2 * kMargin;
-  // The biggest keys whose rows all fit the window.
-  for (int keyHeight = height; keyHeight >= kSmallestKey; --keyHeight) {
-    const int keyWidth = static_cast<int>(keyHeight * kKeyAspect);
-    const int columns = (width + kGap) / (keyWidth + kGap);
-    if (columns < 1) continue;
-    int rows = 0;
-    const std::vector<Cell> cells = Flow(groups, columns, &rows);
-    if (rows * (keyHeight + kGap) - kGap > height && keyHeight > kSmallestKey) continue;
-    // Centred in the window.
-    const int usedWidth = columns * (keyWidth + kGap) - kGap;
-    const int usedHeight = rows * (keyHeight + kGap) - kGap;
-    const QPoint origin(kMargin + (width - usedWidth) / 2, kMargin + (height - usedHeight) / 2);
-    for (std::size_t i = 0; i < buttons_.size() && i < cells.size(); ++i) {
-      buttons_[i]->setGeometry(origin.x() + cells[i].column * (keyWidth + kGap),
-                               origin.y() + cells[i].row * (keyHeight + kGap), keyWidth, keyHeight);
-      const bool captioned = buttons_[i]->toolButtonStyle() == Qt::ToolButtonTextUnderIcon;
-      // A caption takes the lower part of the key; the picture keeps its shape above it.
-      const int iconHeight = captioned ? keyHeight - 18 : keyHeight - 6;
-      buttons_[i]->setIconSize(QSize(static_cast<int>(iconHeight * kKeyAspect), iconHeight));
-    }
-    return;
+  QSize inner(area.width() - 2 * kMargin, area.height() - 2 * kMargin);
+  Grid grid = ChooseGrid(groups, inner);
+  if (grid.scrolls) {
+    inner.rwidth() -= scroller_->verticalScrollBar()->sizeHint().width();
+    grid = ChooseGrid(groups, QSize(inner.width(), 0));
+  }
+  int rows = 0;
+  const std::vector<Cell> cells = Flow(groups, grid.columns, &rows);
+  const QSize step(grid.key.width() + kGap, grid.key.height() + kGap);
+  const QSize used(grid.columns * step.width() - kGap, rows * step.height() - kGap);
+  // Centred in the view; scrolled rows start at its top.
+  const QPoint origin(kMargin + std::max(0, inner.width() - used.width()) / 2,
+                      kMargin + std::max(0, inner.height() - used.height()) / 2);
+  scroller_->widget()->resize(std::max(area.width(), used.width() + 2 * kMargin),
+                              std::max(area.height() - 1, used.height() + 2 * kMargin));
+  if (!grid.scrolls) scroller_->widget()->resize(area);
+  for (std::size_t i = 0; i < buttons_.size() && i < cells.size(); ++i) {
+    buttons_[i]->setGeometry(origin.x() + cells[i].column * step.width(),
+                             origin.y() + cells[i].row * step.height(), grid.key.width(),
+                             grid.key.height());
+    const bool captioned = buttons_[i]->toolButtonStyle() == Qt::ToolButtonTextUnderIcon;
+    // A caption takes the lower part of the key; the picture keeps its shape above it.
+    const int iconHeight = std::min(grid.key.height() - (captioned ? 20 : 8),
+                                    int((grid.key.width() - 8) / kKeyAspect));
+    buttons_[i]->setIconSize(QSize(int(iconHeight * kKeyAspect), iconHeight));
   }
 }
 
@@ -144,6 +224,9 @@ void KeyPickerPopup::SetCurrent(int index) {
     button->style()->polish(button);
     button->update();
   }
+  // A picker that scrolls brings the current key into view.
+  if (scroller_ != nullptr)
+    scroller_->ensureWidgetVisible(buttons_[static_cast<std::size_t>(current_)]);
   // Screen readers follow the current key as they would a focused one.
   QAccessibleEvent event(buttons_[static_cast<std::size_t>(current_)], QAccessible::Focus);
   QAccessible::updateAccessibility(&event);

@@ -3,6 +3,7 @@
 #include "app/toolkit_start.h"
 #include "device/hidraw/hidraw_controller.h"
 #include "keys/sdl_gamepad_source.h"
+#include "sysinfo/standard_descriptors.h"
 
 // The program takes no options, and neither does its toolkit: Qt would read its own
 // (-platform, -style, -reverse, ...) from the command line, so it sees the program's name
@@ -11,6 +12,7 @@
 // message boxes and the Resources folder beside the program. Without a display it ends at once
 // with one line.
 int main(int, char** argv) {
+  if (!OpenStandardDescriptors()) return 1;
   static int toolkitArgc = 1;
   static char* toolkitArgv[] = {argv[0], nullptr};
   WindowContext context;

@@ -108,6 +108,7 @@ bool MainWindow::OpenAndReadAtStart() {
 
 bool MainWindow::StartDevice() {
   if (!OpenAndReadAtStart()) return false;
+  MarkShownController();
   firmwareText_ = QString::fromStdWString(device_.versionPartX + device_.versionPartK);
   ApplyLanguageTexts();
   mainMenu_.SetHelpTooltips(context_.UseChinese());

@@ -14,6 +14,7 @@
 #include "device/controller_device.h"
 #include "keys/gamepad_navigation.h"
 #include "keys/key_codes.h"
+#include "sysinfo/window_marker.h"
 #include "ui/window_impl_base.h"
 
 class GamepadSource;
@@ -157,6 +158,9 @@ class MainWindow : public WindowImplBase {
   // Defaults first, then the controller's own map over them, kept as the record the page's
   // edits start from; false (the record as it was) when the read fails.
   bool ReadController();
+  // Marks the controller the window shows, so padctl can warn before writing it (after every
+  // exchange: a replug gives the controller a new node).
+  void MarkShownController();
   // Save's exchange. kVerified: the merged record was written and read back unchanged;
   // kReadBackDiffers: written, but the controller holds something else (the record holds
   // what it read back); kNotWritten: no read-back (the record keeps the edits).
@@ -183,6 +187,7 @@ class MainWindow : public WindowImplBase {
   bool hasFocus_ = false;
   QString firmwareText_;
   GamepadSource* gamepads_ = nullptr;
+  WindowMarker marker_;
   bool deviceStarted_ = false;
   bool gamepadTickRunning_ = false;
   // Whether a pad answered when last read; read once each time the window gains the focus or

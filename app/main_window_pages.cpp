@@ -21,6 +21,7 @@ bool MainWindow::ReadController() {
   device_.config.LoadDefaults();
   if (device_.ReadSettings(device_.handle.get())) {
     loadedRecord_ = device_.config;
+    MarkShownController();
     return true;
   }
   device_.config = before;
@@ -31,6 +32,10 @@ bool MainWindow::ReadController() {
 // controller since the page read it. Under one hold of the exchange lock the controller is
 // read again, only the settings edited here since that read are laid over it, and the result
 // is written and read back, so neither program undoes the other's change.
+void MainWindow::MarkShownController() {
+  marker_.Show(device_.handle ? device_.handle->Identity() : std::string());
+}
+
 MainWindow::SaveOutcome MainWindow::WriteEdits() {
   const ControllerConfig edited = device_.config;
   if (device_.HoldExchanges() != ExchangeLockAttempt::kTaken) return SaveOutcome::kNotWritten;
@@ -50,6 +55,7 @@ MainWindow::SaveOutcome MainWindow::WriteEdits() {
     }
   }
   device_.ReleaseExchanges();
+  MarkShownController();
   // Without a read-back the record holds no state of the controller: keep the edits, so a
   // failed reload below cannot leave a half-merged record for the next Save.
   if (outcome == SaveOutcome::kNotWritten) device_.config = edited;

@@ -10,19 +10,26 @@
 #include "pages/slot_names.h"
 #include "settings/setting_table.h"
 #include "texts/accessible_names.h"
+#include "texts/phrases.h"
 #include "ui/controls.h"
 
 // Choosing a key by touch, and the names assistive technology reads.
 
 namespace {
 // What tells a key from another one with the same picture: its name less the picture's
-// ("RightCtrl" on "Ctrl.png" gives "Right", "Num1" on "1.png" "Num"); empty for the others.
-QString Qualifier(const QString& name, const QString& picture) {
+// ("RightCtrl" on "Ctrl.png" gives "Right", "Num1" on "1.png" "Num"), in the window's
+// language; empty for the others.
+QString Qualifier(const QString& name, const QString& picture, bool chinese) {
   QString stem = picture;
   stem.remove(QStringLiteral(".png"));
   stem.remove(QStringLiteral("Key_"));
   if (name.size() <= stem.size() || !name.endsWith(stem)) return {};
-  return name.left(name.size() - stem.size());
+  const QString qualifier = name.left(name.size() - stem.size());
+  for (const Phrase& phrase :
+       {phrases::kPickerRight, phrases::kPickerNumpad, phrases::kPickerGamepad}) {
+    if (qualifier == QLatin1String(phrase.english)) return phrase.In(chinese);
+  }
+  return qualifier;
 }
 }  // namespace
 
@@ -32,6 +39,7 @@ void MainWindow::OpenKeyPicker(std::uint32_t slot) {
   const pages::PickerPage page = currentPage_ == Page::kControlKeys
                                      ? pages::PickerPage::kControlKeys
                                      : pages::PickerPage::kBackKeys;
+  const bool chinese = context_.UseChinese();
   KeyPickerPopup::Groups groups;
   for (const pages::PickerGroup& group : pages::PickerGroups(page)) {
     std::vector<KeyPickerPopup::Entry> entries;
@@ -39,12 +47,19 @@ void MainWindow::OpenKeyPicker(std::uint32_t slot) {
       const QString picture = KeyImageName(ToUiKeyCode(keyTranslationTable_, code));
       const QString name = QString::fromStdString(KeyName(code));
       // "none" shows its word: the no-key picture is an empty frame.
-      entries.push_back(
-          {code, name, code == 0 ? QPixmap() : m_pm.GetImage(picture), Qualifier(name, picture)});
+      if (code == 0) {
+        entries.push_back({code, name, QPixmap(), phrases::kPickerNone.In(chinese)});
+      } else {
+        entries.push_back({code, name, m_pm.GetImage(picture), Qualifier(name, picture, chinese)});
+      }
     }
     groups.push_back(std::move(entries));
   }
-  auto* picker = new KeyPickerPopup(GetHost(), groups, [this](KeyCode code) { PickKey(code); });
+  const KeyPickerPopup::Title title{pages::SlotTitle(static_cast<int>(slot), chinese),
+                                    m_pm.GetImage(QStringLiteral("close_nor.png")),
+                                    phrases::kPickerClose.In(chinese)};
+  auto* picker =
+      new KeyPickerPopup(GetHost(), title, groups, [this](KeyCode code) { PickKey(code); });
   picker_ = picker;
   picker->show();
   picker->raise();
@@ -112,9 +127,12 @@ void MainWindow::ApplyAccessibleNames() {
   for (const AccessibleName& entry : AccessibleNames()) {
     ui::SetAttribute(Find(entry.control), QStringLiteral("accname"), entry.name.In(chinese));
   }
+  // A slot's name tells its key, from the record: while the start-up read runs, the record is
+  // the worker's, and the names follow once it has been joined (StartDevice applies them).
+  const bool recordIsOurs = !startupRead_;
   for (const SlotButton& button : SlotButtons()) {
     ui::SetAttribute(Find(button.buttonName), QStringLiteral("menu"), QStringLiteral("true"));
-    ShowSlotName(static_cast<std::uint32_t>(button.slot));
+    if (recordIsOurs) ShowSlotName(static_cast<std::uint32_t>(button.slot));
   }
 }
 

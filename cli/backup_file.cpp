@@ -8,7 +8,6 @@
 
 #include "cli/json_shape.h"
 #include "cli/named_settings.h"
-#include "cli/printable_text.h"
 #include "cli/slot_checks.h"
 #include "settings/setting_table.h"
 
@@ -20,6 +19,7 @@ constexpr char kFirmwareKey[] = "firmware";
 constexpr char kBoardKey[] = "boardModel";
 constexpr char kSlotsKey[] = "slots";
 constexpr char kSettingsKey[] = "settings";
+constexpr char kUtf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
 // A version is written as a plain whole number: 1.0, 1e0 and "1" are not versions.
 bool IsWholeNumberLiteral(const std::string& text) {
@@ -69,12 +69,25 @@ QByteArray EncodeBackup(const Backup& backup) {
   return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
-std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& fileName,
+std::optional<Backup> DecodeBackup(const QByteArray& file, const std::string& fileName,
                                    std::vector<Message>* problems) {
+  // Some editors save UTF-8 with a byte-order mark; every check below must see the text after
+  // it, or the duplicate-key and version checks would look at nothing.
+  const QByteArray bytes = file.startsWith(kUtf8ByteOrderMark)
+                               ? file.mid(static_cast<qsizetype>(sizeof kUtf8ByteOrderMark - 1))
+                               : file;
   QJsonParseError parseError{};
   const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
   if (parseError.error != QJsonParseError::NoError) {
     problems->push_back({MessageId::kNotJson, {fileName, parseError.errorString().toStdString()}});
+    return std::nullopt;
+  }
+  // The parser lets a second mark pass too; only white space may come before the '{'.
+  qsizetype first = 0;
+  while (first < bytes.size() && QByteArrayView(" \t\r\n").contains(bytes[first])) ++first;
+  if (document.isObject() && (first >= bytes.size() || bytes[first] != '{')) {
+    problems->push_back(
+        {MessageId::kNotJson, {fileName, "something other than white space before its first '{'"}});
     return std::nullopt;
   }
   const QJsonObject root = document.object();
@@ -86,8 +99,7 @@ std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& f
   // would write is nobody's choice: refuse the file instead.
   const JsonShape shape = ScanJsonShape(bytes);
   if (shape.duplicateKey) {
-    problems->push_back(
-        {MessageId::kDuplicateKey, {fileName, EscapeControls(*shape.duplicateKey)}});
+    problems->push_back({MessageId::kDuplicateKey, {fileName, *shape.duplicateKey}});
     return std::nullopt;
   }
   const auto version = shape.rootLiterals.find(kVersionKey);
@@ -138,7 +150,7 @@ std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& f
     }
     for (const QString& name : view.keys()) {
       if (settings::FindSetting(name.toStdString()) == nullptr) {
-        problems->push_back({MessageId::kUnknownSetting, {EscapeControls(name.toStdString())}});
+        problems->push_back({MessageId::kUnknownSetting, {name.toStdString()}});
       }
     }
   }

@@ -27,9 +27,10 @@ struct Backup {
 QByteArray EncodeBackup(const Backup& backup);
 
 // The backup in `bytes`, or nothing with every problem found in `problems`. `fileName` only
-// names the file in the messages. A backup is refused when it is not complete JSON, gives a
-// key twice in one object, is not ours, has a format version that is not exactly 1, lacks any
-// of the 64 words, holds a value the slot cannot take, has "settings" that are not an object,
-// or names a setting whose value disagrees with the words.
+// names the file in the messages. A leading UTF-8 byte-order mark is skipped; anything else
+// before the first '{' but white space is refused. A backup is refused when it is not complete
+// JSON, gives a key twice in one object, is not ours, has a format version that is not exactly 1,
+// lacks any of the 64 words, holds a value the slot cannot take, has "settings" that are not an
+// object, or names a setting whose value disagrees with the words.
 std::optional<Backup> DecodeBackup(const QByteArray& bytes, const std::string& fileName,
                                    std::vector<Message>* problems);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "cli/printable_text.h"
 #include "texts/phrases.h"
 
 namespace {
@@ -80,6 +81,8 @@ const MessageText kTexts[] = {
     {MessageId::kNotAVersion, phrases::padctl::kNotAVersion},
     {MessageId::kSettingsNotObject, phrases::padctl::kSettingsNotObject},
     {MessageId::kSettingTwice, phrases::padctl::kSettingTwice},
+    {MessageId::kCannotWriteOutput, phrases::padctl::kCannotWriteOutput},
+    {MessageId::kControllerOwnFile, phrases::padctl::kControllerOwnFile},
 };
 
 const char* PatternOf(MessageId id, bool chinese) {
@@ -97,7 +100,7 @@ std::string RenderMessage(const Message& message, bool chinese) {
   for (const char* p = PatternOf(message.id, chinese); *p != '\0'; ++p) {
     if (p[0] == '{' && p[1] >= '1' && p[1] <= '9' && p[2] == '}') {
       const std::size_t index = static_cast<std::size_t>(p[1] - '1');
-      if (index < message.args.size()) text += message.args[index];
+      if (index < message.args.size()) text += EscapeControls(message.args[index]);
       p += 2;
     } else if (p[0] == '{' && p[1] >= 'a' && p[1] <= 'i' && p[2] == '}') {
       const std::size_t index = static_cast<std::size_t>(p[1] - 'a');

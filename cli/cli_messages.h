@@ -74,6 +74,8 @@ enum class MessageId {
   kNotAVersion,
   kSettingsNotObject,
   kSettingTwice,
+  kCannotWriteOutput,
+  kControllerOwnFile,
 };
 
 struct Message {
@@ -87,5 +89,6 @@ struct Message {
 std::string HexText(unsigned value, int digits);
 
 // The text of a message, its arguments put in place of {1}, {2}, ... and its words in place
-// of {a}, {b}, ...
+// of {a}, {b}, ... Arguments repeat what users, files and the system gave, so their control
+// characters are shown escaped (EscapeControls), never sent to the terminal.
 std::string RenderMessage(const Message& message, bool chinese);

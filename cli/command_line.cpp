@@ -15,6 +15,7 @@ constexpr CommandWord kCommands[] = {
     {"info", Command::kInfo},       {"show", Command::kShow}, {"backup", Command::kBackup},
     {"restore", Command::kRestore}, {"set", Command::kSet},   {"reset", Command::kReset},
     {"keys", Command::kKeys},       {"help", Command::kHelp}, {"profile", Command::kProfile},
+    {"doctor", Command::kDoctor},
 };
 
 }  // namespace
@@ -29,13 +30,22 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
   std::vector<std::string> operands;
   bool help = false;
   bool version = false;
+  bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
+    if (!optionsEnded && arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
     auto value = [&]() -> std::optional<std::string> {
       if (i + 1 >= args.size() || args[i + 1].empty()) return std::nullopt;
       return args[++i];
     };
-    if (arg == "--help" || arg == "-h") {
+    if (optionsEnded && !commandWord) {
+      commandWord = arg;
+    } else if (optionsEnded) {
+      operands.push_back(arg);
+    } else if (arg == "--help" || arg == "-h") {
       help = true;
     } else if (arg == "--version") {
       version = true;
@@ -43,6 +53,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
       line.json = true;
     } else if (arg == "--yes" || arg == "-y") {
       line.yes = true;
+    } else if (arg == "--trace") {
+      line.trace = true;
+    } else if (arg == "--no-read") {
+      line.noRead = true;
+    } else if (arg == "--report") {
+      line.report = value();
+      if (!line.report) return fail(MessageId::kMissingValue, {arg});
     } else if (arg == "--emulator") {
       line.emulatorState = value();
       if (!line.emulatorState) return fail(MessageId::kMissingValue, {arg});
@@ -77,6 +94,13 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
   if (line.yes && line.command != Command::kReset) {
     return fail(MessageId::kOptionNotForCommand, {"--yes", *commandWord});
   }
+  if (line.command != Command::kDoctor) {
+    if (line.noRead) return fail(MessageId::kOptionNotForCommand, {"--no-read", *commandWord});
+    if (line.report) return fail(MessageId::kOptionNotForCommand, {"--report", *commandWord});
+  } else if (line.emulatorState) {
+    // The doctor looks at the machine's own controller; the emulator has no interfaces.
+    return fail(MessageId::kOptionNotForCommand, {"--emulator", *commandWord});
+  }
 
   switch (line.command) {
     case Command::kBackup:
@@ -101,7 +125,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string>& args
 }
 
 std::string UsageText() {
-  return R"(Usage: padctl [--emulator STATEFILE [--model CODE]] COMMAND [ARGUMENTS]
+  return R"(Usage: padctl [--trace] [--emulator STATEFILE [--model CODE]] COMMAND [ARGUMENTS]
 Read, change, back up and restore the settings of the handheld's built-in controller.
 Messages go to standard error, data to standard output.
 
@@ -119,6 +143,12 @@ Commands:
                      restore profile NAME and verify every slot
   profile remove NAME
                      delete profile NAME
+  doctor [--no-read] [--report FILE]
+                     check everything the window and padctl need, one line each, without
+                     writing to the controller; exit 1 when something fails. --no-read
+                     skips the one read exchange; --report FILE also writes a report to
+                     attach to a bug report (- for standard output), which
+                     umockdev-run --device FILE replays
   help               this text
 
 Settings (names as 'show' lists them):
@@ -148,13 +178,18 @@ Options:
   --emulator STATEFILE  use the emulated controller whose key map is kept in STATEFILE
                         (the demo's state file; created on the first write)
   --model CODE          with --emulator: the board model to report (default T2803-31)
+  --trace               print the debug trace and every report sent and fetched (hex,
+                        with the pause before it) on standard error
   -h, --help            this text
   --version             the version of padctl
+  --                    the end of the options: what follows is the command and its
+                        arguments, even when it starts with '-'
 
 *Exit status*
   0  done
-  1  no controller, a failed exchange, or a write that did not read back
-     the same
+  1  no controller, a failed exchange, a write that did not read back
+     the same, or output that could not be written (a full disk, a closed
+     pipe)
   2  a bad command line, a bad file or a missing profile; the controller is
      left as it was
 

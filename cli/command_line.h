@@ -18,6 +18,7 @@ enum class Command {
   kReset,
   kKeys,
   kProfile,
+  kDoctor,
 };
 
 enum class ProfileAction { kList, kSave, kApply, kRemove };
@@ -32,7 +33,10 @@ struct CommandLine {
   ProfileAction profileAction = ProfileAction::kList;
   std::string profileName;  // profile save, apply, remove
   std::optional<std::string> emulatorState;
-  std::optional<std::string> model;  // with the emulator: the board model it stands for
+  std::optional<std::string> model;   // with the emulator: the board model it stands for
+  bool noRead = false;                // doctor: no read exchange
+  std::optional<std::string> report;  // doctor: where the report goes ("-": standard output)
+  bool trace = false;                 // the debug trace and every report on standard error
 };
 
 // Parses the arguments after the program name; options may come before or after the command.

@@ -3,6 +3,8 @@
 
 #include <QJsonDocument>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <iomanip>
 #include <map>
@@ -10,6 +12,7 @@
 #include <set>
 
 #include "cli/backup_file.h"
+#include "cli/doctor_command.h"
 #include "cli/named_settings.h"
 #include "cli/profile_command.h"
 #include "cli/printable_text.h"
@@ -19,6 +22,7 @@
 #include "link/wide_to_utf8.h"
 #include "files/file_replace.h"
 #include "files/regular_file_read.h"
+#include "files/same_file.h"
 #include "keys/key_names.h"
 #include "models/model_layout.h"
 #include "settings/record_rules.h"
@@ -71,6 +75,8 @@ class Runner {
         return Set(line.assignments);
       case Command::kReset:
         return Reset(line.yes);
+      case Command::kDoctor:
+        return RunDoctor(line, c_);
       case Command::kProfile:
         return RunProfileCommand(line, c_,
                                  {[this](const std::string& file) { return SaveBackup(file); },
@@ -109,6 +115,8 @@ class Runner {
     if (device_.deniedNode.empty()) return {MessageId::kNoController, {}};
     return {device_.deniedNodeTaken ? MessageId::kControllerTaken : MessageId::kNoPermission, {}};
   }
+
+  std::ostream& Json() { return c_.json != nullptr ? *c_.json : c_.out; }
 
   std::string Firmware() const { return WideToUtf8(device_.versionPartX + device_.versionPartK); }
   std::string BoardModel() const { return c_.program.BoardModel(); }
@@ -158,7 +166,7 @@ class Runner {
         }
         view.insert(QLatin1String(kNotShownKey), reasons);
       }
-      c_.out << QJsonDocument(view).toJson().toStdString();
+      Json() << QJsonDocument(view).toJson().toStdString();
       return kExitDone;
     }
     for (const auto& setting : settings::Settings()) {
@@ -172,11 +180,16 @@ class Runner {
   }
 
   int SaveBackup(const std::string& file) {
+    // The emulated controller's state file in JSON would leave no controller to restore to.
+    if (file != kStandardOutput && c_.controllerFile && SameFile(file, *c_.controllerFile)) {
+      return Fail({MessageId::kControllerOwnFile, {file}}, kExitUsage);
+    }
     if (auto failed = OpenAndRead()) return *failed;
     const Backup backup{Firmware(), BoardModel(), WrittenSlots(device_.config)};
     const QByteArray bytes = EncodeBackup(backup);
     if (file == kStandardOutput) {
-      c_.out << bytes.toStdString() << std::flush;
+      // A backup that did not get out is no backup: RunCommand says why.
+      if (!(Json() << bytes.toStdString() << std::flush)) return kExitController;
     } else {
       std::string reason;
       if (!ReplaceFile(file, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), &reason)) {
@@ -219,10 +232,7 @@ class Runner {
     }
     if (auto failed = OpenAndRead()) return *failed;
     const std::string board = BoardModel();
-    // Both names are shown escaped: one comes from a file, the other from the system.
-    if (backup->boardModel != board) {
-      Say({MessageId::kOtherBoard, {EscapeControls(backup->boardModel), EscapeControls(board)}});
-    }
+    if (backup->boardModel != board) Say({MessageId::kOtherBoard, {backup->boardModel, board}});
     return WriteChecked(backup->words);
   }
 
@@ -316,23 +326,26 @@ class Runner {
   }
 
   int Reset(bool yes) {
-    if (auto failed = OpenAndRead()) return *failed;
+    // Asked before the controller is opened: the factory values do not depend on what it
+    // holds, and a question nobody answers must not keep the window or padctl from it.
     if (!yes) {
       if (!c_.confirm) return Fail({MessageId::kResetNeedsYes, {}}, kExitUsage);
       c_.err << RenderMessage({MessageId::kResetQuestion, {}}, c_.program.UseChinese())
              << std::flush;
-      if (!c_.confirm()) return Fail({MessageId::kNothingWritten, {}}, kExitUsage);
+      if (!c_.err || !c_.confirm()) return Fail({MessageId::kNothingWritten, {}}, kExitUsage);
     }
+    if (auto failed = OpenAndRead()) return *failed;
     ControllerConfig factory;
     factory.LoadDefaults();
     return WriteChecked(WrittenSlots(factory));
   }
 
   int WriteChecked(const SlotWords& words) {
-    if (c_.windowOpen && c_.windowOpen()) {
+    if (c_.windowOpen && device_.handle && c_.windowOpen(device_.handle->Identity())) {
       const Phrase& window =
           line_.emulatorState ? phrases::padctl::kDemoWindow : phrases::padctl::kRealWindow;
-      Say({MessageId::kWindowOpen, {window.Text(c_.program.UseChinese())}});
+      Say({MessageId::kWindowOpen,
+           {window.Text(c_.program.UseChinese()), EscapeControls(device_.handle->Location())}});
     }
     const VerifiedWrite result = WriteAndVerify(device_, words);
     switch (result.outcome) {
@@ -380,5 +393,20 @@ class Runner {
 }  // namespace
 
 int RunCommand(const CommandLine& line, CliContext& context) {
-  return Runner(context, line).Run();
+  const int result = Runner(context, line).Run();
+  context.out.flush();
+  if (context.json != nullptr) context.json->flush();
+  const bool dataLost = !context.out || (context.json != nullptr && !*context.json);
+  if (!dataLost) return result;
+  const int error = context.outputError ? context.outputError() : 0;
+  // A reader that has gone away (head, a closed pipe) wants no more, not even a message.
+  if (error != EPIPE) {
+    const std::string reason = error != 0 ? std::strerror(error) : "write error";
+    context.err << "padctl: "
+                << RenderMessage({MessageId::kCannotWriteOutput, {reason}},
+                                 context.program.UseChinese())
+                << '\n'
+                << std::flush;
+  }
+  return result == kExitDone ? kExitController : result;
 }

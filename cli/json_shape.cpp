@@ -55,8 +55,9 @@ JsonShape ScanJsonShape(const QByteArray& json) {
     } else {
       const qsizetype end = c == '"' ? StringEnd(json, at) : [&] {
         qsizetype stop = at;
-        while (stop < json.size() && !IsSpace(json[stop]) && json[stop] != ',' &&
-               json[stop] != '}' && json[stop] != ']') {
+        // Any structural character ends a bare token, so stray bytes never swallow a '{'.
+        while (stop < json.size() && !IsSpace(json[stop]) &&
+               QByteArrayView(",:{}[]\"").indexOf(json[stop]) < 0) {
           ++stop;
         }
         return stop;

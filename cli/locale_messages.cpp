@@ -34,6 +34,25 @@ std::size_t CompletePrefix(const std::string& text) {
   return end;
 }
 
+// Whether the system converts to `codeset` and leaves ASCII text byte for byte as it is, as a
+// terminal's character set does.
+bool KeepsAscii(const std::string& codeset) {
+  const iconv_t converter = iconv_open(codeset.c_str(), "UTF-8");
+  if (converter == reinterpret_cast<iconv_t>(-1)) return false;
+  std::string probe = "padctl: 0x1F -> {A_z}\n";
+  std::string converted(probe.size() * 4 + 16, '\0');
+  char* in = probe.data();
+  std::size_t inLeft = probe.size();
+  char* out = converted.data();
+  std::size_t outLeft = converted.size();
+  const bool done =
+      iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1) &&
+      iconv(converter, nullptr, nullptr, &out, &outLeft) != static_cast<std::size_t>(-1);
+  iconv_close(converter);
+  converted.resize(converted.size() - outLeft);
+  return done && converted == "padctl: 0x1F -> {A_z}\n";
+}
+
 }  // namespace
 
 std::string MessageCodeset() {
@@ -48,7 +67,7 @@ std::string MessageCodeset() {
   }
   // The C locale's ASCII says nothing about the terminal: bytes go out as they are, as ever.
   if (codeset.empty() || IsUtf8(codeset) || codeset == "ANSI_X3.4-1968") return {};
-  return codeset;
+  return KeepsAscii(codeset) ? codeset : std::string();
 }
 
 std::string FromUtf8(const std::string& utf8, const std::string& codeset) {

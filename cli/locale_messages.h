@@ -5,9 +5,10 @@
 #include <streambuf>
 #include <string>
 
-// The character set the user's terminal expects for messages: the codeset of the locale
-// (LC_ALL, LC_CTYPE, LANG), or, when that locale is not installed, the codeset its name
-// gives. Empty when messages go out as they are: UTF-8, or no locale at all.
+// The character set the user's terminal expects for messages and text: the codeset of the
+// locale (LC_ALL, LC_CTYPE, LANG), or, when that locale is not installed, the codeset its name
+// gives. Empty when text goes out as it is: UTF-8, no locale at all, or a codeset the system
+// cannot convert to or that does not keep ASCII as it is (UTF-16, EBCDIC: no terminal's).
 std::string MessageCodeset();
 
 // `utf8` in `codeset`; a character the codeset cannot hold becomes '?'. With an empty or

@@ -4,17 +4,23 @@
 // the context (the system log, the locale) is the system's own.
 #include <unistd.h>
 
+#include <cstdlib>
+#include <csignal>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/descriptor_output.h"
 #include "cli/locale_messages.h"
+#include "cli/report_trace.h"
 #include "device/hidraw/hidraw_controller.h"
+#include "device/hidraw/hidraw_survey.h"
 #include "emulator/controller_emulator.h"
 #include "sysinfo/board_model.h"
-#include "sysinfo/single_instance.h"
+#include "sysinfo/window_marker.h"
+#include "sysinfo/standard_descriptors.h"
 
 namespace {
 
@@ -27,11 +33,23 @@ bool AskYes() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Messages are written in UTF-8 and reach the terminal in its own character set.
-  ConvertingStream messages(std::cerr, MessageCodeset());
-  CliContext context(std::cout, messages);
+  if (!OpenStandardDescriptors()) return kExitController;
+  // A reader that goes away is seen as a failed write and ends padctl in order, never as a
+  // signal in the middle of an exchange with the controller.
+  std::signal(SIGPIPE, SIG_IGN);
+  DescriptorOutput standardOutput(STDOUT_FILENO);
+  DescriptorOutput standardError(STDERR_FILENO);
+  // Text is written in UTF-8 and reaches the terminal in its own character set; JSON stays
+  // UTF-8, as JSON must.
+  const std::string codeset = MessageCodeset();
+  ConvertingStream messages(standardError, codeset);
+  ConvertingStream text(standardOutput, codeset);
+  CliContext context(text, messages);
+  context.json = &standardOutput;
+  context.outputError = [&standardOutput] { return standardOutput.Error(); };
   // The real controller through the system's hidraw nodes, unless --emulator says otherwise.
   context.program.openController = OpenHidrawController;
+  context.surveyInterfaces = SurveyHidrawInterfaces;
 
   Message error{};
   const auto line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), &error);
@@ -54,13 +72,16 @@ int main(int argc, char** argv) {
     context.program.openController = [emulator, location] {
       return MakeEmulatorTransport(emulator, location);
     };
+    context.controllerFile = *line->emulatorState;
     const std::string model = line->model.value_or(kModelT2803_31);
     context.program.boardModel = [model] { return model; };
   }
+  if (line->trace) EnableReportTrace(context, messages);
   if (isatty(STDIN_FILENO)) context.confirm = AskYes;
-  // The window that shows this controller: the demo's for the emulator, else the real one's.
-  const std::string guard = line->emulatorState ? kDemoGuardName : kInstanceGuardName;
-  context.windowOpen = [guard] { return InstanceRunning(guard); };
+  // A window of this user, or under sudo of any user, that shows the same controller.
+  context.windowOpen = [](const std::string& identity) {
+    return WindowShows(identity, MarkerFolders(geteuid(), std::getenv("XDG_RUNTIME_DIR")));
+  };
 
   return RunCommand(*line, context);
 }

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/profile_command.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "cli/profile_store.h"
@@ -68,8 +73,8 @@ class ProfileRunner {
 
   int Apply(const std::string& folder, const std::string& name) {
     const std::string file = ProfilePath(folder, name);
-    if (!Exists(file)) {
-      Say({MessageId::kNoProfile, {name, file}});
+    if (const auto problem = Unusable(name, file)) {
+      Say(*problem);
       return Fail({MessageId::kNothingWritten, {}});
     }
     return backups_.restore(file);
@@ -77,7 +82,7 @@ class ProfileRunner {
 
   int Remove(const std::string& folder, const std::string& name) {
     const std::string file = ProfilePath(folder, name);
-    if (!Exists(file)) return Fail({MessageId::kNoProfile, {name, file}});
+    if (const auto problem = Unusable(name, file)) return Fail(*problem);
     std::error_code code;
     if (!std::filesystem::remove(file, code) || code) {
       return Fail({MessageId::kCannotRemoveFile, {file, code.message()}});
@@ -86,10 +91,21 @@ class ProfileRunner {
     return kExitDone;
   }
 
-  // Only a file is a profile: a folder that happens to be called "NAME.json" is not one.
-  static bool Exists(const std::string& file) {
-    std::error_code code;
-    return std::filesystem::is_regular_file(file, code);
+  // Why `file` cannot be taken as profile `name`, if it cannot: it is not there, it is not a
+  // regular file (a folder, a FIFO, a link to nothing), or its folder cannot be searched.
+  static std::optional<Message> Unusable(const std::string& name, const std::string& file) {
+    struct stat entry {};
+    if (lstat(file.c_str(), &entry) != 0) {
+      if (errno == ENOENT) return Message{MessageId::kNoProfile, {name, file}};
+      return Message{MessageId::kCannotReadFile, {file, std::strerror(errno)}};
+    }
+    struct stat target {};
+    if (stat(file.c_str(), &target) != 0) {
+      if (errno == ENOENT) return Message{MessageId::kNotRegularFile, {file}};
+      return Message{MessageId::kCannotReadFile, {file, std::strerror(errno)}};
+    }
+    if (!S_ISREG(target.st_mode)) return Message{MessageId::kNotRegularFile, {file}};
+    return std::nullopt;
   }
 
   CliContext& c_;

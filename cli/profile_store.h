@@ -10,8 +10,8 @@
 // game. The controller keeps its settings itself: no service has to stay running.
 
 // True when `name` can name a profile: a plain file name that is not empty, holds no '/' and
-// no control character (the list prints one name a line), and does not start with '.' (no
-// hidden files, no "." or "..").
+// no control character (C0, DEL, C1: the list prints one name a line), and does not start
+// with '.' (no hidden files, no "." or "..") or '-' (it would be read as an option).
 bool IsProfileName(const std::string& name);
 
 // The folder profiles live in: "$XDG_CONFIG_HOME/padcontrols/profiles", or "~/.config/..."
@@ -23,6 +23,7 @@ std::optional<std::string> ProfileFolder(const char* xdgConfigHome, const char* 
 std::string ProfilePath(const std::string& folder, const std::string& name);
 
 // The names of the profiles in `folder`, in byte order; none when the folder does not exist.
+// A path that is there but is no folder, or cannot be searched, is a failure.
 // Files that are not "NAME.json" with a valid NAME are not profiles and are left out. On a
 // folder that cannot be read returns nothing and puts the reason in `error`.
 std::optional<std::vector<std::string>> ProfileNames(const std::string& folder, std::string* error);

@@ -24,6 +24,7 @@
 #include "keys/sdl_gamepad_source.h"
 #include "keys/sdl_virtual_pad.h"
 #include "sysinfo/board_model.h"
+#include "sysinfo/standard_descriptors.h"
 #include "sysinfo/system_language.h"
 
 // The demo is the program wired to the firmware emulator instead of a real controller,
@@ -137,6 +138,7 @@ bool WriteBoardName(const QString& folder, const std::string& model) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!OpenStandardDescriptors()) return 1;
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string error;
   const auto options = ParseDemoOptions(args, &error);

@@ -9,6 +9,9 @@ namespace {
 
 ControllerSearch Search(const ControllerDevice& device) {
   ControllerSearch search = device.opener ? device.opener() : ControllerSearch();
+  for (const std::string& note : search.notes) {
+    DebugTrace(device.trace, L"OpenController: %s", note.c_str());
+  }
   if (search.transport || search.deniedNode.empty()) return search;
   if (search.deniedNodeTaken) {
     DebugTrace(device.trace, L"OpenController: another program hid %s from users",

@@ -23,6 +23,7 @@ class EmulatedPlug::Transport final : public ReportTransport {
     return plug_->node_ == node_ && plug_->pluggedIn_ ? TransportFault::kOther
                                                       : TransportFault::kGone;
   }
+  std::string Identity() const override { return lock_.Identity(); }
   ExchangeLockAttempt TryLockExchanges() override { return lock_.TryTake(); }
   void UnlockExchanges() override { lock_.Release(); }
 

@@ -22,6 +22,11 @@ ExchangeLockAttempt EmulatorExchangeLock::TryTake() {
   return attempt;
 }
 
+std::string EmulatorExchangeLock::Identity() const {
+  const std::optional<std::string> path = emulator_->PersistencePath();
+  return path ? StateFileIdentity(*path) : std::string();
+}
+
 void EmulatorExchangeLock::Release() {
   if (file_) file_->Release();
 }

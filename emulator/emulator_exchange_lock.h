@@ -19,6 +19,8 @@ class EmulatorExchangeLock {
   // kFailed also when the file is there but cannot be loaded.
   ExchangeLockAttempt TryTake();
   void Release();
+  // The state file's identity (see StateFileIdentity); empty without a state file.
+  std::string Identity() const;
 
  private:
   std::shared_ptr<ControllerEmulator> emulator_;

@@ -16,6 +16,7 @@ class EmulatorTransport final : public ReportTransport {
   }
   bool GetInputReport(Report& report) override { return emulator_->HandleInputReport(report); }
   std::string Location() const override { return location_; }
+  std::string Identity() const override { return lock_.Identity(); }
   ExchangeLockAttempt TryLockExchanges() override { return lock_.TryTake(); }
   void UnlockExchanges() override { lock_.Release(); }
 

@@ -34,6 +34,13 @@ int LockNonBlocking(int fd) {
 
 }  // namespace
 
+std::string StateFileIdentity(const std::string& path) {
+  struct stat folder {};
+  if (::stat(FolderOf(path).c_str(), &folder) != 0) return {};
+  return "state " + std::to_string(folder.st_dev) + ":" + std::to_string(folder.st_ino) + " " +
+         std::filesystem::path(path).filename().string();
+}
+
 StateFileLock::StateFileLock(std::string path) : path_(std::move(path)) {}
 
 StateFileLock::~StateFileLock() {

@@ -12,6 +12,11 @@
 // A program that comes after a save locks the new file while the saver may still hold the
 // old one. That is harmless: the save is the last thing a hold does with the file (the check
 // after a write reads the emulator's memory), and the newcomer loads what was saved.
+// The state file at `path` as every program names it: its folder's device and inode and the
+// file's name. The file itself is replaced on every save, its folder stays. Empty when the
+// folder cannot be looked at.
+std::string StateFileIdentity(const std::string& path);
+
 class StateFileLock {
  public:
   explicit StateFileLock(std::string path);

@@ -31,6 +31,7 @@ bool ResolveAll(void* library, SdlLibrary* sdl) {
          Resolve(library, "SDL_GameControllerGetAxis", &sdl->GameControllerGetAxis) &&
          Resolve(library, "SDL_IsGameController", &sdl->IsGameController) &&
          Resolve(library, "SDL_NumJoysticks", &sdl->NumJoysticks) &&
+         Resolve(library, "SDL_JoystickNameForIndex", &sdl->JoystickNameForIndex) &&
          Resolve(library, "SDL_JoystickGetDeviceInstanceID", &sdl->JoystickGetDeviceInstanceID) &&
          Resolve(library, "SDL_JoystickGetDevicePlayerIndex", &sdl->JoystickGetDevicePlayerIndex) &&
          Resolve(library, "SDL_JoystickOpen", &sdl->JoystickOpen) &&

@@ -21,6 +21,7 @@ struct SdlLibrary {
   decltype(&SDL_GameControllerGetAxis) GameControllerGetAxis;
   decltype(&SDL_IsGameController) IsGameController;
   decltype(&SDL_NumJoysticks) NumJoysticks;
+  decltype(&SDL_JoystickNameForIndex) JoystickNameForIndex;
   decltype(&SDL_JoystickGetDeviceInstanceID) JoystickGetDeviceInstanceID;
   decltype(&SDL_JoystickGetDevicePlayerIndex) JoystickGetDevicePlayerIndex;
   decltype(&SDL_JoystickOpen) JoystickOpen;

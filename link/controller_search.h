@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "link/report_transport.h"
 
@@ -17,6 +18,8 @@ struct ControllerSearch {
   // another program has hidden it from them (no permissions at all, an access list that
   // shuts the user out, or the node taken out of /dev).
   bool deniedNodeTaken = false;
+  // For the trace: which interface was taken and why each one before it was passed over.
+  std::vector<std::string> notes;
 
   ControllerSearch() = default;
   // A search that only ever finds or misses (the emulator, tests) returns the transport.

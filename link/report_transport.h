@@ -34,6 +34,10 @@ class ReportTransport {
   virtual bool GetInputReport(Report& report) = 0;
   // Where the controller was found, for people to read (a device node); may be empty.
   virtual std::string Location() const { return {}; }
+  // What names this controller to every other program that reaches it, however each found or
+  // named it (a node's device number, a state file's folder and name); empty when no other
+  // program can reach it.
+  virtual std::string Identity() const { return {}; }
   // Meaningful after a call returned false.
   virtual TransportFault LastFault() const { return TransportFault::kOther; }
   // An advisory lock shared by every program of ours that reaches the same controller, so two

@@ -41,19 +41,23 @@ QString KeyText(KeyCode code) {
 
 }  // namespace
 
-QString SlotAccessibleName(int slot, KeyCode code, bool chinese) {
+QString SlotTitle(int slot, bool chinese) {
   if (slot >= slots::kFirstControlKey && slot <= slots::kLastControlKey) {
     const Function& function = kControlKeyFunctions[static_cast<std::size_t>(slot)];
-    return QString::fromUtf8(chinese ? function.chinese : function.english) + QStringLiteral(": ") +
-           KeyText(code);
+    return QString::fromUtf8(chinese ? function.chinese : function.english);
   }
   const settings::Setting* setting = settings::KeySettingOfSlot(slot);
   if (setting == nullptr || setting->kind != settings::SettingKind::kRearStep) return {};
   const int step = setting->index;
   const QString button = setting->button == 0 ? QStringLiteral("L4") : QStringLiteral("R4");
-  const QString where = chinese ? QStringLiteral("%1 第 %2 步").arg(button).arg(step)
-                                : QStringLiteral("%1 step %2").arg(button).arg(step);
-  return where + QStringLiteral(": ") + KeyText(code);
+  return chinese ? QStringLiteral("%1 第 %2 步").arg(button).arg(step)
+                 : QStringLiteral("%1 step %2").arg(button).arg(step);
+}
+
+QString SlotAccessibleName(int slot, KeyCode code, bool chinese) {
+  const QString title = SlotTitle(slot, chinese);
+  if (title.isEmpty()) return {};
+  return title + QStringLiteral(": ") + KeyText(code);
 }
 
 }  // namespace pages

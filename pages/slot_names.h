@@ -14,4 +14,8 @@ namespace pages {
 // Empty for a slot that has no button.
 QString SlotAccessibleName(int slot, KeyCode code, bool chinese);
 
+// Which slot it is, the part of the name before what it holds: "L4 step 2", "W", "Wheel up".
+// Empty for a slot that has no button.
+QString SlotTitle(int slot, bool chinese);
+
 }  // namespace pages

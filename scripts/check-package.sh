@@ -5,6 +5,8 @@
 # pages and the bash completion but not the demo, and are the same files (the licence text
 # only in the .rpm and the Arch package); each reloads udev
 # after install and removal and recommends Qt's Wayland platform and the CJK font. The .rpm:
+# rpmlint without errors. packaging/rpm/padcontrols.spec: built from a source package of the
+# commit with its tests, the same files, scriptlets and recommendations as the CPack .rpm,
 # rpmlint without errors. The .deb: lintian without errors, then installed with dpkg: the
 # desktop entry and AppStream data validate, padctl runs from PATH and says clearly that there
 # is no controller; removed: every file it installed is gone.
@@ -88,13 +90,13 @@ for hook in post_install post_upgrade post_remove; do
 done
 grep -q "udevadm control --reload-rules" "$work/arch.install" ||
   fail "the Arch package's install script does not reload udev"
-[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, fonts-noto-cjk" ] ||
+[ "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, fonts-noto-cjk, fonts-noto-core" ] ||
   fail "the .deb recommends: $(dpkg-deb -f "$deb" Recommends)"
 recommends=$(rpm -qp --recommends "$rpm" | sort | tr '\n' ' ')
-[ "$recommends" = "google-noto-sans-cjk-fonts qt6-qtwayland " ] ||
+[ "$recommends" = "google-noto-sans-cjk-fonts google-noto-sans-fonts qt6-qtwayland " ] ||
   fail "the .rpm recommends: $recommends"
 bsdtar -xOf "$arch" .PKGINFO >"$work/arch.pkginfo"
-for dep in qt6-wayland noto-fonts-cjk; do
+for dep in qt6-wayland noto-fonts-cjk noto-fonts; do
   grep -q "^optdepend = $dep:" "$work/arch.pkginfo" || fail "the Arch package does not suggest $dep"
 done
 for field in "license = GPL-3.0-or-later" "pkgver = $(dpkg-deb -f "$deb" Version)-1"; do
@@ -104,6 +106,37 @@ done
 
 echo "== rpmlint $rpm"
 rpmlint -c packaging/rpm/rpmlint.toml "$rpm" || fail "rpmlint errors"
+
+# The spec a build service for Fedora uses, built as it would be: the source package from the
+# checked-out commit (.copr/Makefile), rebuilt into the binary package with its tests run
+# (those that need a display skip themselves). Its files, scriptlets and recommendations
+# must be the CPack package's.
+echo "== packaging/rpm/padcontrols.spec"
+packager=$(sed -n 's/^# Maintainer: //p' packaging/arch/PKGBUILD)
+make -s -f .copr/Makefile srpm outdir="$work/srpm" packager="$packager" >/dev/null
+srpm=$(one "$work"/srpm/padcontrols-*.src.rpm)
+start=$SECONDS
+rpmbuild --rebuild --nodeps --define "_topdir $work/rpmbuild" --define "packager $packager" \
+  "$srpm" >"$work/rpmbuild.log" 2>&1 ||
+  { tail -n 60 "$work/rpmbuild.log" >&2; fail "rpmbuild --rebuild $srpm"; }
+grep -E '^[0-9]+% tests passed, 0 tests failed out of [1-9]' "$work/rpmbuild.log" ||
+  fail "the spec's %check ran no tests"
+echo "rpmbuild --rebuild: $((SECONDS - start)) s"
+specrpm=$(one "$work"/rpmbuild/RPMS/*/padcontrols-[0-9]*.rpm)
+rpm -qp --qf '[%{FILEMODES:perms} %{FILENAMES}\n]' "$specrpm" | grep -v '^d' | cut -d' ' -f2- |
+  grep -v '^/usr/lib/\.build-id/' | sort >"$work/spec.files"
+diff -u "$work/rpm.common" "$work/spec.files" ||
+  fail "the spec's package holds other files than the CPack .rpm"
+[ "$(rpm -qp --licensefiles "$specrpm")" = "$licence" ] || fail "the spec does not mark $licence"
+recommends=$(rpm -qp --recommends "$specrpm" | sort | tr '\n' ' ')
+[ "$recommends" = "google-noto-sans-cjk-fonts google-noto-sans-fonts qt6-qtwayland " ] ||
+  fail "the spec's package recommends: $recommends"
+rpm -qp --scripts "$specrpm" >"$work/spec.scripts"
+for section in postinstall postuninstall; do
+  sed -n "/^$section scriptlet/,/^[a-z]* scriptlet/p" "$work/spec.scripts" |
+    grep -q "udevadm control --reload-rules" || fail "the spec's $section does not reload udev"
+done
+rpmlint -c packaging/rpm/rpmlint.toml "$srpm" "$specrpm" || fail "rpmlint errors in the spec's packages"
 
 echo "== lintian $deb"
 lintian --fail-on error "$deb" || fail "lintian errors"

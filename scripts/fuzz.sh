@@ -10,7 +10,8 @@ seconds=${1:-20}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] &&
-  targets=(fuzz_exchange fuzz_report_descriptor fuzz_emulator_state fuzz_board_name fuzz_skin)
+  targets=(fuzz_exchange fuzz_report_descriptor fuzz_emulator_state fuzz_board_name fuzz_skin
+    fuzz_backup_file)
 
 scripts/setup.sh
 cmake --preset fuzz >/dev/null

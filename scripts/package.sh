@@ -20,6 +20,11 @@ if [ "$pkgver" != "$version" ]; then
   echo "packaging/arch/PKGBUILD says pkgver=$pkgver but the project is version $version" >&2
   exit 1
 fi
+specver=$(sed -n 's/^Version: *//p' packaging/rpm/padcontrols.spec)
+if [ "$specver" != "$version" ]; then
+  echo "packaging/rpm/padcontrols.spec says Version: $specver but the project is version $version" >&2
+  exit 1
+fi
 # Packages of an earlier version would otherwise sit beside the new ones.
 rm -f "$out"/padcontrols_*.deb "$out"/padcontrols-*.rpm "$out"/padcontrols-*.pkg.tar.*
 

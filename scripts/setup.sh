@@ -13,7 +13,7 @@ packages=(
   xvfb xauth x11-utils libx11-dev libxtst-dev
   at-spi2-core python3-pyatspi dbus-x11
   weston qt6-wayland
-  fonts-noto-cjk fonts-dejavu-core
+  fonts-noto-cjk fonts-noto-core fonts-dejavu-core
   help2man file
   clang libclang-rt-14-dev
 )

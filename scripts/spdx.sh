@@ -37,5 +37,6 @@ done < <(git ls-files -- '*.cpp' '*.h' '*.h.in' '*.py' '*.cmake' 'CMakeLists.txt
            '*.sh' 'scripts/*' '.ci/run' 'resources/XmlMainWindow.xml' \
            'packaging/postinst' 'packaging/postrm' 'packaging/rpm/post' 'packaging/rpm/postun' \
            'packaging/arch/PKGBUILD' 'packaging/arch/padcontrols.install' \
+           'packaging/rpm/padcontrols.spec' '.copr/Makefile' \
            'packaging/padctl.bash-completion' | grep -v '^tests/fuzz/corpus/')
 exit "$missing"

@@ -4,27 +4,24 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
+
+#include "sysinfo/lock_table.h"
+#include "sysinfo/private_folder.h"
 
 std::string InstanceLockPath(const std::string& guardName) {
-  const char* runtimeDir = std::getenv("XDG_RUNTIME_DIR");
-  if (runtimeDir != nullptr && runtimeDir[0] == '/') {
-    return std::string(runtimeDir) + "/" + guardName + ".lock";
-  }
-  return "/tmp/" + guardName + "-" + std::to_string(getuid()) + ".lock";
+  const std::string folder = PrivateFolder();
+  if (folder.empty()) return {};
+  return folder + "/" + guardName + ".lock";
 }
 
 InstanceLock AcquireInstanceLock(const std::string& guardName) {
-  // O_NOFOLLOW: in a shared /tmp another user could plant a link to one of our files.
-  const int fd =
-      open(InstanceLockPath(guardName).c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+  const std::string path = InstanceLockPath(guardName);
+  if (path.empty()) return InstanceLock::kUnavailable;
+  // O_NOFOLLOW: nobody else writes the folder, but a link left there must not be followed.
+  const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) return InstanceLock::kUnavailable;
   int result;
   do {
@@ -37,24 +34,8 @@ InstanceLock AcquireInstanceLock(const std::string& guardName) {
 }
 
 bool InstanceRunning(const std::string& guardName) {
+  const std::string path = InstanceLockPath(guardName);
   struct stat file {};
-  if (stat(InstanceLockPath(guardName).c_str(), &file) != 0) return false;
-  // Lines read "1: FLOCK  ADVISORY  WRITE 1234 00:1a:5678 0 EOF"; a process waiting for a
-  // lock is listed as "1: -> FLOCK ...", which its second field keeps out.
-  std::ifstream table("/proc/locks");
-  std::string line;
-  while (std::getline(table, line)) {
-    std::istringstream fields(line);
-    std::string number, kind, mode, access, pid, where;
-    fields >> number >> kind >> mode >> access >> pid >> where;
-    if (kind != "FLOCK") continue;
-    unsigned fileMajor = 0, fileMinor = 0;
-    unsigned long long inode = 0;
-    if (std::sscanf(where.c_str(), "%x:%x:%llu", &fileMajor, &fileMinor, &inode) != 3) continue;
-    if (fileMajor == major(file.st_dev) && fileMinor == minor(file.st_dev) &&
-        inode == file.st_ino) {
-      return true;
-    }
-  }
-  return false;
+  if (path.empty() || stat(path.c_str(), &file) != 0) return false;
+  return FlockHeldOn(file);
 }

@@ -13,11 +13,11 @@ enum class InstanceLock { kAcquired, kAlreadyRunning, kUnavailable };
 inline constexpr const char* kInstanceGuardName = "KQVPAD3CONTROLS";
 inline constexpr const char* kDemoGuardName = "KQVPAD3CONTROLS-demo";
 
-// The lock file's folder: $XDG_RUNTIME_DIR when set, else /tmp (the name then carries the
-// user id so that users do not share a lock).
+// The lock file in the user's private folder (see PrivateFolder); empty when the user has none.
 std::string InstanceLockPath(const std::string& guardName);
 
-// Takes the lock and keeps it for the rest of the process. kUnavailable when the lock file
+// Takes the lock and keeps it for the rest of the process. kUnavailable when the user has no
+// private folder or the lock file
 // cannot be opened: the caller then starts anyway rather than lock the user out.
 InstanceLock AcquireInstanceLock(const std::string& guardName);
 

@@ -17,6 +17,13 @@ inline constexpr Phrase kSkinBroken{
     "窗口皮肤文件 Resources/XmlMainWindow.xml 缺失或已损坏，请重新安装程序。",
     "The window's skin Resources/XmlMainWindow.xml is missing or damaged: reinstall the "
     "program."};
+// The key picker: its close button, the entry that empties a slot, and what tells a key from
+// another with the same picture.
+inline constexpr Phrase kPickerClose{"关闭", "Close"};
+inline constexpr Phrase kPickerNone{"无", "none"};
+inline constexpr Phrase kPickerRight{"右", "Right"};
+inline constexpr Phrase kPickerNumpad{"小键盘", "Num"};
+inline constexpr Phrase kPickerGamepad{"手柄", "Pad"};
 // Second lines of the start-up failure, when the system said why.
 inline constexpr Phrase kNoPermission{
     "没有打开控制器的权限：请安装 udev 规则 70-padcontrols.rules，或执行 README 中的安装步骤。",
@@ -86,8 +93,9 @@ inline constexpr Phrase kControllerBusy{
     "controller busy: another program has held it for more than a few seconds; nothing was "
     "done, try again later"};
 inline constexpr Phrase kWindowOpen{
-    "警告：{1}已打开，它下次保存时会写入它显示的设置，覆盖这次的更改",
-    "warning: {1} is open; its next Save writes the settings it shows, over this change"};
+    "警告：{1}已在 {2} 上打开，它下次保存时会保留这次的更改，除非在窗口中也改了同一设置",
+    "warning: {1} is open on {2}; its next Save keeps this change except for settings changed "
+    "there too"};
 inline constexpr Phrase kRealWindow{"PadControls 设置窗口", "the PadControls settings window"};
 inline constexpr Phrase kDemoWindow{"PadControls 演示窗口", "the PadControls demo window"};
 inline constexpr Phrase kReadFailed{"读取手柄设置失败", "reading the controller's settings failed"};
@@ -158,9 +166,9 @@ inline constexpr Phrase kUnknownProfileAction{
     "unknown profile action: {1} (save, apply, list or remove)"};
 inline constexpr Phrase kProfileNeedsName{"profile {1} 需要指定名称", "profile {1} needs a NAME"};
 inline constexpr Phrase kBadProfileName{
-    "\"{1}\" 不能作为配置方案名称：需要普通文件名（非空，不含 '/'，不以 '.' 开头）",
+    "\"{1}\" 不能作为配置方案名称：需要普通文件名（非空，不含 '/'，不以 '.' 或 '-' 开头）",
     "\"{1}\" cannot name a profile: it must be a plain file name (not empty, no '/', not "
-    "starting with '.')"};
+    "starting with '.' or '-')"};
 inline constexpr Phrase kNoProfile{"没有名为 {1} 的配置方案（{2} 不存在）",
                                    "no profile named {1} ({2} does not exist)"};
 inline constexpr Phrase kNoProfileFolder{
@@ -180,6 +188,10 @@ inline constexpr Phrase kSettingsNotObject{"{1}：\"settings\" 必须是由名�
                                            "{1}: \"settings\" must be an object of names and "
                                            "values"};
 inline constexpr Phrase kSettingTwice{"{1} 被指定了不止一次", "{1} is given more than once"};
+inline constexpr Phrase kCannotWriteOutput{"无法写入标准输出：{1}",
+                                           "cannot write to standard output: {1}"};
+inline constexpr Phrase kControllerOwnFile{
+    "{1} 是手柄自己的文件，不能写入备份", "{1} is the controller's own file: no backup goes there"};
 }  // namespace padctl
 
 }  // namespace phrases

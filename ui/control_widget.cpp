@@ -11,6 +11,7 @@
 
 #include "ui/control_accessible.h"
 #include "ui/paint_manager.h"
+#include "ui/text_fit.h"
 
 namespace ui {
 namespace {
@@ -135,6 +136,23 @@ QString ControlWidget::StateImage() const {
   return c.normalImage;
 }
 
+QString ControlWidget::Text() const {
+  return control_->text;
+}
+
+QRectF ControlWidget::TextArea() const {
+  const CControlUI::Impl& c = *control_;
+  const qreal scale = c.manager != nullptr ? c.manager->ContentScale() : 1.0;
+  return QRectF(0, 0, width() / scale, height() / scale)
+      .adjusted(c.textPadding.a, c.textPadding.b, -c.textPadding.c, -c.textPadding.d);
+}
+
+QFont ControlWidget::TextFont() const {
+  const CControlUI::Impl& c = *control_;
+  const QFont skinFont = c.manager != nullptr ? c.manager->GetFont(c.font) : font();
+  return ui::FitTextFont(skinFont, c.text, TextArea().size(), this);
+}
+
 void ControlWidget::paintEvent(QPaintEvent*) {
   const CControlUI::Impl& c = *control_;
   QPainter painter(this);
@@ -154,16 +172,14 @@ void ControlWidget::paintEvent(QPaintEvent*) {
   }
   painter.setOpacity(1.0);
   if (!c.text.isEmpty() && combo_ == nullptr) {
-    if (c.manager != nullptr) painter.setFont(c.manager->GetFont(c.font));
+    painter.setFont(TextFont());
     painter.setPen(ToQColor(isEnabled() ? c.textColor : c.disabledTextColor));
     int align = c.align;
     if (align < 0) {
       align =
           static_cast<int>((c.IsClickable() ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
     }
-    const QRectF textArea =
-        area.adjusted(c.textPadding.a, c.textPadding.b, -c.textPadding.c, -c.textPadding.d);
-    painter.drawText(textArea, align, c.text);
+    painter.drawText(TextArea(), align, c.text);
   }
   if ((c.borderColor >> 24) != 0) {
     const int size = c.borderSize > 0 ? c.borderSize : 1;

@@ -42,6 +42,13 @@ class ControlWidget : public QWidget {
   // The accessible name follows "accname", else the text; never the skin name.
   void SyncAccessibleName();
 
+  // The shown text, the rectangle it is drawn in and the font it is drawn with, in skin pixels
+  // (the window's fit scales all three). The skin's font shrinks when the text would not fit.
+  QString Text() const;
+  QRectF TextArea() const;
+  CControlUI* Control() const { return control_->self; }
+  QFont TextFont() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

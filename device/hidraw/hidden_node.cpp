@@ -43,13 +43,13 @@ std::vector<std::uint8_t> AccessList(const std::string& path) {
   return bytes;
 }
 
-// True when the node's access list has an entry for `user` that, after the list's mask,
-// grants less than reading and writing.
-bool AccessListShutsOut(const std::string& path, uid_t user) {
+// The bits the node's access list gives `user` after its mask; nothing when the list names no
+// such user or cannot be read.
+std::optional<std::uint16_t> UserAccessBits(const std::string& path, uid_t user) {
   const std::vector<std::uint8_t> list = AccessList(path);
   if (list.size() < kHeaderSize || (list.size() - kHeaderSize) % kEntrySize != 0 ||
       Little32(list.data()) != kAccessListVersion) {
-    return false;
+    return std::nullopt;
   }
   std::optional<std::uint16_t> userBits;
   std::uint16_t mask = kReadWrite;
@@ -59,16 +59,34 @@ bool AccessListShutsOut(const std::string& path, uid_t user) {
     if (tag == kMaskTag) mask = bits;
     if (tag == kNamedUserTag && Little32(&list[at + 4]) == user) userBits = bits;
   }
-  return userBits && (*userBits & mask & kReadWrite) != kReadWrite;
+  if (!userBits) return std::nullopt;
+  return static_cast<std::uint16_t>(*userBits & mask & kReadWrite);
 }
 
 }  // namespace
 
-bool NodeHiddenFromUser(const std::string& path, int openError) {
-  if (openError == ENOENT) return true;
-  if (openError != EACCES && openError != EPERM) return false;
+std::vector<std::string> HiddenNodeSigns(const std::string& path, int openError) {
+  if (openError == ENOENT) return {"the node is missing from /dev"};
+  if (openError != EACCES && openError != EPERM) return {};
   struct stat node {};
-  if (::stat(path.c_str(), &node) != 0) return errno == ENOENT;
-  if ((node.st_mode & 0777) == 0) return true;
-  return AccessListShutsOut(path, ::geteuid());
+  if (::stat(path.c_str(), &node) != 0) {
+    if (errno == ENOENT) return {"the node is missing from /dev"};
+    return {};
+  }
+  std::vector<std::string> signs;
+  if ((node.st_mode & 0777) == 0) signs.push_back("the node has no permission bits at all");
+  const auto bits = UserAccessBits(path, ::geteuid());
+  if (bits && *bits != kReadWrite) {
+    signs.push_back("the node's access list names this user without reading and writing");
+  }
+  return signs;
+}
+
+bool NodeHiddenFromUser(const std::string& path, int openError) {
+  return !HiddenNodeSigns(path, openError).empty();
+}
+
+bool AccessListGrantsUser(const std::string& path, unsigned user) {
+  const auto bits = UserAccessBits(path, static_cast<uid_t>(user));
+  return bits && *bits == kReadWrite;
 }

@@ -2,33 +2,27 @@
 // Linux backend of the controller search: the kernel's hidraw interface.
 #include "device/hidraw/hidraw_controller.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <linux/hidraw.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "device/hidraw/hidden_node.h"
+#include "device/hidraw/hidraw_nodes.h"
 #include "device/hidraw/report_descriptor.h"
 
 namespace {
-
-constexpr const char* kHidrawClassFolder = "/sys/class/hidraw";
-constexpr const char* kDeviceFolder = "/dev/";
-constexpr const char* kNodePrefix = "hidraw";
 
 // What a failed report ioctl's error says about the device.
 TransportFault FaultOf(int error, int fd) {
@@ -72,6 +66,13 @@ class HidrawTransport final : public ReportTransport {
   }
 
   std::string Location() const override { return path_; }
+  // The device number: the same through every name of the node, and a new one after a replug.
+  std::string Identity() const override {
+    struct stat node {};
+    if (::fstat(fd_, &node) != 0 || !S_ISCHR(node.st_mode)) return {};
+    return "hidraw " + std::to_string(major(node.st_rdev)) + ":" +
+           std::to_string(minor(node.st_rdev));
+  }
   TransportFault LastFault() const override { return fault_; }
 
   // On the open node itself: every program that opens the same node meets the same lock, and
@@ -105,94 +106,36 @@ class HidrawTransport final : public ReportTransport {
   TransportFault fault_ = TransportFault::kOther;
 };
 
-// The N of a directory entry named "hidrawN", or nothing for any other name.
-std::optional<unsigned> NodeNumber(const char* name) {
-  const std::string text(name);
-  const std::string prefix(kNodePrefix);
-  if (text.size() <= prefix.size() || text.compare(0, prefix.size(), prefix) != 0) {
-    return std::nullopt;
-  }
-  const std::string digits = text.substr(prefix.size());
-  // Nine digits keep the value inside unsigned range; the kernel never gets near that.
-  if (digits.size() > 9 ||
-      !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return std::nullopt;
-  }
-  return static_cast<unsigned>(std::stoul(digits));
-}
+// A controller interface looked at but not yet taken.
+struct Candidate {
+  int fd = -1;
+  std::string path;
+  DescriptorSummary summary;
+  bool descriptorRead = false;
+};
 
-// The hidraw node numbers present now, in ascending numeric order.
-std::vector<unsigned> ListNodeNumbers() {
-  std::vector<unsigned> numbers;
-  DIR* folder = ::opendir(kHidrawClassFolder);
-  if (folder == nullptr) return numbers;
-  while (const dirent* entry = ::readdir(folder)) {
-    if (const auto number = NodeNumber(entry->d_name)) numbers.push_back(*number);
-  }
-  ::closedir(folder);
-  std::sort(numbers.begin(), numbers.end());
-  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-  return numbers;
-}
-
-std::string SysfsDeviceFile(unsigned number, const char* name) {
-  return std::string(kHidrawClassFolder) + "/" + kNodePrefix + std::to_string(number) + "/device/" +
-         name;
-}
-
-bool IsController(int fd) {
-  hidraw_devinfo info{};
-  if (::ioctl(fd, HIDIOCGRAWINFO, &info) < 0) return false;
-  // The kernel declares the IDs as signed 16-bit fields.
-  return static_cast<std::uint16_t>(info.vendor) == kControllerVendorId &&
-         static_cast<std::uint16_t>(info.product) == kControllerProductId;
-}
-
-// The IDs as sysfs publishes them (HID_ID=bus:vendor:product in the HID device's uevent),
-// for a node that cannot be opened to ask.
-bool SysfsSaysController(unsigned number) {
-  std::ifstream uevent(SysfsDeviceFile(number, "uevent"));
-  std::string line;
-  while (std::getline(uevent, line)) {
-    unsigned bus = 0, vendor = 0, product = 0;
-    if (std::sscanf(line.c_str(), "HID_ID=%x:%x:%x", &bus, &vendor, &product) == 3) {
-      return vendor == kControllerVendorId && product == kControllerProductId;
-    }
-  }
-  return false;
-}
-
-// The interface's report descriptor, from sysfs or else from the node itself; empty when
-// neither gives it.
-std::vector<std::uint8_t> ReadReportDescriptor(unsigned number, int fd) {
-  std::ifstream file(SysfsDeviceFile(number, "report_descriptor"), std::ios::binary);
-  std::vector<std::uint8_t> bytes;
-  if (file) {
-    bytes.assign(std::istreambuf_iterator<char>(file), {});
-    if (bytes.size() > HID_MAX_DESCRIPTOR_SIZE) bytes.clear();
-    if (!bytes.empty()) return bytes;
-  }
-  int size = 0;
-  if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) < 0 || size <= 0 || size > HID_MAX_DESCRIPTOR_SIZE) {
-    return {};
-  }
-  hidraw_report_descriptor descriptor{};
-  descriptor.size = static_cast<__u32>(size);
-  if (::ioctl(fd, HIDIOCGRDESC, &descriptor) < 0) return {};
-  return std::vector<std::uint8_t>(descriptor.value, descriptor.value + size);
-}
-
-bool IsKeyboardOrMouseInterface(unsigned number, int fd) {
-  const std::vector<std::uint8_t> descriptor = ReadReportDescriptor(number, fd);
-  return IsKeyboardOrMouseOnly(SummarizeReportDescriptor(descriptor.data(), descriptor.size()));
+// Why `candidate` cannot take the settings reports, for the trace.
+std::string WhyPassedOver(const Candidate& candidate) {
+  const std::string what =
+      candidate.descriptorRead ? DescribeCollections(candidate.summary) : "descriptor unreadable";
+  return "passed over " + candidate.path + " (" + what +
+         "): it declares no 64-byte output and input report 0x01";
 }
 
 }  // namespace
 
 ControllerSearch OpenHidrawController() {
   ControllerSearch search;
-  for (const unsigned number : ListNodeNumbers()) {
-    const std::string path = kDeviceFolder + std::string(kNodePrefix) + std::to_string(number);
+  // Interfaces of the controller passed over so far, kept open while a later one may still
+  // declare the exchange; the first of them that today's rule accepts is the fallback.
+  std::vector<Candidate> passed;
+  const auto closePassed = [&passed](int keep) {
+    for (const Candidate& candidate : passed) {
+      if (candidate.fd != keep) ::close(candidate.fd);
+    }
+  };
+  for (const unsigned number : ListHidrawNodeNumbers()) {
+    const std::string path = HidrawNodePath(number);
     // Shared access: other programs may keep the controller open at the same time.
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0) {
@@ -206,13 +149,46 @@ ControllerSearch OpenHidrawController() {
       }
       continue;
     }
-    if (IsController(fd) && !IsKeyboardOrMouseInterface(number, fd)) {
+    if (!NodeIsController(fd)) {
+      ::close(fd);
+      continue;
+    }
+    Candidate candidate{fd, path, {}, false};
+    const std::vector<std::uint8_t> descriptor = ReadReportDescriptor(number, fd);
+    candidate.descriptorRead = !descriptor.empty();
+    candidate.summary = SummarizeReportDescriptor(descriptor.data(), descriptor.size());
+    if (DeclaresSettingsExchange(candidate.summary)) {
+      // Reports go only to an interface made for them: a keyboard interface listed first
+      // (with a consumer-control collection, say) would take them as keystrokes.
+      for (const Candidate& before : passed) search.notes.push_back(WhyPassedOver(before));
+      search.notes.push_back("took " + path +
+                             ": it declares the 64-byte output and input report 0x01");
+      closePassed(-1);
       search.transport = std::make_unique<HidrawTransport>(fd, path);
       search.deniedNode.clear();
       search.deniedNodeTaken = false;
       return search;
     }
-    ::close(fd);
+    passed.push_back(std::move(candidate));
   }
+  // No interface says it takes the exchange (descriptors that cannot be read, a firmware that
+  // words them otherwise): the first one that is not only a keyboard or mouse, as before.
+  for (const Candidate& candidate : passed) {
+    if (IsKeyboardOrMouseOnly(candidate.summary)) {
+      search.notes.push_back("passed over " + candidate.path + " (" +
+                             DescribeCollections(candidate.summary) +
+                             "): a keyboard or mouse interface only");
+      continue;
+    }
+    search.notes.push_back("took " + candidate.path +
+                           ": no interface declares the 64-byte report 0x01 exchange, and it is "
+                           "not a keyboard or mouse interface only");
+    closePassed(candidate.fd);
+    search.transport = std::make_unique<HidrawTransport>(candidate.fd, candidate.path);
+    search.deniedNode.clear();
+    search.deniedNodeTaken = false;
+    return search;
+  }
+  closePassed(-1);
   return search;
 }

@@ -6,6 +6,7 @@
 
 #include <sys/ioctl.h>
 #include <fcntl.h>
+#include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -276,6 +277,16 @@ bool HidrawTestbed::SetBoardName(const std::string& value, std::string* error) {
   }
   umockdev_testbed_set_attribute(impl_->testbed, sysPath.c_str(), "board_name", value.c_str());
   return true;
+}
+
+bool HidrawTestbed::OpenToUnprivilegedUsers() const {
+  return ::nftw(
+             RootDir().c_str(),
+             [](const char* path, const struct stat* info, int type, FTW*) {
+               if (type == FTW_D) return ::chmod(path, 0755);
+               return S_ISSOCK(info->st_mode) ? ::chmod(path, 0777) : 0;
+             },
+             16, FTW_PHYS) == 0;
 }
 
 std::string HidrawTestbed::RootDir() const {

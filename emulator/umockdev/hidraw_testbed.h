@@ -67,6 +67,9 @@ class HidrawTestbed {
 
   // The folder that stands in for / (holds sys/ and dev/).
   std::string RootDir() const;
+  // Opens the testbed's folders and umockdev's ioctl sockets to an unprivileged user, so a
+  // child that gave up root can search it; the nodes keep their own modes. False on failure.
+  bool OpenToUnprivilegedUsers() const;
 
  private:
   struct Impl;

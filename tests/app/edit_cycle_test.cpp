@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include "device/controller_device.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
@@ -128,11 +130,15 @@ TEST_F(EditCycleTest, CaptureNeedsFocusAndTheWheelOnlyCountsOnTheControlKeyPage)
   Click(*window, "BackKeySet1Btn");
   window->Deliver(ui::WheelEvent{120});
   EXPECT_EQ(window->Device().config.Code(25), 0x29);  // factory Esc
+  // Without focus a released key is consumed and captures nothing; with focus it is captured,
+  // and consumed too: a captured Enter or Space must not also press the focused control.
   window->Deliver(ui::FocusChange::kLost);
-  Release(*window, 'Q', 0x10);
+  EXPECT_TRUE(window->Deliver(KeyUp('Q', 0x10)));
   window->Deliver(SysKeyDown(0x12, 0x38));
   EXPECT_EQ(window->Device().config.Code(25), 0x29);
   window->Deliver(ui::FocusChange::kGained);
+  EXPECT_TRUE(window->Deliver(KeyUp('Q', 0x10)));
+  EXPECT_EQ(window->Device().config.Code(25), 0x14);
   window->Deliver(SysKeyDown(0x12, 0x38, true));
   EXPECT_EQ(window->Device().config.Code(25), 0xE6);
   EXPECT_EQ(Attr(*window, "BackKeySet1Btn", "bkimage"), "Alt.png");
@@ -145,6 +151,23 @@ TEST_F(EditCycleTest, CaptureNeedsFocusAndTheWheelOnlyCountsOnTheControlKeyPage)
   window->Deliver(ui::WheelEvent{-120});
   EXPECT_EQ(window->Device().config.Code(1), 0xE9);
   EXPECT_EQ(Attr(*window, "ConMSRollDownBtn", "bkimage"), "MS_DOWN.png");
+}
+
+// The page shows the delays it read by choosing them in their lists; that must not pull the
+// keyboard focus into a list, where the next key would change the delay instead of a slot.
+TEST_F(EditCycleTest, ChoosingADelayFromCodeLeavesTheKeyboardFocusAlone) {
+  env.emulator->SetWord(25, 0x29);  // steps 1 and 2 hold keys, so the delay between applies
+  env.emulator->SetWord(26, 0x29);
+  env.emulator->SetWord(44, 100);
+  auto window = Open();
+  window->ShowWindow(true);
+  QWidget* host = window->GetHost();
+  host->setFocus();
+  ASSERT_EQ(host->focusWidget(), host);
+  Click(*window, "BackKeybtn");
+  EXPECT_EQ(host->focusWidget(), host);
+  Click(*window, "Reductionbtn");  // factory delays, chosen again
+  EXPECT_EQ(host->focusWidget(), host);
 }
 
 TEST_F(EditCycleTest, RearButtonStepsDelaysAndLeavingWithoutSaving) {

@@ -2,15 +2,23 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
 #include "app/main_window.h"
 #include "app/program_entry.h"
+#include "sysinfo/private_folder.h"
 #include "sysinfo/single_instance.h"
 #include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"
@@ -56,14 +64,64 @@ TEST(SingleInstanceTest, SecondLockIsRefusedUntilTheHolderDies) {
   unlink(InstanceLockPath(other).c_str());
 }
 
-TEST(SingleInstanceTest, LockLivesInTheRuntimeFolder) {
+// Nobody else may write where the lock and the window's marker live: a name another user
+// made first (the fallback in a shared /tmp) would keep the window from ever starting.
+TEST(SingleInstanceTest, LockAndMarkerLiveOnlyInAFolderOfTheUsersOwn) {
+  QTemporaryDir scratch;
+  const std::string base = scratch.path().toStdString();
+  const std::string uid = std::to_string(geteuid());
   const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-  qputenv("XDG_RUNTIME_DIR", "/run/user/4242");
-  EXPECT_EQ(InstanceLockPath("KQVPAD3CONTROLS"), "/run/user/4242/KQVPAD3CONTROLS.lock");
-  qunsetenv("XDG_RUNTIME_DIR");
-  EXPECT_EQ(InstanceLockPath("KQVPAD3CONTROLS"),
-            "/tmp/KQVPAD3CONTROLS-" + std::to_string(getuid()) + ".lock");
-  if (!saved.isEmpty()) qputenv("XDG_RUNTIME_DIR", saved);
+
+  // A private runtime folder is used as it is.
+  ASSERT_EQ(mkdir((base + "/run").c_str(), 0700), 0);
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(base + "/run"));
+  EXPECT_EQ(InstanceLockPath("KQVPAD3CONTROLS"), base + "/run/KQVPAD3CONTROLS.lock");
+  // One others may write into, a missing one or none: the per-user folder, made 0700.
+  ASSERT_EQ(mkdir((base + "/open").c_str(), 0777), 0);
+  ASSERT_EQ(chmod((base + "/open").c_str(), 0777), 0);
+  ASSERT_EQ(mkdir((base + "/tmp").c_str(), 0777), 0);
+  EXPECT_EQ(PrivateFolder((base + "/open").c_str(), base + "/tmp"),
+            base + "/tmp/padcontrols-" + uid);
+  EXPECT_EQ(PrivateFolder("/nonexistent/run", base + "/tmp"), base + "/tmp/padcontrols-" + uid);
+  struct stat made {};
+  ASSERT_EQ(lstat((base + "/tmp/padcontrols-" + uid).c_str(), &made), 0);
+  EXPECT_EQ(made.st_mode & 07777, 0700u);
+  // That name made first as an open folder, or as a link, is never used: no lock, the window
+  // starts anyway.
+  ASSERT_EQ(mkdir((base + "/planted").c_str(), 0777), 0);
+  ASSERT_EQ(mkdir((base + "/planted/padcontrols-" + uid).c_str(), 0777), 0);
+  ASSERT_EQ(chmod((base + "/planted/padcontrols-" + uid).c_str(), 0777), 0);
+  EXPECT_EQ(PrivateFolder(nullptr, base + "/planted"), "");
+  ASSERT_EQ(mkdir((base + "/linked").c_str(), 0777), 0);
+  ASSERT_EQ(symlink((base + "/run").c_str(), (base + "/linked/padcontrols-" + uid).c_str()), 0);
+  EXPECT_EQ(PrivateFolder(nullptr, base + "/linked"), "");
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(base + "/open"));
+  EXPECT_EQ(AcquireInstanceLock("PadControlsTest-private"), InstanceLock::kAcquired);
+  EXPECT_EQ(access((base + "/open/PadControlsTest-private.lock").c_str(), F_OK), -1);
+  unlink(InstanceLockPath("PadControlsTest-private").c_str());
+
+  // Where padctl looks for windows: its own folders, and as root every user's (sudo), but
+  // only folders their owner alone may write.
+  ASSERT_EQ(mkdir((base + "/users").c_str(), 0755), 0);
+  ASSERT_EQ(mkdir((base + "/users/" + uid).c_str(), 0700), 0);
+  ASSERT_EQ(mkdir((base + "/users/" + std::to_string(geteuid() + 1)).c_str(), 0700), 0);
+  ASSERT_EQ(mkdir((base + "/users/notauser").c_str(), 0700), 0);
+  const std::vector<MarkerFolder> own{{base + "/run", geteuid()},
+                                      {base + "/users/" + uid, geteuid()},
+                                      {base + "/tmp/padcontrols-" + uid, geteuid()}};
+  EXPECT_EQ(MarkerFolders(geteuid(), (base + "/run").c_str(), base + "/users", base + "/tmp"), own);
+  std::vector<MarkerFolder> asRoot = MarkerFolders(0, nullptr, base + "/users", base + "/tmp");
+  const auto byPath = [](const MarkerFolder& a, const MarkerFolder& b) { return a.path < b.path; };
+  std::sort(asRoot.begin(), asRoot.end(), byPath);
+  const std::vector<MarkerFolder> everyUser{{base + "/tmp/padcontrols-" + uid, geteuid()},
+                                            {base + "/users/" + uid, geteuid()}};
+  EXPECT_EQ(asRoot, everyUser);
+
+  if (saved.isEmpty()) {
+    qunsetenv("XDG_RUNTIME_DIR");
+  } else {
+    qputenv("XDG_RUNTIME_DIR", saved);
+  }
 }
 
 TEST(EntryTest, SecondCopyShowsTheMessageAndCreatesNoWindow) {
@@ -93,6 +151,42 @@ TEST(EntryTest, SecondCopyShowsTheMessageAndCreatesNoWindow) {
   EXPECT_EQ(opens, 0);
   EXPECT_EQ(env.emulator->GetCounters().sends, 0);
   EXPECT_EQ(env.emulator->GetCounters().fetches, 0);
+  unlink(InstanceLockPath(guard).c_str());
+}
+
+// The read is mostly pauses: it has to be under way while the window is built, not after.
+TEST(EntryTest, TheStartUpReadBeginsBeforeTheWindowIsCreated) {
+  AppTestEnv env;
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool reading = false;
+  std::optional<bool> readingWhileBuilding;
+  const ControllerOpener open = env.context.openController;
+  env.context.openController = [&, open] {
+    {
+      const std::lock_guard<std::mutex> hold(mutex);
+      reading = true;
+    }
+    changed.notify_all();
+    return open();
+  };
+  // The model is first asked for while the window lays out its controls, inside Create.
+  const auto model = env.context.boardModel;
+  env.context.boardModel = [&, model] {
+    std::unique_lock<std::mutex> hold(mutex);
+    if (!readingWhileBuilding) {
+      // Only a read that was never begun makes this wait run out.
+      readingWhileBuilding =
+          changed.wait_for(hold, std::chrono::seconds(10), [&] { return reading; });
+    }
+    return model();
+  };
+  const std::string guard = UniqueGuard("order");
+  QTimer::singleShot(0, [] { PostQuitMessage(0); });
+  EXPECT_EQ(RunPadControls(env.context, guard), 0);
+  ASSERT_TRUE(readingWhileBuilding.has_value());
+  EXPECT_TRUE(*readingWhileBuilding);
+  EXPECT_TRUE(env.boxes.empty());
   unlink(InstanceLockPath(guard).c_str());
 }
 

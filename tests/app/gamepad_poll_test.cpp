@@ -241,11 +241,11 @@ TEST_F(PadNavigationTest, DpadMovesAOpensAndPicksBGoesBackAndAnArmedSlotTakesThe
   ASSERT_NE(picker, nullptr);
   Tap(kRight);
   Tap(kDown);
-  EXPECT_EQ(picker->Buttons()[static_cast<std::size_t>(picker->Current())]->accessibleName(), "M");
+  EXPECT_EQ(picker->Buttons()[static_cast<std::size_t>(picker->Current())]->accessibleName(), "P");
   Tap(kA);
   EXPECT_TRUE(WaitFor([&] { return window->SelectedSlot() == 0xFFFFu; }));
   EXPECT_EQ(window->OpenPicker(), nullptr);
-  EXPECT_EQ(Control(*window, "ConKeyWBtn")->GetWidget()->accessibleName(), "W: M");
+  EXPECT_EQ(Control(*window, "ConKeyWBtn")->GetWidget()->accessibleName(), "W: P");
   EXPECT_EQ(Focused(), "ConKeyWBtn");
   // B closes an open picker unchanged, and on a page is Back.
   Tap(kA);
@@ -253,7 +253,7 @@ TEST_F(PadNavigationTest, DpadMovesAOpensAndPicksBGoesBackAndAnArmedSlotTakesThe
   Tap(kB);
   EXPECT_TRUE(WaitFor([&] { return window->SelectedSlot() == 0xFFFFu; }));
   EXPECT_EQ(window->CurrentPage(), Page::kControlKeys);
-  EXPECT_EQ(Control(*window, "ConKeyWBtn")->GetWidget()->accessibleName(), "W: M");
+  EXPECT_EQ(Control(*window, "ConKeyWBtn")->GetWidget()->accessibleName(), "W: P");
   Tap(kB);
   EXPECT_EQ(window->CurrentPage(), Page::kMainMenu);
 

@@ -195,20 +195,20 @@ TEST_F(KeyboardNavigationTest, EnterOnAKeySlotOpensItsPickerWhoseArrowsEnterAndE
   KeyPickerPopup* picker = window->OpenPicker();
   ASSERT_NE(picker, nullptr);
   EXPECT_EQ(picker->Current(), 0);
-  // From A: right to B, down to the next row's second key, M.
+  // From A: right to B, down to the next row's second key, P (the first row is A to O).
   Press(kRight);
   Press(kDown);
   ASSERT_GE(picker->Current(), 0);
-  EXPECT_EQ(picker->Buttons()[static_cast<std::size_t>(picker->Current())]->accessibleName(), "M");
+  EXPECT_EQ(picker->Buttons()[static_cast<std::size_t>(picker->Current())]->accessibleName(), "P");
   Press(kReturn);
   EXPECT_TRUE(WaitFor([&] { return window->OpenPicker() == nullptr; }));
-  EXPECT_EQ(SpokenName("ConKeyWBtn"), "W: M");
+  EXPECT_EQ(SpokenName("ConKeyWBtn"), "W: P");
   // Nothing stays armed: the focus is back on the slot and Tab moves it on.
   EXPECT_TRUE(WaitFor([&] { return Focused() == "ConKeyWBtn"; }));
   EXPECT_EQ(window->SelectedSlot(), 0xFFFFu);
   Press(kTab);
   EXPECT_EQ(Focused(), "ConKeyABtn");  // the row below W
-  EXPECT_EQ(SpokenName("ConKeyWBtn"), "W: M");
+  EXPECT_EQ(SpokenName("ConKeyWBtn"), "W: P");
 
   // Space opens it too; Escape closes it unchanged, and Tab is still no key to capture.
   ui::SetFocus(Control(*window, "ConKeyWBtn"));
@@ -219,7 +219,7 @@ TEST_F(KeyboardNavigationTest, EnterOnAKeySlotOpensItsPickerWhoseArrowsEnterAndE
   EXPECT_TRUE(WaitFor([&] { return window->SelectedSlot() == 0xFFFFu; }));
   EXPECT_EQ(window->OpenPicker(), nullptr);
   EXPECT_EQ(window->CurrentPage(), Page::kControlKeys);  // Escape closed the picker only
-  EXPECT_EQ(SpokenName("ConKeyWBtn"), "W: M");
+  EXPECT_EQ(SpokenName("ConKeyWBtn"), "W: P");
 }
 
 TEST_F(KeyboardNavigationTest, AnArmedSlotCapturesTabEnterAndEscapeInsteadOfNavigating) {

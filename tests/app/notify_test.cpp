@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include "device/controller_device.h"
 
 #include "tests/app/app_test_env.h"
@@ -26,6 +28,30 @@ TEST_F(NotifyTest, CloseButtonQuitsWithoutWriting) {
   Send(*window, "click", Control(*window, "closebtn"));
   EXPECT_EQ(RunLoopFor(3000), 0);
   EXPECT_EQ(env.emulator->GetCounters().sends, 0);
+}
+
+TEST_F(NotifyTest, MinimiseButtonMinimisesTheWindow) {
+  auto window = env.MakeWindow();
+  window->ShowWindow(true);
+  ASSERT_FALSE(window->GetHost()->isMinimized());
+  Send(*window, "click", Control(*window, "minbtn"));
+  EXPECT_TRUE(window->GetHost()->isMinimized());
+  EXPECT_EQ(RunLoopFor(100), 99);  // minimising is no way out
+}
+
+TEST_F(NotifyTest, BackOnTheRearButtonPageShowsTheMainMenuWithBothHelpButtons) {
+  auto window = env.MakeWindow();
+  Send(*window, "click", Control(*window, "BackKeybtn"));
+  ASSERT_EQ(window->CurrentPage(), Page::kBackKeys);
+  ASSERT_TRUE(ui::IsVisible(Control(*window, "LeftKeylayout")));
+  Send(*window, "click", Control(*window, "Backbtn"));
+  EXPECT_EQ(window->CurrentPage(), Page::kMainMenu);
+  EXPECT_FALSE(ui::IsVisible(Control(*window, "LeftKeylayout")));
+  EXPECT_FALSE(ui::IsVisible(Control(*window, "RightKeylayout")));
+  EXPECT_FALSE(ui::IsVisible(Control(*window, "Backbtn")));
+  for (const char* name : {"BackKeybtn", "ControlKeybtn", "BackKeyHelpbtn", "ControlKeyHelpbtn"}) {
+    EXPECT_TRUE(ui::IsVisible(Control(*window, name))) << name;
+  }
 }
 
 TEST_F(NotifyTest, DoubleClickIsNotAClick) {

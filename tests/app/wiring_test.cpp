@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QToolButton>
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "app/key_picker_popup.h"
 #include "device/controller_device.h"
+#include "sysinfo/system_language.h"
 #include "tests/app/app_test_env.h"
 #include "ui/controls.h"
 #include "ui/paint_manager.h"
@@ -91,6 +96,38 @@ TEST_F(WiringTest, ASlotMenuArmsLikeAClickAndItsPickIsNamedAndKept) {
   Notify(*window, "menu", "ConKeyWBtn");
   ASSERT_NE(window->OpenPicker(), nullptr);
   EXPECT_EQ(window->OpenPicker()->Buttons().size(), 104u);  // the wheel instead of the gamepad
+}
+
+// The picker says which slot it fills and offers its way out, in the window's language.
+TEST_F(WiringTest, ThePickerNamesItsSlotAndClosesByItsButtonInTheWindowsLanguage) {
+  for (const bool chinese : {false, true}) {
+    env.SetLanguage(chinese ? kLangChinesePrc : kLangEnglishUs);
+    auto window = Open();
+    Click(*window, "BackKeybtn");
+    Notify(*window, "menu", "BackKeySet2Btn");
+    KeyPickerPopup* picker = window->OpenPicker();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->TitleLabel()->text(), chinese ? "L4 第 2 步" : "L4 step 2");
+    EXPECT_EQ(picker->CloseButton()->accessibleName(), chinese ? "关闭" : "Close");
+    std::map<QString, QString> shown;
+    for (QToolButton* key : picker->Buttons()) shown[key->accessibleName()] = key->text();
+    EXPECT_EQ(shown["none"], chinese ? "无" : "none");
+    EXPECT_EQ(shown["RightCtrl"], chinese ? "右" : "Right");
+    EXPECT_EQ(shown["Num1"], chinese ? "小键盘" : "Num");
+    EXPECT_EQ(shown["PadHome"], chinese ? "手柄" : "Pad");
+    EXPECT_EQ(shown["Rocker_A"], "");
+    picker->CloseButton()->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->OpenPicker(), nullptr);
+    EXPECT_EQ(window->Device().config.Code(26), 0);
+
+    Click(*window, "Backbtn");
+    Click(*window, "ControlKeybtn");
+    Notify(*window, "menu", "ConMSRollUpBtn");
+    ASSERT_NE(window->OpenPicker(), nullptr);
+    EXPECT_EQ(window->OpenPicker()->TitleLabel()->text(), chinese ? "滚轮上" : "Wheel up");
+    window->OpenPicker()->close();
+  }
 }
 
 TEST_F(WiringTest, RestoreDisarmsOnBothPages) {

@@ -6,9 +6,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstdlib>
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/report_trace.h"
 #include "device/controller_device.h"
 #include "emulator/controller_emulator.h"
 #include "settings/record_rules.h"
@@ -28,7 +31,9 @@ class CommandsTest : public ::testing::Test {
     const auto line = ParseCommandLine(args, &error);
     EXPECT_TRUE(line) << RenderMessage(error, false);
     if (!line) return -1;
-    CliContext context(out, err);
+    CliContext context(data != nullptr ? *data : out, err);
+    context.outputError = [this] { return dataError; };
+    context.controllerFile = controllerFile;
     context.program.openController = [this]() -> ControllerSearch {
       if (unplugged) return {};
       return MakeEmulatorTransport(emulator, "emulator test");
@@ -57,6 +62,9 @@ class CommandsTest : public ::testing::Test {
   std::string board = "T2803-31";
   std::function<bool()> confirm;
   std::ostringstream out, err;
+  std::ostream* data = nullptr;  // instead of `out`
+  int dataError = 0;             // what the data stream's failure was
+  std::optional<std::string> controllerFile;
   QTemporaryDir dir;
 };
 
@@ -182,6 +190,59 @@ TEST_F(CommandsTest, AControllerThatKeepsAnotherValueIsReportedSlotBySlot) {
   emulator->SetFaults(faults);
   EXPECT_EQ(Run({"reset", "--yes"}), kExitController);
   EXPECT_EQ(err.str(), "padctl: writing the settings to the controller failed\n");
+}
+
+TEST_F(CommandsTest, DataThatCannotBeWrittenIsAFailureNeverASuccess) {
+  std::ostream failing(nullptr);  // every write fails, as on a full disk
+  data = &failing;
+  const std::vector<std::vector<std::string>> commands = {{"show"}, {"show", "--json"}, {"keys"},
+                                                          {"info"}, {"backup", "-"},    {"--help"}};
+  for (const auto& args : commands) {
+    dataError = ENOSPC;
+    EXPECT_EQ(Run(args), kExitController) << args[0];
+    EXPECT_EQ(err.str(), "padctl: cannot write to standard output: No space left on device\n")
+        << args[0];
+    // A reader that went away ends it quietly, still as a failure.
+    dataError = EPIPE;
+    EXPECT_EQ(Run(args), kExitController) << args[0];
+    EXPECT_EQ(err.str(), "") << args[0];
+  }
+  EXPECT_EQ(Writes(), 0);
+}
+
+TEST_F(CommandsTest, NoBackupReplacesTheControllersOwnFile) {
+  WriteFile("state.bin", "emulator state");
+  controllerFile = File("state.bin");
+  ASSERT_EQ(std::system(("ln -s state.bin " + File("link.bin")).c_str()), 0);
+  for (const std::string& target :
+       {File("state.bin"), File("link.bin"), dir.path().toStdString() + "/./state.bin"}) {
+    EXPECT_EQ(Run({"backup", target}), kExitUsage) << target;
+    EXPECT_EQ(err.str(),
+              "padctl: " + target + " is the controller's own file: no backup goes there\n");
+  }
+  EXPECT_EQ(ReadFile("state.bin"), "emulator state");
+  // Not yet created, it is known by its name.
+  controllerFile = File("new.bin");
+  EXPECT_EQ(Run({"backup", File("new.bin")}), kExitUsage);
+  EXPECT_FALSE(QFile::exists(dir.filePath("new.bin")));
+  EXPECT_EQ(Run({"backup", File("other.json")}), kExitDone) << err.str();
+}
+
+TEST_F(CommandsTest, ResetAsksBeforeTheControllerIsTouched) {
+  // Without a terminal to ask, no --yes is a usage error even with no controller at all.
+  unplugged = true;
+  EXPECT_EQ(Run({"reset"}), kExitUsage);
+  EXPECT_EQ(err.str(), "padctl: reset writes the factory values; add --yes to confirm\n");
+  unplugged = false;
+  int exchangesWhileAsking = -1;
+  confirm = [&] {
+    exchangesWhileAsking = emulator->GetCounters().sends + emulator->GetCounters().fetches;
+    return true;
+  };
+  emulator->ResetCounters();
+  EXPECT_EQ(Run({"reset"}), kExitDone) << err.str();
+  EXPECT_EQ(exchangesWhileAsking, 0);
+  EXPECT_GT(Writes(), 0);
 }
 
 TEST_F(CommandsTest, ResetWritesTheFactoryValuesAndInfoNamesTheLayout) {
@@ -335,6 +396,71 @@ TEST_F(CommandsTest, RestoreRefusesAFileTheWindowCouldNotShow) {
             "padctl: nothing was written\n");
   EXPECT_EQ(Writes(), 0);
   EXPECT_EQ(emulator->Memory(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// padctl --trace against the emulator: every report sent and fetched, one line each, in hex
+// with the pause asked for before it, and the debug trace beside them.
+TEST(ReportTrace, EveryReportSentAndFetchedIsOneLineWithThePauseBeforeIt) {
+  Message error{};
+  const auto line = ParseCommandLine({"--trace", "set", "rumble=2"}, &error);
+  ASSERT_TRUE(line && line->trace);
+  auto emulator = std::make_shared<ControllerEmulator>();
+  emulator->SetVersion({0x01, 0x0C, 0x00, 0x09});
+  std::ostringstream out, err, trace;
+  CliContext context(out, err);
+  context.program.openController = [emulator] {
+    return MakeEmulatorTransport(emulator, "emulator test");
+  };
+  context.program.boardModel = [] { return std::string("T2803-31"); };
+  context.pause = [](int) {};
+  EnableReportTrace(context, trace);
+  ASSERT_EQ(RunCommand(*line, context), kExitDone) << err.str();
+
+  std::istringstream lines(trace.str());
+  std::vector<std::string> all;
+  for (std::string text; std::getline(lines, text);) all.push_back(text);
+  const std::string zeros = [] {
+    std::string text;
+    for (int i = 0; i < 60; ++i) text += " 00";
+    return text;
+  }();
+  ASSERT_GE(all.size(), 2u);
+  EXPECT_EQ(all[0], "report sent    after 0 ms: 01 A5 10 5A EF" + zeros);
+  EXPECT_EQ(all[1].substr(0, 65),
+            "report fetched after 5 ms: 01 00 00 00 00 00 00 00 AA 01 0C 00 09");
+  int sent = 0, fetched = 0, debug = 0;
+  for (const std::string& text : all) {
+    if (text.rfind("report sent    after ", 0) == 0) ++sent;
+    if (text.rfind("report fetched after ", 0) == 0) ++fetched;
+    if (text.rfind("trace: IsChooseKey:4,KeyCode:", 0) == 0) ++debug;
+    if (text.rfind("report ", 0) == 0) {
+      EXPECT_EQ(text.size() - text.find(':'), 1u + 3u * 65u) << text;  // 65 bytes
+    }
+  }
+  // A read (start, 4 blocks, checksum), then the write's start, 8 blocks, checksum and end,
+  // then the read that verifies: nothing left out.
+  const auto counters = emulator->GetCounters();
+  EXPECT_EQ(sent, counters.sends);
+  EXPECT_EQ(fetched, counters.fetches);
+  EXPECT_EQ(sent, 6 + 11 + 6);
+  EXPECT_EQ(debug, 1);
+  EXPECT_EQ(sent + fetched + debug, static_cast<int>(all.size()));
+
+  // Where an exchange stops is the last line: here the controller is gone after 3 reports.
+  ControllerEmulator::Faults faults;
+  faults.unplugAfterReports = 3;
+  emulator->ResetCounters();
+  emulator->SetFaults(faults);
+  trace.str("");
+  const auto info = ParseCommandLine({"info"}, &error);
+  EXPECT_EQ(RunCommand(*info, context), kExitController);
+  std::string last, text;
+  for (std::istringstream rest(trace.str()); std::getline(rest, text);) last = text;
+  EXPECT_EQ(last, "report fetch failed after 5 ms") << trace.str();
 }
 
 }  // namespace

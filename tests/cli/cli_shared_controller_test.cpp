@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <QDir>
 #include <QTemporaryDir>
 #include <chrono>
 #include <sstream>
@@ -9,6 +12,7 @@
 #include "emulator/controller_emulator.h"
 #include "emulator/state_file_lock.h"
 #include "sysinfo/system_language.h"
+#include "sysinfo/window_marker.h"
 
 // padctl among other programs that reach the same controller: the window, a second padctl,
 // and programs that keep the controller for themselves.
@@ -32,7 +36,10 @@ class SharedControllerTest : public ::testing::Test {
     context.program.languageId = [chinese] { return chinese ? kLangChinesePrc : kLangEnglishUs; };
     context.program.boardModel = [] { return std::string("T2803-31"); };
     context.pause = [](int) {};
-    context.windowOpen = [this] { return windowOpen; };
+    // The windows of this test are the markers in its folder.
+    context.windowOpen = [this](const std::string& identity) {
+      return WindowShows(identity, {{dir.path().toStdString(), geteuid()}});
+    };
     context.lockWait = std::chrono::milliseconds(300);
     return {RunCommand(*line, context), err.str()};
   }
@@ -51,7 +58,6 @@ class SharedControllerTest : public ::testing::Test {
     return emulator ? emulator->Word(slot) : 0xDEAD;
   }
 
-  bool windowOpen = false;
   QTemporaryDir dir;
 };
 
@@ -89,21 +95,29 @@ TEST_F(SharedControllerTest, AControllerHeldTooLongIsBusyNeverAHang) {
   EXPECT_EQ(WordIn(StateFile(), 33), 2);
 }
 
-TEST_F(SharedControllerTest, AWriteWarnsWhenTheWindowOfThatControllerIsOpen) {
+TEST_F(SharedControllerTest, AWriteWarnsWhenAWindowShowsThatControllerOrStateFile) {
   const ControllerOpener program = ProgramOn(StateFile());
-  windowOpen = true;
+  WindowMarker window;
+  // The window names the file another way; it is the same file, replaced by every save.
+  const std::string sameFile = dir.filePath("./sub/../controller.bin").toStdString();
+  ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+  window.Show(StateFileIdentity(sameFile), dir.path().toStdString());
   EXPECT_EQ(Run({"--emulator", StateFile(), "set", "rumble=2"}, program).err,
-            "padctl: warning: the PadControls demo window is open; its next Save writes the "
-            "settings it shows, over this change\n"
+            "padctl: warning: the PadControls demo window is open on emulator test; its next "
+            "Save keeps this change except for settings changed there too\n"
             "padctl: written and verified (64 slots)\n");
-  EXPECT_EQ(
-      Run({"set", "rumble=1"}, program, true).err,
-      "padctl: 警告：PadControls 设置窗口已打开，它下次保存时会写入它显示的设置，覆盖这次的更改\n"
-      "padctl: 已写入并校验（64 个槽位）\n");
+  EXPECT_EQ(Run({"set", "rumble=1"}, program, true).err,
+            "padctl: 警告：PadControls 设置窗口已在 emulator test "
+            "上打开，它下次保存时会保留这次的更改，除非在窗口中也改了同一设置\n"
+            "padctl: 已写入并校验（64 个槽位）\n");
   // Reading changes nothing the window could undo.
   EXPECT_EQ(Run({"show"}, program).err, "");
-  windowOpen = false;
+  // A window on another state file, or one that has ended, is no reason to warn.
+  window.Show(StateFileIdentity(dir.filePath("other.bin").toStdString()), dir.path().toStdString());
   EXPECT_EQ(Run({"set", "rumble=0"}, program).err, "padctl: written and verified (64 slots)\n");
+  window.Show(StateFileIdentity(StateFile()), dir.path().toStdString());
+  window.Drop();
+  EXPECT_EQ(Run({"set", "rumble=2"}, program).err, "padctl: written and verified (64 slots)\n");
 }
 
 TEST_F(SharedControllerTest, ANodeThatCannotBeOpenedSaysWhatTheWindowSays) {

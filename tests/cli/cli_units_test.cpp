@@ -7,6 +7,8 @@
 #include <tuple>
 #include <sstream>
 
+#include <cstdlib>
+
 #include "cli/backup_file.h"
 #include "cli/command_line.h"
 #include "cli/locale_messages.h"
@@ -267,6 +269,25 @@ TEST_F(BackupFileTest, AmbiguousFilesAreRefused) {
   }
 }
 
+TEST_F(BackupFileTest, AByteOrderMarkIsSkippedAndNothingElseComesBeforeTheObject) {
+  const QByteArray mark = "\xEF\xBB\xBF";
+  std::vector<Message> problems;
+  const auto marked = DecodeBackup(mark + EncodeBackup(Sample()), "b.json", &problems);
+  ASSERT_TRUE(marked) << (problems.empty() ? "" : RenderMessage(problems[0], false));
+  EXPECT_EQ(marked->words, Sample().words);
+  // Behind the mark, a second "slots" list is still seen, and so is the version's literal.
+  const QByteArray twoLists = Edited("\"slots\": [", "\"slots\": [], \"slots\": [");
+  EXPECT_EQ(Refusals(mark + twoLists), std::vector<MessageId>{MessageId::kDuplicateKey});
+  EXPECT_EQ(Refusals(mark + Edited("\"formatVersion\": 1", "\"formatVersion\": 1.0")),
+            std::vector<MessageId>{MessageId::kNotAVersion});
+  for (const QByteArray& before :
+       {mark + mark, QByteArray("x"), QByteArray("\xEF\xBB"), QByteArray("\xFF\xFE")}) {
+    EXPECT_EQ(Refusals(before + EncodeBackup(Sample())),
+              std::vector<MessageId>{MessageId::kNotJson})
+        << before.toHex().toStdString();
+  }
+}
+
 TEST(PrintableTextTest, ControlCharactersAreShownEscaped) {
   EXPECT_EQ(EscapeControls("T2803-31"), "T2803-31");
   EXPECT_EQ(EscapeControls("A\x1B[2J\nB\x7F\tC"), "A\\x1B[2J\\x0AB\\x7F\\x09C");
@@ -290,9 +311,41 @@ TEST(LocaleMessagesTest, MessagesAreConvertedToTheTerminalsCharacterSet) {
   }
 }
 
+TEST(LocaleMessagesTest, OnlyACodesetThatKeepsAsciiIsTrusted) {
+  const char* before = std::getenv("LC_ALL");
+  const std::string saved = before != nullptr ? before : "";
+  const std::pair<const char*, const char*> cases[] = {
+      {"zh_CN.GB18030", "GB18030"},
+      {"xx_XX.UTF-16", ""},
+      {"xx_XX.IBM037", ""},
+      {"xx_XX.NO-SUCH-SET", ""},
+      {"xx_XX.ISO-8859-1", "ISO-8859-1"},
+      {"C.UTF-8", ""},
+  };
+  for (const auto& [locale, codeset] : cases) {
+    setenv("LC_ALL", locale, 1);
+    EXPECT_EQ(MessageCodeset(), codeset) << locale;
+  }
+  if (before != nullptr) {
+    setenv("LC_ALL", saved.c_str(), 1);
+  } else {
+    unsetenv("LC_ALL");
+  }
+}
+
 TEST(CommandLineTest, CommandsOptionsAndTheirMistakes) {
   Message error{};
   auto parse = [&](std::vector<std::string> args) { return ParseCommandLine(args, &error); };
+
+  // "--" ends the options: a file may start with '-', and a word after it is no option.
+  auto ended = parse({"--emulator", "s.bin", "backup", "--", "--json"});
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(ended->file, "--json");
+  EXPECT_FALSE(ended->json);
+  EXPECT_FALSE(parse({"--", "--help"}));
+  EXPECT_EQ(error.id, MessageId::kUnknownCommand);
+  EXPECT_FALSE(parse({"profile", "save", "--", "-rf"}));
+  EXPECT_EQ(error.id, MessageId::kBadProfileName);
 
   auto line = parse({"--emulator", "s.bin", "set", "rumble=2", "led.on=on"});
   ASSERT_TRUE(line);
@@ -311,6 +364,11 @@ TEST(CommandLineTest, CommandsOptionsAndTheirMistakes) {
   line = parse({"bogus", "--help"});
   ASSERT_TRUE(line);
   EXPECT_EQ(line->command, Command::kHelp);
+  line = parse({"doctor", "--report", "r.txt", "--no-read", "--trace"});
+  ASSERT_TRUE(line);
+  EXPECT_EQ(line->command, Command::kDoctor);
+  EXPECT_EQ(line->report, "r.txt");
+  EXPECT_TRUE(line->noRead && line->trace);
 
   const std::pair<std::vector<std::string>, MessageId> mistakes[] = {
       {{}, MessageId::kNoCommand},
@@ -324,6 +382,10 @@ TEST(CommandLineTest, CommandsOptionsAndTheirMistakes) {
       {{"info", "--json"}, MessageId::kOptionNotForCommand},
       {{"set", "rumble=1", "--yes"}, MessageId::kOptionNotForCommand},
       {{"info", "--model", "T2803-31"}, MessageId::kModelNeedsEmulator},
+      {{"info", "--no-read"}, MessageId::kOptionNotForCommand},
+      {{"show", "--report", "r.txt"}, MessageId::kOptionNotForCommand},
+      {{"doctor", "--report"}, MessageId::kMissingValue},
+      {{"doctor", "--emulator", "s.bin"}, MessageId::kOptionNotForCommand},
   };
   for (const auto& [args, id] : mistakes) {
     error = Message{};
@@ -337,6 +399,17 @@ TEST(CliMessagesTest, ArgumentsArePlacedOnceInEitherLanguage) {
   EXPECT_EQ(RenderMessage(message, false), "rumble: {2} is not a whole number from 0 to 2");
   EXPECT_EQ(RenderMessage(message, true), "rumble：{2} 不是 0 到 2 之间的整数");
   EXPECT_EQ(RenderMessage({MessageId::kNoController, {}}, true), "未找到手柄");
+}
+
+TEST(CliMessagesTest, ArgumentsAreShownWithTheirControlsEscaped) {
+  // ESC, BEL, DEL and C1's CSI (U+009B) from a name or a file never reach the terminal raw.
+  EXPECT_EQ(RenderMessage({MessageId::kUnknownSetting,
+                           {"a\x1B]0;x\x07\x7F\xC2\x9B"
+                            "2J"}},
+                          false),
+            "unknown setting: a\\x1B]0;x\\x07\\x7F\\u009B2J ('padctl show' lists them)");
+  EXPECT_EQ(RenderMessage({MessageId::kNoProfile, {"r\r\n", "\xE4\xB8\xAD.json"}}, false),
+            "no profile named r\\x0D\\x0A (\xE4\xB8\xAD.json does not exist)");
 }
 
 }  // namespace

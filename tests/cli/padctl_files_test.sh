@@ -11,6 +11,8 @@ padctl=$1
 demo=$2
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# The demo's window lock lives here, so a demo open elsewhere on the machine is not named.
+export XDG_RUNTIME_DIR=$dir
 fail() {
   echo "FAIL: $*" >&2
   cat "$dir/err" >&2

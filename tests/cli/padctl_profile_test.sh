@@ -2,13 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # padctl's named profiles as a launcher uses them, one rule per run:
 #   padctl_profile_test.sh PADCTL COMPLETION-SCRIPT RULE
-# with RULE one of: store, missing, names, completion.
+# with RULE one of: store, missing, names, unusable, completion.
 set -u
 padctl=$1
 completion=$2
 rule=$3
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# The demo's window lock lives here, so a demo open elsewhere on the machine is not named.
+export XDG_RUNTIME_DIR=$dir
 state=$dir/controller.bin
 export HOME=$dir/home
 unset XDG_CONFIG_HOME
@@ -74,12 +76,12 @@ padctl: nothing was written"
   expect_out ""
 }
 
-# Names are plain file names: empty, with '/', or starting with '.' are refused before anything
+# Names are plain file names: empty, with '/', or starting with '.' or '-' are refused before anything
 # is read or written.
 names() {
-  for name in "" "a/b" "../racing" ".hidden" "." ".." $'two\nlines'; do
-    run 2 --emulator "$state" profile save "$name"
-    expect_err "padctl: \"$name\" cannot name a profile: it must be a plain file name (not empty, no '/', not starting with '.')
+  for name in "" "a/b" "../racing" ".hidden" "." ".." $'two\nlines' -rf; do
+    run 2 --emulator "$state" profile save -- "$name"
+    expect_err "padctl: \"${name/$'\n'/\\x0A}\" cannot name a profile: it must be a plain file name (not empty, no '/', not starting with '.' or '-')
 Try 'padctl --help'."
   done
   run 2 --emulator "$state" profile apply ../racing
@@ -91,6 +93,45 @@ Try 'padctl --help'."
   run 2 profile list extra
   run 0 profile save "racing 2.0" --emulator "$state"
   [ -f "$HOME/.config/padcontrols/profiles/racing 2.0.json" ] || fail "a plain name was refused"
+}
+
+# The list shows only names apply and remove take; what is in a profile's place and is no
+# profile, or cannot be looked at, is told apart from a missing one; "--" ends the options.
+unusable() {
+  local folder=$HOME/.config/padcontrols/profiles
+  mkdir -p "$folder"
+  run 0 --emulator "$state" profile save racing
+  for odd in -- --yes -rf $'\xC2\x9B2J'; do cp "$folder/racing.json" "$folder/$odd.json"; done
+  run 0 profile list
+  expect_out "racing"
+  run 2 profile apply -- -rf
+  run 2 --emulator "$state" profile save -- --yes
+  expect_err "padctl: \"--yes\" cannot name a profile: it must be a plain file name (not empty, no '/', not starting with '.' or '-')
+Try 'padctl --help'."
+  mkdir "$folder/dir.json"
+  mkfifo "$folder/fifo.json"
+  ln -s nowhere.json "$folder/dangling.json"
+  for name in dir fifo dangling; do
+    run 2 --emulator "$state" profile apply "$name"
+    expect_err "padctl: $folder/$name.json is not a regular file
+padctl: nothing was written"
+    run 2 profile remove "$name"
+    expect_err "padctl: $folder/$name.json is not a regular file"
+  done
+  [ -d "$folder/dir.json" ] && [ -p "$folder/fifo.json" ] && [ -L "$folder/dangling.json" ] ||
+    fail "remove deleted what is no profile"
+  # A folder that cannot be read is said, never an empty list.
+  rm -rf "$HOME/.config/padcontrols"
+  echo "not a folder" >"$HOME/.config/padcontrols"
+  run 2 profile list
+  expect_err "padctl: cannot read $folder: Not a directory"
+  run 2 --emulator "$state" profile apply racing
+  expect_err "padctl: cannot read $folder/racing.json: Not a directory
+padctl: nothing was written"
+  local long
+  long=$dir/$(printf 'x%.0s' $(seq 300))
+  XDG_CONFIG_HOME=$long run 2 profile list
+  expect_err "padctl: cannot read $long/padcontrols/profiles: File name too long"
 }
 
 # Bash completion offers the actions after "profile" and the saved names after apply.
@@ -125,7 +166,7 @@ completion() {
 
 : >"$dir/err"
 case $rule in
-  store | missing | names | completion) "$rule" ;;
+  store | missing | names | unusable | completion) "$rule" ;;
   *) fail "unknown rule $rule" ;;
 esac
 echo "padctl profile $rule: all checks passed"

@@ -6,6 +6,8 @@ set -u
 padctl=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# The demo's window lock lives here, so a demo open elsewhere on the machine is not named.
+export XDG_RUNTIME_DIR=$dir
 state=$dir/controller.bin
 fail() { echo "FAIL: $*" >&2; cat "$dir/err" >&2; exit 1; }
 run() {  # expected exit code, then the arguments

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # padctl processes sharing one emulated controller with each other and with other programs:
 # two writers at once both land, a controller held too long is busy (never a hang), and an
-# open demo window is named before a write.
+# open demo window on the same state file is named before a write.
 set -u
 padctl=$1
+demo=$2
 dir=$(mktemp -d)
 holder=
 trap '[ -n "$holder" ] && kill "$holder" 2>/dev/null; rm -rf "$dir"' EXIT
@@ -43,12 +44,24 @@ wait "$holder" 2>/dev/null
 holder=
 grep -Eq '^rumble +2$' <<<"$("$padctl" --emulator "$state" show)" || fail "a busy run wrote"
 
-# The demo window is open (it holds its single-instance lock).
-hold "$XDG_RUNTIME_DIR/KQVPAD3CONTROLS-demo.lock"
-sleep 0.3
+# The demo window shows this state file, named another way: a write warns and names the
+# controller; a write to another state file, or once the window has gone, does not.
+QT_QPA_PLATFORM=offscreen "$demo" --state "$dir/./$(basename "$state")" >/dev/null 2>&1 &
+holder=$!
+for _ in $(seq 200); do
+  grep -qs . "$XDG_RUNTIME_DIR"/window-*.lock && break
+  sleep 0.05
+done
 "$padctl" --emulator "$state" set rumble=1 2>"$dir/err" || fail "set failed: $(cat "$dir/err")"
-grep -qx 'padctl: warning: the PadControls demo window is open; its next Save writes the settings it shows, over this change' \
+grep -qx "padctl: warning: the PadControls demo window is open on emulator $state; its next Save keeps this change except for settings changed there too" \
   "$dir/err" || fail "no warning about the open demo window: $(cat "$dir/err")"
 "$padctl" --emulator "$state" show >/dev/null 2>"$dir/err" || fail "show failed"
 [ ! -s "$dir/err" ] || fail "a read warned: $(cat "$dir/err")"
+"$padctl" --emulator "$dir/round2.bin" set rumble=1 2>"$dir/err" || fail "set failed"
+[ "$(cat "$dir/err")" = "padctl: written and verified (64 slots)" ] || fail "another file warned: $(cat "$dir/err")"
+kill "$holder"
+wait "$holder" 2>/dev/null
+holder=
+"$padctl" --emulator "$state" set rumble=0 2>"$dir/err" || fail "set failed"
+[ "$(cat "$dir/err")" = "padctl: written and verified (64 slots)" ] || fail "a closed window warned: $(cat "$dir/err")"
 echo "ok"

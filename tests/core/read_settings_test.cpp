@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+
 #include "exchange_rig.h"
 
 namespace {
@@ -75,6 +80,29 @@ TEST(ReadSettings, SparseBlocksAndTheirChecksum) {
   wrong.emulator->SetMemory(words);
   wrong.emulator->SetFaults({.wrongReadChecksum = true});  // the controller reports 5, not 4
   EXPECT_FALSE(wrong.Read());
+}
+
+// The retry pause is for a lock another program holds: taking a free one costs nothing.
+// Twenty reads of an emulated controller whose lock is its state file's; a pause of even
+// 10 ms before each first attempt would make them take 200 ms at least.
+TEST(ReadSettings, AFreeExchangeLockAddsNoPause) {
+  char folder[] = "/tmp/pc-lock-XXXXXX";
+  ASSERT_NE(::mkdtemp(folder), nullptr);
+  const std::string state = std::string(folder) + "/controller.bin";
+  std::string reason;
+  auto emulator = MakeEmulatorWithStateFile(state, &reason);
+  ASSERT_NE(emulator, nullptr) << reason;
+  ASSERT_TRUE(emulator->SaveState(state, &reason)) << reason;
+  ControllerDevice device{DeviceLink{[emulator] { return MakeEmulatorTransport(emulator); }, {}}};
+  device.pause = [](int) {};
+  ASSERT_TRUE(device.OpenController());
+  const auto start = std::chrono::steady_clock::now();
+  for (int read = 0; read < 20; ++read) {
+    ASSERT_TRUE(device.ReadSettings(device.handle.get()));
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
+  ::unlink(state.c_str());
+  ::rmdir(folder);
 }
 
 TEST(ReadSettings, NullHandleSendsNothing) {

@@ -87,4 +87,44 @@ TEST(ReportDescriptor, DamagedBytesLeaveTheKindUnknown) {
   EXPECT_FALSE(IsKeyboardOrMouseOnly(Summary(Bytes(40, 0xA4))));
 }
 
+// Only an interface declaring report 0x01 with 64 bytes each way can take the settings
+// reports; every other shape, the keyboard's own report 0x01 included, cannot.
+TEST(ReportDescriptor, OnlyTheSixtyFourByteReportOneBothWaysTakesTheSettings) {
+  // Keyboard (report 1: 8 bytes in, 1 byte of LEDs out) and consumer control (report 2).
+  const Bytes compositeKeyboard = {0x05, 0x01, 0x09, 0x06, 0xA1, 0x01, 0x85, 0x01, 0x75,
+                                   0x08, 0x95, 0x08, 0x81, 0x02, 0x75, 0x01, 0x95, 0x08,
+                                   0x91, 0x02, 0xC0, 0x05, 0x0C, 0x09, 0x01, 0xA1, 0x01,
+                                   0x85, 0x02, 0x75, 0x10, 0x95, 0x01, 0x81, 0x00, 0xC0};
+  const DescriptorSummary keyboard = Summary(compositeKeyboard);
+  EXPECT_EQ(keyboard.reports, (std::vector<DeclaredReport>{{ReportKind::kInput, 1, 64},
+                                                           {ReportKind::kOutput, 1, 8},
+                                                           {ReportKind::kInput, 2, 16}}));
+  EXPECT_FALSE(DeclaresSettingsExchange(keyboard));
+  EXPECT_EQ(DescribeCollections(keyboard), "keyboard, consumer control");
+  EXPECT_TRUE(DeclaresSettingsExchange(Summary(kVendor)));
+  EXPECT_EQ(DescribeCollections(Summary(kVendor)), "vendor-defined 0xff00:0x01");
+
+  struct Case {
+    const char* name;
+    Bytes bytes;
+  };
+  const std::vector<Case> refused = {
+      {"63 bytes out", {0x85, 0x01, 0x75, 0x08, 0x95, 0x40, 0x81, 0x02, 0x95, 0x3F, 0x91, 0x02}},
+      {"report 2", {0x85, 0x02, 0x75, 0x08, 0x95, 0x40, 0x81, 0x02, 0x91, 0x02}},
+      {"no report ID", {0x75, 0x08, 0x95, 0x40, 0x81, 0x02, 0x91, 0x02}},
+      {"input only", {0x85, 0x01, 0x75, 0x08, 0x95, 0x40, 0x81, 0x02, 0xB1, 0x02}},
+      // A pop takes the report ID back to the one pushed.
+      {"ID popped away",
+       {0x85, 0x02, 0xA4, 0x85, 0x01, 0x75, 0x08, 0x95, 0x40, 0x81, 0x02, 0xB4, 0x75, 0x08, 0x95,
+        0x40, 0x91, 0x02}},
+      {"damaged", {0x85, 0x01, 0x75, 0x08, 0x95, 0x40, 0x81, 0x02, 0x91, 0x02, 0xA1, 0x01}},
+  };
+  for (const Case& c : refused) {
+    EXPECT_FALSE(DeclaresSettingsExchange(Summary(c.bytes))) << c.name;
+  }
+  // Two fields of 32 bytes make one report of 64.
+  EXPECT_TRUE(DeclaresSettingsExchange(Summary(
+      {0x85, 0x01, 0x75, 0x08, 0x95, 0x20, 0x81, 0x02, 0x81, 0x02, 0x95, 0x40, 0x91, 0x02})));
+}
+
 }  // namespace

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <ftw.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,9 +30,14 @@ ReportHandlers Marking(std::uint8_t mark, std::shared_ptr<std::atomic<int>> send
   };
 }
 
+// The configuration interface's descriptor: vendor page, report 0x01 of 64 bytes each way.
+const std::vector<std::uint8_t> kSettingsInterface = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01,
+                                                      0x85, 0x01, 0x09, 0x02, 0x75, 0x08, 0x95,
+                                                      0x40, 0x81, 0x02, 0x91, 0x02, 0xC0};
+
 HidrawInterface Controller(unsigned number, std::uint8_t mark) {
-  return {number, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed,
-          Marking(mark)};
+  return {number,        kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed,
+          Marking(mark), kSettingsInterface};
 }
 
 HidrawInterface Other(unsigned number, std::uint16_t vendor, std::uint16_t product,
@@ -122,8 +126,6 @@ TEST_F(HidrawDiscovery, KeyboardAndMouseInterfacesOfTheControllerArePassedOver) 
   mouse.reportDescriptor = {0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0x09, 0x01, 0xA1, 0x00,
                             0x05, 0x09, 0x19, 0x01, 0x29, 0x03, 0x81, 0x02, 0xC0, 0xC0};
   HidrawInterface vendor = Controller(2, 0x12);
-  vendor.reportDescriptor = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x85, 0x01, 0x09,
-                             0x02, 0x75, 0x08, 0x95, 0x40, 0x81, 0x02, 0x91, 0x02, 0xC0};
   AddAll({keyboard, mouse, vendor});
   const int nodesBefore = OpenTestbedNodes();
   auto transport = OpenHidrawController().transport;
@@ -140,6 +142,37 @@ TEST_F(HidrawDiscovery, KeyboardAndMouseInterfacesOfTheControllerArePassedOver) 
   EXPECT_EQ(MarkOf(*transport), 0x13);
 }
 
+TEST_F(HidrawDiscovery, ReportsGoOnlyToTheInterfaceThatDeclaresTheExchange) {
+  // The usual composite keyboard, listed first: keyboard (its own report 0x01, 8 bytes) and
+  // consumer control. It is not a keyboard only, so the older rule took it.
+  auto keyboardSends = std::make_shared<std::atomic<int>>(0);
+  HidrawInterface keyboard = Controller(0, 0x10);
+  keyboard.reports = Marking(0x10, keyboardSends);
+  keyboard.reportDescriptor = {0x05, 0x01, 0x09, 0x06, 0xA1, 0x01, 0x85, 0x01, 0x75,
+                               0x08, 0x95, 0x08, 0x81, 0x02, 0x75, 0x01, 0x95, 0x08,
+                               0x91, 0x02, 0xC0, 0x05, 0x0C, 0x09, 0x01, 0xA1, 0x01,
+                               0x85, 0x02, 0x75, 0x10, 0x95, 0x01, 0x81, 0x00, 0xC0};
+  HidrawInterface unreadable = Controller(1, 0x11);
+  unreadable.reportDescriptor = {};
+  AddAll({keyboard, unreadable, Controller(2, 0x12), Controller(3, 0x13)});
+  const int nodesBefore = OpenTestbedNodes();
+  ControllerSearch search = OpenHidrawController();
+  ASSERT_NE(search.transport, nullptr);
+  EXPECT_EQ(MarkOf(*search.transport), 0x12);
+  EXPECT_TRUE(search.transport->SendOutputReport(Report{0x01}));
+  EXPECT_EQ(*keyboardSends, 0);
+  EXPECT_EQ(search.notes,
+            (std::vector<std::string>{"passed over /dev/hidraw0 (keyboard, consumer control): "
+                                      "it declares no 64-byte output and input report 0x01",
+                                      "passed over /dev/hidraw1 (descriptor unreadable): it "
+                                      "declares no 64-byte output and input report 0x01",
+                                      "took /dev/hidraw2: it declares the 64-byte output and "
+                                      "input report 0x01"}));
+  // The ones passed over are closed again, and the one after is never opened.
+  EXPECT_EQ(OpenTestbedNodes(), nodesBefore + 1);
+  EXPECT_EQ(testbed_.OpenCount(3), 0);
+}
+
 TEST_F(HidrawDiscovery, AControllerNodeTheUserMayNotOpenIsNamed) {
   // Root opens anything, so the search runs in a child that gives up root first.
   AddAll({Other(0, 0x046D, 0xC52B, HidrawNodeKind::kRootOnly),
@@ -147,14 +180,7 @@ TEST_F(HidrawDiscovery, AControllerNodeTheUserMayNotOpenIsNamed) {
           Other(2, kControllerVendorId, kControllerProductId, HidrawNodeKind::kRootOnly)});
   // The testbed's folders and umockdev's ioctl sockets must be open to the unprivileged
   // user; the nodes stay 0600.
-  ASSERT_EQ(::nftw(
-                testbed_.RootDir().c_str(),
-                [](const char* path, const struct stat* info, int type, FTW*) {
-                  if (type == FTW_D) return ::chmod(path, 0755);
-                  return S_ISSOCK(info->st_mode) ? ::chmod(path, 0777) : 0;
-                },
-                16, FTW_PHYS),
-            0);
+  ASSERT_TRUE(testbed_.OpenToUnprivilegedUsers());
   // What an unprivileged user's search finds: the node named, and whether it was hidden.
   const auto searchAsNobody = [] {
     int result[2];

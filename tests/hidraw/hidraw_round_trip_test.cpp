@@ -1,14 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
 #include <memory>
+#include <string>
 
 #include "device/controller_device.h"
 #include "link/debug_trace.h"
 #include "device/hidraw/hidraw_controller.h"
 #include "emulator/umockdev/emulator_report_handlers.h"
 #include "emulator/umockdev/hidraw_testbed.h"
+#include "sysinfo/lock_table.h"
+#include "sysinfo/standard_descriptors.h"
 
 namespace {
 
@@ -25,14 +38,30 @@ class HidrawRoundTrip : public ::testing::Test {
     emulator_->SetVersion({0x01, 0x0C, 0x00, 0x09});
     std::string error;
     ASSERT_TRUE(testbed_.Add({1, 0x046D, 0xC52B, HidrawNodeKind::kServed, {}}, &error)) << error;
-    ASSERT_TRUE(testbed_.Add({4, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed,
-                              ServeEmulator(emulator_)},
-                             &error))
+    // Every report first tells onReport_ (on umockdev's thread), then reaches the emulator.
+    const ReportHandlers served = ServeEmulator(emulator_);
+    const ReportHandlers watched{[this, served](const Report& report) {
+                                   Watch();
+                                   return served.output(report);
+                                 },
+                                 [this, served](Report& report) {
+                                   Watch();
+                                   return served.input(report);
+                                 }};
+    ASSERT_TRUE(testbed_.Add(
+        {4, kControllerVendorId, kControllerProductId, HidrawNodeKind::kServed, watched}, &error))
         << error;
     device_.pause = [](int) {};
     ASSERT_TRUE(device_.OpenController());
   }
 
+  void Watch() {
+    const std::lock_guard<std::mutex> hold(watchMutex_);
+    if (onReport_) onReport_();
+  }
+
+  std::mutex watchMutex_;
+  std::function<void()> onReport_;
   HidrawTestbed testbed_;
   std::shared_ptr<ControllerEmulator> emulator_ = std::make_shared<ControllerEmulator>();
   ControllerDevice device_{DeviceLink{OpenHidrawController, {}}};
@@ -62,6 +91,79 @@ TEST_F(HidrawRoundTrip, ReadThenWriteMovesTheKeyMapBothWays) {
     ASSERT_EQ(written[index], expected) << "slot " << slot;
   }
   EXPECT_EQ(emulator_->GetCounters().commits, 1);
+}
+
+// Whether this process holds an flock on one of its open testbed nodes. umockdev backs every
+// open of a node with a pseudo-terminal of its own, so the lock shows on that descriptor only.
+bool NodeLocked() {
+  DIR* folder = ::opendir("/proc/self/fd");
+  if (folder == nullptr) return false;
+  bool locked = false;
+  while (const dirent* entry = ::readdir(folder)) {
+    const std::string link = std::string("/proc/self/fd/") + entry->d_name;
+    char target[512];
+    const ssize_t length = ::readlink(link.c_str(), target, sizeof target);
+    struct stat node {};
+    if (length > 0 &&
+        std::string(target, static_cast<std::size_t>(length)).rfind("/dev/pts/", 0) == 0 &&
+        ::stat(link.c_str(), &node) == 0 && FlockHeldOn(node)) {
+      locked = true;
+    }
+  }
+  ::closedir(folder);
+  return locked;
+}
+
+TEST_F(HidrawRoundTrip, TheExchangeLockIsOnTheNodeFromTheFirstReportToTheLast) {
+  std::vector<bool> lockedAtReport;
+  {
+    const std::lock_guard<std::mutex> hold(watchMutex_);
+    onReport_ = [&lockedAtReport] { lockedAtReport.push_back(NodeLocked()); };
+  }
+  EXPECT_FALSE(NodeLocked());
+  ASSERT_TRUE(device_.ReadSettings(device_.handle.get()));
+  EXPECT_FALSE(NodeLocked());
+  ASSERT_TRUE(device_.WriteSettings(device_.handle.get()));
+  EXPECT_FALSE(NodeLocked());
+  const std::lock_guard<std::mutex> hold(watchMutex_);
+  onReport_ = nullptr;
+  const auto counters = emulator_->GetCounters();
+  EXPECT_EQ(lockedAtReport.size(), static_cast<std::size_t>(counters.sends + counters.fetches));
+  EXPECT_EQ(std::count(lockedAtReport.begin(), lockedAtReport.end(), false), 0);
+}
+
+TEST_F(HidrawRoundTrip, WithStandardDescriptorsClosedTheNodeIsNeverOneOfThem) {
+  // A program started with 0, 1 and 2 closed: its first step fills them, so the node it opens
+  // next gets another number and its messages go to /dev/null, not to the controller.
+  std::array<int, 3> saved{};
+  for (int fd = 0; fd < 3; ++fd) saved[static_cast<std::size_t>(fd)] = ::dup(fd);
+  for (int fd = 0; fd < 3; ++fd) ::close(fd);
+  const bool filled = OpenStandardDescriptors();
+  emulator_->ResetCounters();
+  ControllerDevice late{DeviceLink{OpenHidrawController, {}}};
+  late.pause = [](int) {};
+  const bool read = late.OpenController() && late.ReadSettings(late.handle.get());
+  const bool wrote = ::write(1, "data\n", 5) == 5 && ::write(2, "message\n", 8) == 8;
+  std::array<std::string, 3> targets;
+  for (int fd = 0; fd < 3; ++fd) {
+    targets[static_cast<std::size_t>(fd)] =
+        std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd)).string();
+  }
+  const ControllerEmulator::Counters closedRun = emulator_->GetCounters();
+  for (int fd = 0; fd < 3; ++fd) {
+    ::dup2(saved[static_cast<std::size_t>(fd)], fd);
+    ::close(saved[static_cast<std::size_t>(fd)]);
+  }
+  EXPECT_TRUE(filled);
+  EXPECT_TRUE(read);
+  EXPECT_TRUE(wrote);
+  EXPECT_EQ(targets, (std::array<std::string, 3>{"/dev/null", "/dev/null", "/dev/null"}));
+  // Exactly the reports of one read: nothing else reached the controller.
+  emulator_->ResetCounters();
+  ASSERT_TRUE(device_.ReadSettings(device_.handle.get()));
+  EXPECT_EQ(closedRun.sends, emulator_->GetCounters().sends);
+  EXPECT_EQ(closedRun.fetches, emulator_->GetCounters().fetches);
+  EXPECT_EQ(closedRun.rejected, 0);
 }
 
 TEST_F(HidrawRoundTrip, DeviceFailuresEndTheExchangesWithFalse) {

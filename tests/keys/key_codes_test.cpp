@@ -94,6 +94,34 @@ TEST_F(KeyTableTest, EveryKeyRoundTrips) {
   }
 }
 
+// The controller stores keys as usage IDs of the USB HID keyboard page; these are the
+// standard's numbers for each key, by its virtual-key code.
+TEST_F(KeyTableTest, LettersDigitsFKeysAndPunctuationCarryTheirHidUsages) {
+  for (int i = 0; i < 26; ++i) {  // A = 0x04 ... Z = 0x1D
+    EXPECT_EQ(ToKeyCode(table, static_cast<UiKeyCode>('A' + i)), 0x04 + i) << char('A' + i);
+  }
+  for (int i = 0; i < 9; ++i) {  // 1 = 0x1E ... 9 = 0x26, then 0 = 0x27
+    EXPECT_EQ(ToKeyCode(table, static_cast<UiKeyCode>('1' + i)), 0x1E + i) << char('1' + i);
+  }
+  EXPECT_EQ(ToKeyCode(table, '0'), 0x27);
+  for (int i = 0; i < 12; ++i) {  // F1 = 0x3A ... F12 = 0x45; virtual keys 0x70 ... 0x7B
+    EXPECT_EQ(ToKeyCode(table, static_cast<UiKeyCode>(0x70 + i)), 0x3A + i) << "F" << i + 1;
+  }
+  struct Punctuation {
+    const char* name;
+    UiKeyCode virtualKey;
+    KeyCode usage;
+  };
+  const Punctuation punctuation[] = {
+      {"-", 0xBD, 0x2D},  {"=", 0xBB, 0x2E}, {"[", 0xDB, 0x2F}, {"]", 0xDD, 0x30},
+      {"\\", 0xDC, 0x31}, {";", 0xBA, 0x33}, {"'", 0xDE, 0x34}, {"`", 0xC0, 0x35},
+      {",", 0xBC, 0x36},  {".", 0xBE, 0x37}, {"/", 0xBF, 0x38},
+  };
+  for (const Punctuation& key : punctuation) {
+    EXPECT_EQ(ToKeyCode(table, key.virtualKey), key.usage) << key.name;
+  }
+}
+
 TEST(KeyImageNameTest, PicturesOfKeys) {
   EXPECT_EQ(KeyImageName(0x41), "Key_A.png");
   EXPECT_EQ(KeyImageName(0x5A), "Key_Z.png");

@@ -5,10 +5,11 @@
 Usage: check_layers.py SOURCE_ROOT TABLE
 
 Every .h and .cpp below SOURCE_ROOT is read, except tests/ and bench/ (which wire anything to
-anything) and build output. An include names a file relative to the including file's folder
-or to SOURCE_ROOT; its folder is the target of an edge from the including file's folder. A
-table entry may name a single file instead of a folder (the entry programs, which choose the
-backend): that file's includes are judged by its own line. Prints one line per fault and exits
+anything) and build output (build/, and any top folder holding a CMakeCache.txt). An include
+names a file relative to the including file's folder or to SOURCE_ROOT; its folder is the
+target of an edge from the including file's folder. A table entry may name a single file
+instead of a folder (the entry programs, which choose the backend): that file's includes are
+judged by its own line. Prints one line per fault and exits
 1 when there is any: an edge not in the table, a folder with sources that the table leaves out,
 or a cycle in the table or in the edges found.
 """
@@ -46,7 +47,9 @@ def source_files(root):
     for folder, subfolders, files in os.walk(root):
         relative = os.path.relpath(folder, root)
         if relative == ".":
-            subfolders[:] = [d for d in subfolders if d not in SKIPPED]
+            # A build folder may have any name (a package build puts one in the source tree).
+            subfolders[:] = [d for d in subfolders if d not in SKIPPED and
+                             not os.path.exists(os.path.join(root, d, "CMakeCache.txt"))]
             continue
         subfolders.sort()
         for name in sorted(files):
