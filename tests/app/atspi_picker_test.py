@@ -5,55 +5,15 @@ no control the reader sees is named by its skin name, and the roles are the prop
 Exit 0 passed, 1 failed, 77 skipped (AT-SPI did not start)."""
 import os
 import struct
-import subprocess
 import sys
-import time
 
 import pyatspi
 
+from atspi_demo import WORK, fail, running_demo, wait_for, walk
+
 DEMO = sys.argv[1]
-WORK = os.environ["PICKER_TEST_DIR"]
 STATE = os.path.join(WORK, "state.bin")
 SKIN_NAMES = ("Btn", "btn", "Combo", "Slider", "Layout", "Label", "Img", "Window")
-
-
-def fail(message):
-    print("FAIL:", message, file=sys.stderr)
-    sys.exit(1)
-
-
-def wait_for(find, seconds=10.0):
-    end = time.time() + seconds
-    while time.time() < end:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    return None
-
-
-def walk(node, depth=0):
-    if node is None or depth > 40:
-        return
-    yield node
-    for i in range(node.childCount):
-        try:
-            child = node.getChildAtIndex(i)
-        except Exception:  # a popup closing while we look
-            continue
-        yield from walk(child, depth + 1)
-
-
-def application(pid):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        try:
-            if app is not None and app.get_process_id() == pid:
-                return app
-        except Exception:
-            continue
-    return None
 
 
 def showing(node):
@@ -82,19 +42,8 @@ def slot_26():
 
 
 def main():
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
-               QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=WORK)
-    os.chmod(WORK, 0o700)
-    demo = subprocess.Popen([DEMO, "--state", STATE, "--model", "T2803-31", "--lang", "en",
-                             "--page", "back"], env=env, stderr=subprocess.PIPE)
-    try:
-        app = wait_for(lambda: application(demo.pid), 15)
-        if app is None:
-            if demo.poll() is not None:
-                err = demo.stderr.read().decode(errors="replace")[-2000:]
-                fail(f"the demo ended with status {demo.returncode}: {err}")
-            print("the demo never appeared on the accessibility bus: skipped")
-            sys.exit(77)
+    with running_demo(DEMO, ["--state", STATE, "--model", "T2803-31", "--lang", "en", "--page",
+                             "back"]) as app:
         step = wait_for(lambda: find(app, "L4 step 2: none"))
         if step is None:
             fail('no control "L4 step 2: none" is showing')
@@ -131,9 +80,6 @@ def main():
         if wait_for(lambda: os.path.exists(STATE) and slot_26() == 0x3E) is None:
             fail(f"slot 26 holds {slot_26() if os.path.exists(STATE) else 'nothing'}, not 0x3E")
         print("slot 26 holds 0x3E after F5 was picked through AT-SPI and saved")
-    finally:
-        demo.kill()
-        demo.wait()
 
 
 main()
