@@ -107,7 +107,7 @@ done
 echo "== rpmlint $rpm"
 rpmlint -c packaging/rpm/rpmlint.toml "$rpm" || fail "rpmlint errors"
 
-# The spec a build service for Fedora uses, built as it would be: the source package from the
+# The RPM recipe a build service for Fedora uses, built as it would be: the source package from the
 # checked-out commit (.copr/Makefile), rebuilt into the binary package with its tests run
 # (those that need a display skip themselves). Its files, scriptlets and recommendations
 # must be the CPack package's.
@@ -120,23 +120,23 @@ rpmbuild --rebuild --nodeps --define "_topdir $work/rpmbuild" --define "packager
   "$srpm" >"$work/rpmbuild.log" 2>&1 ||
   { tail -n 60 "$work/rpmbuild.log" >&2; fail "rpmbuild --rebuild $srpm"; }
 grep -E '^[0-9]+% tests passed, 0 tests failed out of [1-9]' "$work/rpmbuild.log" ||
-  fail "the spec's %check ran no tests"
+  fail "the recipe's %check ran no tests"
 echo "rpmbuild --rebuild: $((SECONDS - start)) s"
 specrpm=$(one "$work"/rpmbuild/RPMS/*/padcontrols-[0-9]*.rpm)
 rpm -qp --qf '[%{FILEMODES:perms} %{FILENAMES}\n]' "$specrpm" | grep -v '^d' | cut -d' ' -f2- |
   grep -v '^/usr/lib/\.build-id/' | sort >"$work/spec.files"
 diff -u "$work/rpm.common" "$work/spec.files" ||
-  fail "the spec's package holds other files than the CPack .rpm"
-[ "$(rpm -qp --licensefiles "$specrpm")" = "$licence" ] || fail "the spec does not mark $licence"
+  fail "the recipe's package holds other files than the CPack .rpm"
+[ "$(rpm -qp --licensefiles "$specrpm")" = "$licence" ] || fail "the recipe does not mark $licence"
 recommends=$(rpm -qp --recommends "$specrpm" | sort | tr '\n' ' ')
 [ "$recommends" = "google-noto-sans-cjk-fonts google-noto-sans-fonts qt6-qtwayland " ] ||
-  fail "the spec's package recommends: $recommends"
+  fail "the recipe's package recommends: $recommends"
 rpm -qp --scripts "$specrpm" >"$work/spec.scripts"
 for section in postinstall postuninstall; do
   sed -n "/^$section scriptlet/,/^[a-z]* scriptlet/p" "$work/spec.scripts" |
-    grep -q "udevadm control --reload-rules" || fail "the spec's $section does not reload udev"
+    grep -q "udevadm control --reload-rules" || fail "the recipe's $section does not reload udev"
 done
-rpmlint -c packaging/rpm/rpmlint.toml "$srpm" "$specrpm" || fail "rpmlint errors in the spec's packages"
+rpmlint -c packaging/rpm/rpmlint.toml "$srpm" "$specrpm" || fail "rpmlint errors in the recipe's packages"
 
 echo "== lintian $deb"
 lintian --fail-on error "$deb" || fail "lintian errors"
