@@ -125,12 +125,14 @@ void MainWindow::SaveSettings() {
   // The page shows what the controller holds now, whatever the write did. After a read-back
   // the record is exactly that, read under the same hold of the lock, so it is shown without
   // reading the controller a third time.
-  const bool readBack = outcome != SaveOutcome::kNotWritten;
-  if (readBack) loadedRecord_ = device_.config;
-  if (currentPage_ == Page::kBackKeys) readBack ? FillBackKeyPage() : void(LoadBackKeyPage());
-  if (currentPage_ == Page::kControlKeys) {
-    readBack ? FillControlKeyPage() : void(LoadControlKeyPage());
+  if (outcome == SaveOutcome::kNotWritten) {
+    if (currentPage_ == Page::kBackKeys) LoadBackKeyPage();
+    if (currentPage_ == Page::kControlKeys) LoadControlKeyPage();
+    return;
   }
+  loadedRecord_ = device_.config;
+  if (currentPage_ == Page::kBackKeys) FillBackKeyPage();
+  if (currentPage_ == Page::kControlKeys) FillControlKeyPage();
 }
 
 bool MainWindow::RestorePageDefaults() {
